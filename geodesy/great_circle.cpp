@@ -1,0 +1,81 @@
+#include "geodesy/great_circle.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace geodesy {
+namespace {
+
+double bearing(double y, double x)
+{
+    double a = 0;
+    if (x < 0)
+        a = -std::atan(y / x);
+    else if (x > 0)
+        a = kPi - std::atan(y / x);
+    else if (y > 0)   // due east along the great circle
+        a = kPi / 2;
+    else if (y < 0)   // due west
+        a = 3 * kPi / 2;
+    if (a < 0)
+        a = a + kTwoPi;
+    return a;
+}
+
+LabelText labelText(std::string_view prefix, long long value, std::string_view suffix)
+{
+    char number[24] = {' '};
+    const std::size_t sign = value >= 0 ? 1 : 0;
+    const auto end = std::to_chars(number + sign, number + sizeof number, value).ptr;
+    LabelText text;
+    text.append(prefix);
+    text.append({number, static_cast<std::size_t>(end - number)});
+    text.append(suffix);
+    return text;
+}
+
+} // namespace
+
+void LabelText::append(std::string_view part)
+{
+    const std::size_t n = std::min(part.size(), bytes_.size() - size_);
+    part.copy(bytes_.data() + size_, n);
+    size_ += n;
+}
+
+double toRadians(double degrees) { return (degrees / 180) * kPi; }
+double toDegrees(double radians) { return (radians * 180) / kPi; }
+
+GreatCircle greatCircle(double h1, double d1, double h2, double d2)
+{
+    GreatCircle result;
+    const double deltaLambda = d2 - d1;
+    const double y = std::sin(deltaLambda);
+    const double x = (std::sin(h1) * std::cos(deltaLambda)) - (std::tan(h2) * std::cos(h1));
+    const double a = bearing(y, x);
+
+    // Rounds to the nearest whole degree, halves to even (the default mode).
+    result.azimutPush = static_cast<std::int16_t>(std::nearbyint(a * kDegreesPerRadian));
+    result.azimutPull = static_cast<std::int16_t>(result.azimutPush + 180);
+    if (result.azimutPull > 360)
+        result.azimutPull = static_cast<std::int16_t>(result.azimutPull - 360);
+
+    const double c = (std::cos(h1) * std::cos(h2) * std::cos(deltaLambda))
+        + (std::sin(h2) * std::sin(h1));
+    const double t = 1 + (-c * c);
+    if (!(t > 0))
+        return result;
+    const double sigma = std::atan(-c / std::sqrt(t)) + kHalfPi;
+    result.distanceKm = std::floor(sigma * kEarthRadiusKm + 0.5);
+    return result;
+}
+
+ResultTexts resultTexts(std::int16_t azimutPush, std::int16_t azimutPull, double distanceKm)
+{
+    return {labelText(" АЗИМУТ прямой:     ", azimutPush, " град."),
+            labelText(" АЗИМУТ обратный: ", azimutPull, " град."),
+            labelText(" ДАЛЬНОСТЬ: ", static_cast<long long>(distanceKm), " км")};
+}
+
+} // namespace geodesy

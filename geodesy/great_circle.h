@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace geodesy {
+
+// The program's own values of pi and its relatives. Results are reproduced
+// only with exactly these, not with the exact constants.
+inline constexpr double kPi = 3.141593;
+inline constexpr double kTwoPi = 6.283186;
+inline constexpr double kHalfPi = 1.5708;
+inline constexpr double kDegreesPerRadian = 57.2958;  // azimuth only
+inline constexpr double kEarthRadiusKm = 6371;
+
+// (degrees / 180) * kPi, and back as (radians * 180) / kPi.
+double toRadians(double degrees);
+double toDegrees(double radians);
+
+struct GreatCircle {
+    // Direct azimuth, 0..360 in whole degrees clockwise from north (360 when
+    // it rounds up from 359.5), and the reverse one, 1..360.
+    std::int16_t azimutPush = 0;
+    std::int16_t azimutPull = 0;
+    // Whole kilometres, halves up; empty when the points coincide (or lie so
+    // close that the central angle cannot be computed). The azimuths are set
+    // either way.
+    std::optional<double> distanceKm;
+};
+
+// From the own station (h1 latitude, d1 longitude) to the correspondent
+// (h2, d2), all in radians as toRadians gives them.
+GreatCircle greatCircle(double h1, double d1, double h2, double d2);
+
+// A result label text in UTF-8, held inline so that forming it costs no
+// allocation.
+class LabelText {
+public:
+    void append(std::string_view part);
+    std::string_view view() const { return {bytes_.data(), size_}; }
+
+private:
+    std::array<char, 64> bytes_{};
+    std::size_t size_ = 0;
+};
+
+// The three result label texts: a number reads as its decimal integer with a
+// leading blank, or a minus sign when it is negative.
+struct ResultTexts {
+    LabelText azimutPush;
+    LabelText azimutPull;
+    LabelText dalnost;
+};
+
+ResultTexts resultTexts(std::int16_t azimutPush, std::int16_t azimutPull, double distanceKm);
+
+} // namespace geodesy

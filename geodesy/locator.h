@@ -1,0 +1,82 @@
+#pragma once
+
+#include "geodesy/position.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace geodesy {
+
+// A locator is six characters: field letters (longitude, latitude), square
+// digits (longitude, latitude), subsquare letters (longitude, latitude).
+// Letters are the capitals "A" to "X", valued 0 to 23. A field is 20 by 10
+// degrees, a square 2 by 1, a subsquare 5 by 2.5 minutes.
+
+// The six values of the last encoding, cell 1 to cell 6 at index 0 to 5:
+// longitude field, latitude field, longitude square, latitude square,
+// longitude subsquare, latitude subsquare. Whole numbers held as doubles.
+using LocIndex = std::array<double, 6>;
+
+struct EncodedLocator {
+    std::string text;
+    LocIndex locIndex;
+};
+
+// The locator of the subsquare that holds the position. The position must be
+// within the valid ranges; latitude 90 or longitude 180 give the field letter
+// "S", which decoding refuses. Double arithmetic decides positions on a
+// boundary: longitude 0°10'00" with latitude 0 gives JJ00BA.
+EncodedLocator encodeLocator(const Position& position);
+
+// The pieces in which a locator is written into its field, in order: the two
+// field letters one by one, both square digits together, the two subsquare
+// letters one by one.
+std::array<std::string_view, 5> locatorPieces(std::string_view locator);
+
+// The six cells of the last decoding: letters as their values, the square
+// digits as the characters that spell them.
+struct LocPart {
+    int cell1 = 0;
+    int cell2 = 0;
+    char cell3 = '0';
+    char cell4 = '0';
+    int cell5 = 0;
+    int cell6 = 0;
+};
+
+enum class LocatorFailure {
+    WrongLength,          // not exactly six characters; blanks count
+    WrongCharacters,      // a digit where a letter belongs, or anything but
+                          // a digit where a digit belongs, or a letter
+                          // position holding neither a digit nor A to X
+    LatitudeOutOfRange,   // second field letter S to X
+    LongitudeOutOfRange,  // first field letter S to X
+};
+
+// The centre of the subsquare a locator names, in degrees.
+struct DecodedLocator {
+    double longitude;
+    double latitude;
+    LocPart locPart;
+};
+
+struct LocatorDecoding {
+    // The text in upper case, character by character (Latin and Cyrillic);
+    // the own locator's field shows it once the length has been found right.
+    std::string upper;
+    std::variant<DecodedLocator, LocatorFailure> result;
+};
+
+// Decodes a locator in any letter case. Length is counted in characters of
+// the UTF-8 text. The checks come in the order of LocatorFailure; latitude is
+// tested before longitude. KO85TS gives longitude 37.625, latitude 55.77083….
+LocatorDecoding decodeLocator(std::string_view text);
+
+// The text with each Latin and Cyrillic letter in upper case; other
+// characters, and bytes that are not UTF-8, are kept.
+std::string upperCase(std::string_view text);
+
+} // namespace geodesy

@@ -1,0 +1,54 @@
+#include "geodesy/locator.h"
+
+namespace geodesy {
+namespace {
+
+// Characters of a UTF-8 text: every byte that does not continue a character.
+std::size_t characterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
+
+} // namespace
+
+LocatorDecoding decodeLocator(std::string_view text)
+{
+    LocatorDecoding decoding{upperCase(text), LocatorFailure::WrongLength};
+    const std::string& t = decoding.upper;
+    if (characterCount(t) != 6)
+        return decoding;
+
+    // Six characters in six bytes: any character of more than one byte would
+    // stand where only a digit or a letter A to X may stand.
+    const bool rightCharacters = t.size() == 6 && isLetter(t[0]) && isLetter(t[1])
+        && isDigit(t[2]) && isDigit(t[3]) && isLetter(t[4]) && isLetter(t[5]);
+    if (!rightCharacters) {
+        decoding.result = LocatorFailure::WrongCharacters;
+        return decoding;
+    }
+
+    DecodedLocator centre;
+    centre.locPart = {t[0] - 'A', t[1] - 'A', t[2], t[3],
+                      t[4] - 'A', t[5] - 'A'};
+    const LocPart& cell = centre.locPart;
+    const int digit3 = t[2] - '0';
+    const int digit4 = t[3] - '0';
+    centre.longitude = ((20.0 * cell.cell1) + (2.0 * digit3)) + ((cell.cell5 + 0.5) / 12) - 180;
+    centre.latitude = ((10.0 * cell.cell2) + digit4) + ((cell.cell6 + 0.5) / 24) - 90;
+
+    if (centre.latitude < -90 || centre.latitude > 90)
+        decoding.result = LocatorFailure::LatitudeOutOfRange;
+    else if (centre.longitude < -180 || centre.longitude > 180)
+        decoding.result = LocatorFailure::LongitudeOutOfRange;
+    else
+        decoding.result = std::move(centre);
+    return decoding;
+}
+
+} // namespace geodesy

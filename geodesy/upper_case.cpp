@@ -1,0 +1,49 @@
+#include "geodesy/locator.h"
+
+namespace geodesy {
+namespace {
+
+char32_t upperOf(char32_t c)
+{
+    if (c >= U'a' && c <= U'z')
+        return c - 0x20;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)  // à … þ, but not ÷
+        return c - 0x20;
+    if (c == 0xFF)                            // ÿ
+        return 0x178;
+    if (c >= 0x430 && c <= 0x44F)             // а … я
+        return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F)             // ѐ … џ, ё among them
+        return c - 0x50;
+    if (c == 0x491)                           // ґ
+        return 0x490;
+    return c;
+}
+
+} // namespace
+
+// Every mapped letter keeps the length of its UTF-8 form, so the text is
+// changed in place.
+std::string upperCase(std::string_view text)
+{
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(out[i]);
+        if (byte < 0x80) {
+            out[i] = static_cast<char>(upperOf(byte));
+            continue;
+        }
+        const bool twoByte = (byte & 0xE0) == 0xC0 && i + 1 < out.size()
+            && (static_cast<unsigned char>(out[i + 1]) & 0xC0) == 0x80;
+        if (!twoByte)
+            continue;
+        const char32_t upper =
+            upperOf(((byte & 0x1F) << 6) | (static_cast<unsigned char>(out[i + 1]) & 0x3F));
+        out[i] = static_cast<char>(0xC0 | (upper >> 6));
+        out[i + 1] = static_cast<char>(0x80 | (upper & 0x3F));
+        ++i;
+    }
+    return out;
+}
+
+} // namespace geodesy
