@@ -45,7 +45,7 @@ unsigned long long calculate(const Pair& pair)
     const CoordinateParts latitude = splitCoordinate(toDegrees(h2));
     return static_cast<unsigned long long>(*circle.distanceKm) + circle.azimutPush
         + texts.azimutPush.view().size() + texts.azimutPull.view().size() + texts.dalnost.view().size()
-        + longitude.seconds[0] + latitude.seconds[0];
+        + longitude.seconds.view()[0] + latitude.seconds.view()[0];
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "geodesy/great_circle.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace geodesy {
@@ -23,26 +21,19 @@ double bearing(double y, double x)
     return a;
 }
 
-LabelText labelText(std::string_view prefix, long long value, std::string_view suffix)
+// prefix, the number with a leading blank when it is not negative, suffix
+LabelText labelText(std::string_view prefix, long long number, std::string_view suffix)
 {
-    char number[24] = {' '};
-    const std::size_t sign = value >= 0 ? 1 : 0;
-    const auto end = std::to_chars(number + sign, number + sizeof number, value).ptr;
     LabelText text;
     text.append(prefix);
-    text.append({number, static_cast<std::size_t>(end - number)});
+    if (number >= 0)
+        text.append(" ");
+    text.appendNumber(number);
     text.append(suffix);
     return text;
 }
 
 } // namespace
-
-void LabelText::append(std::string_view part)
-{
-    const std::size_t n = std::min(part.size(), bytes_.size() - size_);
-    part.copy(bytes_.data() + size_, n);
-    size_ += n;
-}
 
 double toRadians(double degrees) { return (degrees / 180) * kPi; }
 double toDegrees(double radians) { return (radians * 180) / kPi; }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "geodesy/inline_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -34,17 +35,8 @@ struct GreatCircle {
 // (h2, d2), all in radians as toRadians gives them.
 GreatCircle greatCircle(double h1, double d1, double h2, double d2);
 
-// A result label text in UTF-8, held inline so that forming it costs no
-// allocation.
-class LabelText {
-public:
-    void append(std::string_view part);
-    std::string_view view() const { return {bytes_.data(), size_}; }
-
-private:
-    std::array<char, 64> bytes_{};
-    std::size_t size_ = 0;
-};
+// A result label text in UTF-8.
+using LabelText = InlineText<64>;
 
 // The three result label texts: a number reads as its decimal integer with a
 // leading blank, or a minus sign when it is negative.

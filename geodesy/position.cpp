@@ -2,7 +2,6 @@
 
 #include "geodesy/number.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace geodesy {
@@ -25,12 +24,11 @@ bool aboveSixty(const CoordinateTexts& texts)
     return numberValue(texts.minutes) > 60 || numberValue(texts.seconds) > 60;
 }
 
-std::string wholeNumberText(double whole)
+InlineText<24> wholeNumberText(double whole)
 {
-    char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer,
-                                   static_cast<long long>(whole)).ptr;
-    return std::string(buffer, end);
+    InlineText<24> text;
+    text.appendNumber(static_cast<long long>(whole));
+    return text;
 }
 
 } // namespace

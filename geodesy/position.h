@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include "geodesy/inline_text.h"
+
 #include <string_view>
 #include <variant>
 
@@ -38,9 +39,9 @@ std::variant<Position, PositionFailure> readPosition(const CoordinateTexts& lati
 
 // An angle as the three texts of its fields.
 struct CoordinateParts {
-    std::string degrees;
-    std::string minutes;
-    std::string seconds;
+    InlineText<24> degrees;
+    InlineText<24> minutes;
+    InlineText<24> seconds;
 };
 
 // Splits an angle into whole degrees (rounded down, so -37.5 gives -38),

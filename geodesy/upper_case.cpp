@@ -5,8 +5,6 @@ namespace {
 
 char32_t upperOf(char32_t c)
 {
-    if (c >= U'a' && c <= U'z')
-        return c - 0x20;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)  // à … þ, but not ÷
         return c - 0x20;
     if (c == 0xFF)                            // ÿ
@@ -30,7 +28,8 @@ std::string upperCase(std::string_view text)
     for (std::size_t i = 0; i < out.size(); ++i) {
         const auto byte = static_cast<unsigned char>(out[i]);
         if (byte < 0x80) {
-            out[i] = static_cast<char>(upperOf(byte));
+            if (byte >= 'a' && byte <= 'z')
+                out[i] = static_cast<char>(byte - 0x20);
             continue;
         }
         const bool twoByte = (byte & 0xE0) == 0xC0 && i + 1 < out.size()

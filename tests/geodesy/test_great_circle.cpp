@@ -18,7 +18,7 @@ GreatCircle between(const Position& own, const Position& kor)
 
 Position centreOf(const char* locator)
 {
-    const auto& centre = std::get<DecodedLocator>(decodeLocator(locator).result);
+    const DecodedLocator centre = std::get<DecodedLocator>(decodeLocator(locator).result);
     return {centre.latitude, centre.longitude};
 }
 
@@ -99,8 +99,8 @@ private Q_SLOTS:
         const Position kor = centreOf("JO62QM");
         const CoordinateParts longitude = splitCoordinate(toDegrees(toRadians(kor.longitude)));
         const CoordinateParts latitude = splitCoordinate(toDegrees(toRadians(kor.latitude)));
-        QCOMPARE((QStringList{qs(longitude.degrees), qs(longitude.minutes), qs(longitude.seconds),
-                              qs(latitude.degrees), qs(latitude.minutes), qs(latitude.seconds)}),
+        QCOMPARE((QStringList{qs(longitude.degrees.view()), qs(longitude.minutes.view()), qs(longitude.seconds.view()),
+                              qs(latitude.degrees.view()), qs(latitude.minutes.view()), qs(latitude.seconds.view())}),
                  (QStringList{"13", "22", "30", "52", "31", "15"}));
     }
 

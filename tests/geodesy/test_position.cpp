@@ -12,6 +12,8 @@ Q_DECLARE_METATYPE(geodesy::PositionFailure)
 
 namespace {
 
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
 std::variant<Position, PositionFailure> read(const QStringList& t)
 {
     const QByteArray h0 = t[0].toUtf8(), h1 = t[1].toUtf8(), h2 = t[2].toUtf8();
@@ -166,8 +168,7 @@ private Q_SLOTS:
         QFETCH(double, angle);
         QFETCH(QStringList, texts);
         const CoordinateParts parts = splitCoordinate(angle);
-        QCOMPARE((QStringList{QString::fromStdString(parts.degrees), QString::fromStdString(parts.minutes),
-                              QString::fromStdString(parts.seconds)}),
+        QCOMPARE((QStringList{qs(parts.degrees.view()), qs(parts.minutes.view()), qs(parts.seconds.view())}),
                  texts);
     }
 };
