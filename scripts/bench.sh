@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the project and times the calculation by locator over the pairs in
+# bench/pairs.txt (or the file given as the first argument).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh
+scripts/build.sh
+build/bench/bench_locator_pipeline "${1:-bench/pairs.txt}"
