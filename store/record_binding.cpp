@@ -1,0 +1,260 @@
+#include "store/record_binding.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+
+namespace store {
+namespace {
+
+QString uniqueConnectionName()
+{
+    static std::atomic<unsigned> counter{0};
+    return QStringLiteral("azidal-store-%1").arg(++counter);
+}
+
+// The URI form is what lets "mode=rw" refuse to create a missing file. The
+// path is percent-encoded so that "?", "#" or "%" in a directory name stay
+// part of the path instead of starting URI parameters.
+QString databaseUri(const QString& path)
+{
+    QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!absolute.startsWith(QLatin1Char('/')))
+        absolute.prepend(QLatin1Char('/'));  // drive-letter paths
+    return QStringLiteral("file://")
+           + QString::fromLatin1(QUrl::toPercentEncoding(absolute, "/"))
+           + QStringLiteral("?mode=rw");
+}
+
+QString quoted(const QString& identifier)
+{
+    QString text = identifier;
+    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString errorText(const QSqlError& error)
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    if (text.isEmpty())
+        text = QStringLiteral("неизвестная ошибка");
+    return text;
+}
+
+Result failure(const QString& what, const QSqlError& error)
+{
+    return Result::failure(what + QLatin1Char('\n') + errorText(error));
+}
+
+// Runs one statement with bound values; an invalid error means success.
+QSqlError execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {},
+                  int* rowsAffected = nullptr)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return query.lastError();
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return query.lastError();
+    if (rowsAffected)
+        *rowsAffected = query.numRowsAffected();
+    return QSqlError();
+}
+
+// The binding's connection, open for one read or save and closed afterwards.
+class OpenDatabase {
+public:
+    OpenDatabase(const QString& connection, const QString& path, int busyTimeout)
+        : m_db(QSqlDatabase::database(connection, false))
+    {
+        m_db.setDatabaseName(databaseUri(path));
+        m_db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
+        m_open = m_db.open();
+    }
+    ~OpenDatabase() { m_db.close(); }
+    OpenDatabase(const OpenDatabase&) = delete;
+    OpenDatabase& operator=(const OpenDatabase&) = delete;
+
+    bool isOpen() const { return m_open; }
+    const QSqlDatabase& db() const { return m_db; }
+
+private:
+    QSqlDatabase m_db;
+    bool m_open = false;
+};
+
+} // namespace
+
+RecordBinding::RecordBinding(QObject* parent)
+    : QObject(parent), m_connection(uniqueConnectionName())
+{
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+}
+
+RecordBinding::~RecordBinding()
+{
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+void RecordBinding::setDatabaseName(const QString& path) { m_databaseName = path; }
+QString RecordBinding::databaseName() const { return m_databaseName; }
+void RecordBinding::setRecordSource(const QString& table) { m_recordSource = table; }
+QString RecordBinding::recordSource() const { return m_recordSource; }
+void RecordBinding::setBusyTimeout(int milliseconds) { m_busyTimeout = std::max(0, milliseconds); }
+int RecordBinding::busyTimeout() const { return m_busyTimeout; }
+
+void RecordBinding::bind(QLineEdit* field, const QString& column)
+{
+    if (!field)
+        return;
+    for (Binding& binding : m_bindings) {
+        if (binding.field == field) {
+            binding.column = column;
+            return;
+        }
+    }
+    m_bindings.push_back({field, column});
+}
+
+std::vector<RecordBinding::Binding> RecordBinding::liveBindings()
+{
+    m_bindings.erase(std::remove_if(m_bindings.begin(), m_bindings.end(),
+                                    [](const Binding& b) { return b.field.isNull(); }),
+                     m_bindings.end());
+    return m_bindings;
+}
+
+Result RecordBinding::refresh()
+{
+    if (m_databaseName.isEmpty())
+        return Result::failure(
+            QStringLiteral("Не удалось прочитать свою станцию: не указан файл базы данных."));
+    const QString file = QDir::toNativeSeparators(m_databaseName);
+    if (m_recordSource.isEmpty())
+        return Result::failure(
+            QStringLiteral("Не удалось прочитать свою станцию из файла %1: не указана таблица.")
+                .arg(file));
+    const QString what = QStringLiteral("Не удалось прочитать свою станцию из файла %1.").arg(file);
+
+    const std::vector<Binding> bindings = liveBindings();
+    const QString table = quoted(m_recordSource);
+
+    // Columns are qualified with the table: SQLite takes an unknown bare
+    // "name" for a string literal, which would show the column's name as its
+    // value instead of reporting the missing column.
+    QStringList columns{QStringLiteral("rowid")};
+    for (const Binding& binding : bindings)
+        columns << table + QLatin1Char('.') + quoted(binding.column);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
+                            .arg(columns.join(QStringLiteral(", ")), table);
+
+    // Everything is read before any field changes, so a failure halfway
+    // leaves all fields as they were.
+    QStringList texts;
+    {
+        OpenDatabase open(m_connection, m_databaseName, m_busyTimeout);
+        if (!open.isOpen())
+            return failure(what, open.db().lastError());
+        QSqlQuery query(open.db());
+        query.setForwardOnly(true);
+        if (!query.prepare(sql) || !query.exec())
+            return failure(what, query.lastError());
+        if (query.next()) {
+            for (int i = 0; i < int(bindings.size()); ++i)
+                texts << query.value(i + 1).toString();  // NULL gives ""
+        } else if (query.lastError().isValid()) {
+            return failure(what, query.lastError());
+        } else {
+            for (std::size_t i = 0; i < bindings.size(); ++i)
+                texts << QString();  // no record: every field empty
+        }
+    }
+
+    for (int i = 0; i < int(bindings.size()); ++i) {
+        if (bindings[i].field)
+            bindings[i].field->setText(texts[i]);
+    }
+    return Result::success();
+}
+
+Result RecordBinding::updateRecord()
+{
+    if (m_databaseName.isEmpty())
+        return Result::failure(
+            QStringLiteral("Не удалось сохранить свою станцию: не указан файл базы данных."));
+    const QString file = QDir::toNativeSeparators(m_databaseName);
+    if (m_recordSource.isEmpty())
+        return Result::failure(
+            QStringLiteral("Не удалось сохранить свою станцию в файл %1: не указана таблица.")
+                .arg(file));
+    const QString what = QStringLiteral("Не удалось сохранить свою станцию в файл %1.").arg(file);
+
+    const std::vector<Binding> bindings = liveBindings();
+    const QString table = quoted(m_recordSource);
+
+    QStringList assignments, columns, placeholders;
+    QVariantList values;
+    for (const Binding& binding : bindings) {
+        assignments << quoted(binding.column) + QStringLiteral(" = ?");
+        columns << quoted(binding.column);
+        placeholders << QStringLiteral("?");
+        const QString text = binding.field->text();
+        values << (text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text));
+    }
+
+    OpenDatabase open(m_connection, m_databaseName, m_busyTimeout);
+    if (!open.isOpen())
+        return failure(what, open.db().lastError());
+    const QSqlDatabase& db = open.db();
+
+    // IMMEDIATE takes the write lock before the record is looked at, so two
+    // copies of the program saving at once queue up instead of one of them
+    // failing halfway.
+    QSqlError error = execute(db, QStringLiteral("BEGIN IMMEDIATE"));
+    if (error.isValid())
+        return failure(what, error);
+
+    if (bindings.empty()) {
+        // Nothing to write; still report a missing table.
+        error = execute(db, QStringLiteral("SELECT rowid FROM %1 LIMIT 1").arg(table));
+    } else {
+        int updated = 0;
+        error = execute(db,
+                        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = "
+                                       "(SELECT rowid FROM %1 ORDER BY rowid LIMIT 1)")
+                            .arg(table, assignments.join(QStringLiteral(", "))),
+                        values, &updated);
+        if (!error.isValid() && updated == 0) {
+            error = execute(db,
+                            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(table, columns.join(QStringLiteral(", ")),
+                                     placeholders.join(QStringLiteral(", "))),
+                            values);
+        }
+    }
+    if (!error.isValid())
+        error = execute(db, QStringLiteral("COMMIT"));
+    if (error.isValid()) {
+        // SQLite may already have rolled back by itself; then this one fails
+        // harmlessly.
+        execute(db, QStringLiteral("ROLLBACK"));
+        return failure(what, error);
+    }
+    return Result::success();
+}
+
+} // namespace store

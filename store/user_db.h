@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+
+namespace store {
+
+// The station database: a file of this name in the program's directory, with
+// one table holding the own station in its first record.
+inline constexpr char userDbFileName[] = "user.mdb";
+inline constexpr char ownStationTable[] = "MyLocator";
+
+// The table's columns in the order the own-station fields are bound: latitude
+// degrees, minutes, seconds, longitude degrees, minutes, seconds, locator.
+inline constexpr std::array<const char*, 7> ownStationColumns = {
+    "H1G", "H1M", "H1S", "D1G", "D1M", "D1S", "AZIDAL",
+};
+
+} // namespace store
