@@ -1,0 +1,23 @@
+#include "window/frmRaschet.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+
+    // Qt's own texts (standard buttons of the message boxes) in Russian.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
+
+    frmRaschet window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,60 @@
+#include "window/frmRaschet.h"
+
+#include "about/frmInfo.h"
+#include "window/compass_canvas.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+frmRaschet::frmRaschet(QWidget* parent)
+    : QWidget(parent)
+{
+    // A fixed dialog border that can still be minimised.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Рассчет азимута и дальности"));
+    setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
+    setFixedSize(515, 404);
+
+    createControls();
+    connect(cmdExit, &QPushButton::clicked, this, &frmRaschet::cmdExit_Click);
+    connect(cmdInfo, &QPushButton::clicked, this, &frmRaschet::cmdInfo_Click);
+    Form_Load();
+
+    // Taken as soon as the window becomes active.
+    txtH2G->setFocus();
+}
+
+frmRaschet::~frmRaschet() = default;
+
+void frmRaschet::Form_Load()
+{
+    // Centred from the outer size. Creating the native window first lets
+    // the window system report its border where it can before the first
+    // show; where it cannot, the client size stands in for the outer one.
+    create();
+    const QRect screenArea = screen()->geometry();
+    const QSize outer = frameGeometry().size();
+    const float left = screenArea.width() / 2.0f - outer.width() / 2.0f;
+    const float top = screenArea.height() / 2.0f - outer.height() / 2.0f;
+    move(screenArea.left() + qRound(left), screenArea.top() + qRound(top));
+
+    picCompas->setPicture(imgCompas->pixmap().toImage());
+}
+
+void frmRaschet::cmdExit_Click()
+{
+    // Ends the event loop straight away: no window is asked to close, so no
+    // close handler runs and nothing is saved on the way out.
+    QCoreApplication::exit(0);
+}
+
+void frmRaschet::cmdInfo_Click()
+{
+    frmInfo dialog(this);
+    dialog.exec();
+}

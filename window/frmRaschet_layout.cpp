@@ -1,0 +1,278 @@
+// Builds the controls of the main window from tables. Positions and sizes are
+// written in 1/1440 inch, as the window was laid out; px() turns them into
+// pixels at 96 dpi. Children of a frame are placed from the frame's corner.
+
+#include "window/frmRaschet.h"
+
+#include "window/compass_canvas.h"
+#include "classic_font.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+int px(int twips) { return qRound(twips / 15.0); }
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+const QColor FieldText(0, 128, 128);
+const QColor FrameCaption(0, 0, 192);
+const QColor RowLabel(128, 0, 0);
+const QColor ColumnHead(192, 0, 192);
+
+enum Frame { Window, My, Kor };
+
+// The fourteen fields; tab indices 0 to 13 are theirs, in this order.
+struct FieldRow {
+    QLineEdit* frmRaschet::*field;
+    const char* name;
+    Frame frame;
+    int left, top, width, maxLength;
+};
+
+const FieldRow fieldRows[] = {
+    {&frmRaschet::txtH2G, "txtH2G", Kor, 1200, 700, 492, 3},
+    {&frmRaschet::txtH2M, "txtH2M", Kor, 1920, 700, 492, 2},
+    {&frmRaschet::txtH2S, "txtH2S", Kor, 2640, 700, 492, 2},
+    {&frmRaschet::txtD2G, "txtD2G", Kor, 1200, 1180, 492, 4},
+    {&frmRaschet::txtD2M, "txtD2M", Kor, 1920, 1180, 492, 2},
+    {&frmRaschet::txtD2S, "txtD2S", Kor, 2640, 1180, 492, 2},
+    {&frmRaschet::txtKorLocator, "txtKorLocator", Kor, 1200, 1660, 1212, 6},
+    {&frmRaschet::txtH1G, "txtH1G", My, 1200, 700, 492, 3},
+    {&frmRaschet::txtH1M, "txtH1M", My, 1920, 700, 492, 2},
+    {&frmRaschet::txtH1S, "txtH1S", My, 2640, 700, 492, 2},
+    {&frmRaschet::txtD1G, "txtD1G", My, 1200, 1180, 492, 4},
+    {&frmRaschet::txtD1M, "txtD1M", My, 1920, 1180, 492, 2},
+    {&frmRaschet::txtD1S, "txtD1S", My, 2640, 1180, 492, 2},
+    {&frmRaschet::txtMyLocator, "txtMyLocator", My, 1200, 1680, 1212, 6},
+};
+constexpr int FieldHeight = 288;
+
+// Column heads and row labels, the same in both frames.
+struct GridLabel {
+    const char* caption;
+    bool columnHead;
+    int left, top, width;
+};
+
+const GridLabel gridLabels[] = {
+    {"Deg", true, 1236, 360, 456},
+    {"Min", true, 1920, 360, 492},
+    {"Sec", true, 2640, 360, 492},
+    {"Широта", false, 120, 720, 852},
+    {"Долгота", false, 120, 1200, 852},
+    {"Локатор", false, 120, 1680, 852},
+};
+constexpr int GridLabelHeight = 252;
+
+const char* const myLabelNames[] = {"lblDeg1", "lblMin1", "lblSec1", "lblH1", "lblD1", "lblMyLocator"};
+const char* const korLabelNames[] = {"lblDeg2", "lblMin2", "lblSec2", "lblH2", "lblD2", "lblKorLocator"};
+
+// The lines that rule each frame into a table: three rows, then three columns.
+struct GridLine {
+    int x1, y1, x2, y2;
+};
+
+const GridLine gridLines[] = {
+    {0, 600, 3480, 600},
+    {0, 1080, 3480, 1080},
+    {0, 1560, 3480, 1560},
+    {1080, 360, 1080, 1560},
+    {1800, 360, 1800, 1560},
+    {2520, 360, 2520, 1560},
+};
+
+const char* const myLineNames[] = {"Line5", "Line1", "Line2", "Line4", "Line6", "Line7"};
+const char* const korLineNames[] = {"Line9", "Line12", "Line11", "Line10", "Line8", "Line3"};
+
+struct ButtonRow {
+    QPushButton* frmRaschet::*button;
+    const char* name;
+    Frame frame;
+    const char* caption;
+    int left, top, width, height, tabIndex;
+    bool hidden;
+    bool boldFont;
+};
+
+const ButtonRow buttonRows[] = {
+    {&frmRaschet::cmdRaschetKoordinat, "cmdRaschetKoordinat", Window, "Расчет по &ЛОКАТОРУ", 120, 5040, 2535, 375, 14, false, true},
+    {&frmRaschet::cmdRaschetLocator, "cmdRaschetLocator", Window, "Расчет по &КООРДИНАТАМ", 120, 5520, 2535, 375, 15, false, true},
+    {&frmRaschet::cmdInfo, "cmdInfo", Window, "&Инфо...", 2760, 5040, 852, 372, 16, false, true},
+    {&frmRaschet::cmdExit, "cmdExit", Window, "&Выход", 2760, 5520, 852, 372, 17, false, true},
+    {&frmRaschet::cmdMyRaschet, "cmdMyRaschet", Window, "Выч.коорд.", 5400, 6360, 1335, 255, 18, true, true},
+    {&frmRaschet::cmdMyRaschet1, "cmdMyRaschet1", Window, "Выч.лок.", 3960, 6360, 1335, 255, 19, true, true},
+    {&frmRaschet::cmdSave, "cmdSave", My, "&Сохранить коорд.", 60, 2100, 1692, 252, 34, false, false},
+    {&frmRaschet::cmdLoad, "cmdLoad", My, "&Прочитать коорд.", 1740, 2100, 1692, 252, 35, false, false},
+};
+
+struct ResultRow {
+    QLabel* frmRaschet::*label;
+    const char* name;
+    const char* caption;
+    QColor colour;
+    int top;
+};
+
+// The leading blank keeps the text off the border.
+const ResultRow resultRows[] = {
+    {&frmRaschet::lblAzimutPush, "lblAzimutPush", " АЗИМУТ прямой:", QColor(192, 0, 0), 240},
+    {&frmRaschet::lblAzimutPull, "lblAzimutPull", " АЗИМУТ обратный:", QColor(0, 0, 192), 840},
+    {&frmRaschet::lblDalnost, "lblDalnost", " ДАЛЬНОСТЬ:", QColor(0, 128, 0), 1440},
+};
+constexpr int PicCompasTabIndex = 37;
+
+template <typename W>
+W* named(QWidget* parent, const char* name)
+{
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* borderedLabel(QWidget* parent, const char* name)
+{
+    auto* label = named<QLabel>(parent, name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void addGrid(QGroupBox* frame, const char* const labelNames[], const char* const lineNames[])
+{
+    int i = 0;
+    for (const GridLabel& cell : gridLabels) {
+        auto* label = named<QLabel>(frame, labelNames[i++]);
+        label->setText(QString::fromUtf8(cell.caption));
+        label->setGeometry(twips(cell.left, cell.top, cell.width, GridLabelHeight));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(classicFont(8.25, true, cell.columnHead));
+        setColour(label, QPalette::WindowText, cell.columnHead ? ColumnHead : RowLabel);
+    }
+    i = 0;
+    for (const GridLine& line : gridLines) {
+        auto* rule = named<QFrame>(frame, lineNames[i++]);
+        rule->setGeometry(px(line.x1), px(line.y1),
+                          std::max(1, px(line.x2 - line.x1)), std::max(1, px(line.y2 - line.y1)));
+        rule->setAutoFillBackground(true);
+        setColour(rule, QPalette::Window, Qt::black);
+    }
+}
+
+QGroupBox* addFrame(QWidget* window, const char* name, const char* caption, const QRect& geometry)
+{
+    auto* frame = named<QGroupBox>(window, name);
+    frame->setTitle(QString::fromUtf8(caption));
+    frame->setGeometry(geometry);
+    frame->setFont(classicFont(8.25, true));
+    // The title is drawn in the text colour by some styles and in the window
+    // text colour by others.
+    setColour(frame, QPalette::WindowText, FrameCaption);
+    setColour(frame, QPalette::Text, FrameCaption);
+    return frame;
+}
+
+} // namespace
+
+void frmRaschet::createControls()
+{
+    setFont(classicFont(8.25));
+
+    fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twips(120, 120, 3492, 2532));
+    fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twips(120, 2760, 3492, 2172));
+    addGrid(fraMyKoordinat, myLabelNames, myLineNames);
+    addGrid(fraKorKoordinat, korLabelNames, korLineNames);
+
+    auto parentOf = [this](Frame frame) -> QWidget* {
+        switch (frame) {
+        case My: return fraMyKoordinat;
+        case Kor: return fraKorKoordinat;
+        case Window: break;
+        }
+        return this;
+    };
+
+    std::vector<std::pair<int, QWidget*>> tabStops;
+
+    int tabIndex = 0;
+    for (const FieldRow& row : fieldRows) {
+        auto* field = named<QLineEdit>(parentOf(row.frame), row.name);
+        field->setGeometry(twips(row.left, row.top, row.width, FieldHeight));
+        field->setMaxLength(row.maxLength);
+        field->setFont(classicFont(8.25, true));
+        setColour(field, QPalette::Text, FieldText);
+        this->*row.field = field;
+        tabStops.emplace_back(tabIndex++, field);
+    }
+
+    for (const ButtonRow& row : buttonRows) {
+        auto* button = named<QPushButton>(parentOf(row.frame), row.name);
+        button->setText(QString::fromUtf8(row.caption));
+        button->setGeometry(twips(row.left, row.top, row.width, row.height));
+        button->setFont(classicFont(8.25, row.boldFont));
+        button->setAutoDefault(false);
+        if (row.hidden) {
+            button->setFocusPolicy(Qt::NoFocus);
+            button->hide();
+        } else {
+            tabStops.emplace_back(row.tabIndex, button);
+        }
+        this->*row.button = button;
+    }
+    // Each becomes usable once the correspondent's fields hold something.
+    cmdRaschetKoordinat->setEnabled(false);
+    cmdRaschetLocator->setEnabled(false);
+
+    for (const ResultRow& row : resultRows) {
+        QLabel* label = borderedLabel(this, row.name);
+        label->setText(QString::fromUtf8(row.caption));
+        label->setGeometry(twips(3840, row.top, 3735, 375));
+        label->setFont(classicFont(9.75, true));
+        setColour(label, QPalette::WindowText, row.colour);
+        this->*row.label = label;
+    }
+
+    // The square around the compass lies under the picture area.
+    lblCompas = borderedLabel(this, "lblCompas");
+    lblCompas->setGeometry(twips(3840, 2160, 3735, 3735));
+
+    picCompas = named<CompassCanvas>(this, "picCompas");
+    picCompas->setGeometry(twips(3960, 2280, 3492, 3495));
+    picCompas->setFocusPolicy(Qt::StrongFocus);
+    tabStops.emplace_back(PicCompasTabIndex, picCompas);
+
+    imgCompas = named<QLabel>(this, "imgCompas");
+    imgCompas->setGeometry(twips(3840, 2280, 3660, 3570));
+    imgCompas->setPixmap(QPixmap(QStringLiteral(":/compass.png")));
+    imgCompas->hide();
+
+    // Stands in for the own-station record binding.
+    Data1 = named<QWidget>(this, "Data1");
+    Data1->setGeometry(twips(1920, 6360, 1572, 324));
+    Data1->setFocusPolicy(Qt::NoFocus);
+    Data1->hide();
+
+    std::stable_sort(tabStops.begin(), tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+}
