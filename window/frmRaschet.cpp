@@ -21,8 +21,7 @@ frmRaschet::frmRaschet(QWidget* parent)
     setFixedSize(515, 404);
 
     createControls();
-    connect(cmdExit, &QPushButton::clicked, this, &frmRaschet::cmdExit_Click);
-    connect(cmdInfo, &QPushButton::clicked, this, &frmRaschet::cmdInfo_Click);
+    connectHandlers();
     Form_Load();
 
     // Taken as soon as the window becomes active.

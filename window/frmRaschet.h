@@ -5,7 +5,13 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <string_view>
+
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -74,17 +80,48 @@ public:
 
     QWidget* Data1 = nullptr;  // hidden: own-station record binding
 
+    // The fourteen fields in the order of the keyboard ring and of their
+    // tab indices: the correspondent's first, then the own station's.
+    std::array<QLineEdit*, 14> ring{};
+
     // Handlers.
     void Form_Load();
     void Form_Paint();
+    void Form_KeyDown(int KeyCode);
     void cmdExit_Click();
     void cmdInfo_Click();
+    void cmdMyRaschet_Click();        // own coordinates from own locator
+    void cmdRaschetKoordinat_Click(); // calculation by locator
+    void cmdMyRaschet1_Click();       // own locator from own coordinates
+    void cmdRaschetLocator_Click();   // calculation by coordinates
+    void Field_GotFocus(QLineEdit* field);
+    void Field_LostFocus(QLineEdit* field);
+    void txtH2G_Change();
+    void txtD2G_Change();
+    void txtKorLocator_Change();
+    bool Locator_KeyPress(QLineEdit* field, QKeyEvent* key);
+
+    // Clearing routines, run after an input error.
+    void ClearKorKoordinat();
+    void ClearMyKoordinat();
+    void ClearKorLocator();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();  // frmRaschet_layout.cpp
+    void connectHandlers();
+
+    void RaschetPoLocatoru();
+    void RaschetPoKoordinatam();
+    bool RaschetAzimutDalnost();
+    void reportCoincidentPoints();
+    void trapRunTimeFailures(const std::function<void()>& calculation);
+    void showInputError(std::string_view text);
+    void clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit* focusTarget);
+    void restoreCompass();
 
     bool paintingWindow = false;
 };

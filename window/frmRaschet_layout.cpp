@@ -229,7 +229,8 @@ void frmRaschet::createControls()
         button->setText(QString::fromUtf8(row.caption));
         button->setGeometry(twips(row.left, row.top, row.width, row.height));
         button->setFont(classicFont(8.25, row.boldFont));
-        button->setAutoDefault(false);
+        // Enter on a focused button clicks it, as Space does.
+        button->setAutoDefault(true);
         if (row.hidden) {
             button->setFocusPolicy(Qt::NoFocus);
             button->hide();

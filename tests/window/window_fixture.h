@@ -1,0 +1,30 @@
+#pragma once
+
+// A main window shown and active, as a user meets it, and the ways a user
+// puts text into it.
+
+#include "window/frmRaschet.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <memory>
+
+inline std::unique_ptr<frmRaschet> openWindow()
+{
+    auto window = std::make_unique<frmRaschet>();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the main window did not become active");
+    return window;
+}
+
+// Types into a field as a user does: focus first, then one key per
+// character, Cyrillic letters too (which QTest::keyClicks cannot type).
+inline void type(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}

@@ -1,0 +1,50 @@
+// Which handler runs on which event of the main window's controls.
+
+#include "window/frmRaschet.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+void frmRaschet::connectHandlers()
+{
+    ring = {txtH2G, txtH2M, txtH2S, txtD2G, txtD2M, txtD2S, txtKorLocator,
+            txtH1G, txtH1M, txtH1S, txtD1G, txtD1M, txtD1S, txtMyLocator};
+    // The window sees the fields' focus changes and keys before they do.
+    for (QLineEdit* field : ring)
+        field->installEventFilter(this);
+
+    connect(txtH2G, &QLineEdit::textChanged, this, &frmRaschet::txtH2G_Change);
+    connect(txtD2G, &QLineEdit::textChanged, this, &frmRaschet::txtD2G_Change);
+    connect(txtKorLocator, &QLineEdit::textChanged, this, &frmRaschet::txtKorLocator_Change);
+
+    connect(cmdRaschetKoordinat, &QPushButton::clicked, this, &frmRaschet::cmdRaschetKoordinat_Click);
+    connect(cmdRaschetLocator, &QPushButton::clicked, this, &frmRaschet::cmdRaschetLocator_Click);
+    connect(cmdMyRaschet, &QPushButton::clicked, this, &frmRaschet::cmdMyRaschet_Click);
+    connect(cmdMyRaschet1, &QPushButton::clicked, this, &frmRaschet::cmdMyRaschet1_Click);
+    connect(cmdInfo, &QPushButton::clicked, this, &frmRaschet::cmdInfo_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmRaschet::cmdExit_Click);
+}
+
+bool frmRaschet::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* field = static_cast<QLineEdit*>(watched);  // only the fields are watched
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        Field_GotFocus(field);
+        break;
+    case QEvent::FocusOut:
+        Field_LostFocus(field);
+        break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        Form_KeyDown(key->key());
+        if (field == txtKorLocator || field == txtMyLocator)
+            return Locator_KeyPress(field, key);
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

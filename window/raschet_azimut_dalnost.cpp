@@ -1,0 +1,66 @@
+// What both correspondent calculations share: distance and azimuths shown
+// in the labels and on the compass, and the trap for what can go wrong on
+// the way.
+
+#include "window/frmRaschet.h"
+
+#include "geodesy/great_circle.h"
+#include "geodesy/messages.h"
+#include "window/field_texts.h"
+#include "window/message_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <exception>
+
+bool frmRaschet::RaschetAzimutDalnost()
+{
+    using namespace geodesy;
+    // The computation works on radians and leaves the four values so.
+    H1 = toRadians(H1);
+    D1 = toRadians(D1);
+    H2 = toRadians(H2);
+    D2 = toRadians(D2);
+    const GreatCircle circle = greatCircle(H1, D1, H2, D2);
+    AzimutPush = circle.azimutPush;
+    AzimutPull = circle.azimutPull;
+    if (!circle.distanceKm)
+        return false;
+
+    restoreCompass();
+    Form_Paint();
+    const ResultTexts texts = resultTexts(AzimutPush, AzimutPull, *circle.distanceKm);
+    lblAzimutPush->setText(fromUtf8(texts.azimutPush.view()));
+    lblAzimutPull->setText(fromUtf8(texts.azimutPull.view()));
+    lblDalnost->setText(fromUtf8(texts.dalnost.view()));
+    return true;
+}
+
+// Nothing is cleared: the results of the last calculation stay in view.
+void frmRaschet::reportCoincidentPoints()
+{
+    showMessage(this, QStringLiteral("Ошибка"), fromUtf8(geodesy::kCoincidentPointsMessage),
+                QMessageBox::Question, MessageButtons::CancelTryAgainContinue);
+    txtH2G->setFocus();
+}
+
+// Coinciding points are the one run-time failure valid input can meet, and
+// each calculation reports them itself. Anything else that escapes a
+// calculation is reported here rather than lost.
+void frmRaschet::trapRunTimeFailures(const std::function<void()>& calculation)
+{
+    try {
+        calculation();
+    } catch (const std::exception& failure) {
+        showMessage(this, QStringLiteral("Ошибка"),
+                    QStringLiteral("Расчет прерван из-за внутренней ошибки: %1")
+                        .arg(QString::fromLocal8Bit(failure.what())),
+                    QMessageBox::Critical, MessageButtons::Ok);
+    }
+}
+
+void frmRaschet::showInputError(std::string_view text)
+{
+    showMessage(this, QStringLiteral("Ошибка"), fromUtf8(text), QMessageBox::Warning, MessageButtons::Ok);
+}
