@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 namespace store {
@@ -14,5 +16,9 @@ inline constexpr char ownStationTable[] = "MyLocator";
 inline constexpr std::array<const char*, 7> ownStationColumns = {
     "H1G", "H1M", "H1S", "D1G", "D1M", "D1S", "AZIDAL",
 };
+
+// Where the program keeps its station database: user.mdb in the directory
+// that holds the executable, whatever the working directory.
+QString stationDatabasePath();
 
 } // namespace store

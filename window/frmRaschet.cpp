@@ -1,6 +1,8 @@
 #include "window/frmRaschet.h"
 
 #include "about/frmInfo.h"
+#include "store/record_binding.h"
+#include "store/user_db.h"
 #include "window/compass_canvas.h"
 
 #include <QCoreApplication>
@@ -23,6 +25,7 @@ frmRaschet::frmRaschet(QWidget* parent)
     createControls();
     connectHandlers();
     Form_Load();
+    OpenOwnStation();
 
     // Taken as soon as the window becomes active.
     txtH2G->setFocus();
@@ -43,6 +46,9 @@ void frmRaschet::Form_Load()
     move(screenArea.left() + qRound(left), screenArea.top() + qRound(top));
 
     picCompas->setPicture(imgCompas->pixmap().toImage());
+
+    Data1->setDatabaseName(store::stationDatabasePath());
+    Data1->setRecordSource(QString::fromLatin1(store::ownStationTable));
 }
 
 void frmRaschet::cmdExit_Click()

@@ -17,6 +17,10 @@ class QLineEdit;
 class QPushButton;
 class CompassCanvas;
 
+namespace store {
+class RecordBinding;
+}
+
 // The calculator's main window. Controls are public members named as in the
 // window's layout so that every handler, wherever it is defined, reads like
 // the window it works on. The static grid labels and the grid lines are only
@@ -78,7 +82,7 @@ public:
     CompassCanvas* picCompas = nullptr;
     QLabel* imgCompas = nullptr;  // hidden: keeps the blank compass picture
 
-    QWidget* Data1 = nullptr;  // hidden: own-station record binding
+    store::RecordBinding* Data1 = nullptr;  // the own-station record
 
     // The fourteen fields in the order of the keyboard ring and of their
     // tab indices: the correspondent's first, then the own station's.
@@ -90,6 +94,8 @@ public:
     void Form_KeyDown(int KeyCode);
     void cmdExit_Click();
     void cmdInfo_Click();
+    void cmdLoad_Click();
+    void cmdSave_Click();
     void cmdMyRaschet_Click();        // own coordinates from own locator
     void cmdRaschetKoordinat_Click(); // calculation by locator
     void cmdMyRaschet1_Click();       // own locator from own coordinates
@@ -113,6 +119,9 @@ protected:
 private:
     void createControls();  // frmRaschet_layout.cpp
     void connectHandlers();
+    std::array<QLineEdit*, 7> ownStationFields() const;
+    void OpenOwnStation();
+    void showStoreError(const QString& message);
 
     void RaschetPoLocatoru();
     void RaschetPoKoordinatam();

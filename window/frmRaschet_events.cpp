@@ -24,6 +24,8 @@ void frmRaschet::connectHandlers()
     connect(cmdMyRaschet1, &QPushButton::clicked, this, &frmRaschet::cmdMyRaschet1_Click);
     connect(cmdInfo, &QPushButton::clicked, this, &frmRaschet::cmdInfo_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmRaschet::cmdExit_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmRaschet::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmRaschet::cmdSave_Click);
 }
 
 bool frmRaschet::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,8 @@
 
 #include "window/frmRaschet.h"
 
+#include "store/record_binding.h"
+#include "store/user_db.h"
 #include "window/compass_canvas.h"
 #include "classic_font.h"
 
@@ -266,11 +268,10 @@ void frmRaschet::createControls()
     imgCompas->setPixmap(QPixmap(QStringLiteral(":/compass.png")));
     imgCompas->hide();
 
-    // Stands in for the own-station record binding.
-    Data1 = named<QWidget>(this, "Data1");
-    Data1->setGeometry(twips(1920, 6360, 1572, 324));
-    Data1->setFocusPolicy(Qt::NoFocus);
-    Data1->hide();
+    // The own-station fields show the first record of the station database.
+    Data1 = named<store::RecordBinding>(this, "Data1");
+    for (std::size_t i = 0; i < store::ownStationColumns.size(); ++i)
+        Data1->bind(ownStationFields()[i], QString::fromLatin1(store::ownStationColumns[i]));
 
     std::stable_sort(tabStops.begin(), tabStops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

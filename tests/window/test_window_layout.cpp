@@ -103,7 +103,6 @@ private Q_SLOTS:
         row("lblCompas", "QLabel", "", 256, 144, 249, 249);
         row("picCompas", "CompassCanvas", "", 264, 152, 233, 233);
         row("imgCompas", "QLabel", "", 256, 152, 244, 238);
-        row("Data1", "QWidget", "", 128, 424, 105, 22);
 
         row("lblDeg1", "QLabel", "fraMyKoordinat", 82, 24, 30, 17);
         row("lblMin1", "QLabel", "fraMyKoordinat", 128, 24, 33, 17);
@@ -174,7 +173,7 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QStringList hidden{QStringLiteral("cmdMyRaschet"), QStringLiteral("cmdMyRaschet1"),
-                                 QStringLiteral("imgCompas"), QStringLiteral("Data1")};
+                                 QStringLiteral("imgCompas")};
         for (QWidget* control : window.findChildren<QWidget*>()) {
             if (control->objectName().isEmpty())
                 continue;  // a control's own inner parts
@@ -352,7 +351,7 @@ private Q_SLOTS:
                                 QStringLiteral("lblAzimutPush"), QStringLiteral("lblCompas"),
                                 QStringLiteral("lblDeg1"), QStringLiteral("lblH2"), QStringLiteral("Line7"),
                                 QStringLiteral("cmdMyRaschet"), QStringLiteral("cmdMyRaschet1"),
-                                QStringLiteral("imgCompas"), QStringLiteral("Data1")};
+                                QStringLiteral("imgCompas")};
         for (const QString& name : names) {
             QWidget* control = window.findChild<QWidget*>(name);
             QVERIFY2(control, qPrintable(name));
