@@ -9,7 +9,8 @@
 namespace geodesy {
 
 // A short UTF-8 text held inline, so that forming a result text costs no
-// allocation. Appends beyond the capacity are cut off.
+// allocation. Text beyond the capacity is cut off; a number that does not
+// fit is left out whole.
 template <std::size_t Capacity>
 class InlineText {
 public:
@@ -22,11 +23,14 @@ public:
     }
 
     // The decimal form of a whole number: digits, with "-" when negative.
+    // Written in place: a detour through a buffer costs more than the digits.
     InlineText& appendNumber(long long number)
     {
-        char digits[20];
-        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        return append({digits, static_cast<std::size_t>(end - digits)});
+        char* const first = bytes_.data() + size_;
+        const auto [end, error] = std::to_chars(first, bytes_.data() + Capacity, number);
+        if (error == std::errc())
+            size_ += static_cast<std::size_t>(end - first);
+        return *this;
     }
 
     std::string_view view() const { return {bytes_.data(), size_}; }
