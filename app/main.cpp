@@ -8,6 +8,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Names the user's data directory (~/.local/share/azidal), where a
+    // system-wide install keeps each user's station database.
+    QApplication::setApplicationName(QStringLiteral("azidal"));
 
     // Qt's own texts (standard buttons of the message boxes) in Russian.
     QTranslator qtTranslator;

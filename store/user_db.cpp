@@ -1,12 +1,34 @@
 #include "store/user_db.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace store {
 
+QString stationDatabasePath(const QString& programDir, const QString& userDataDir)
+{
+    const QString besideProgram = QDir(programDir).filePath(QLatin1String(userDbFileName));
+    if (QFileInfo(programDir).isWritable())
+        return besideProgram;
+
+    const QString own = QDir(userDataDir).filePath(QLatin1String(userDbFileName));
+    if (!QFileInfo::exists(own) && QFileInfo::exists(besideProgram) && QDir().mkpath(userDataDir)
+        && QFile::copy(besideProgram, own)) {
+        // The installed file may be read-only; the user's copy is for saving.
+        QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);
+    }
+    // Where the copy could not be made, the user is told of a missing file
+    // at this path when the station is read.
+    return own;
+}
+
 QString stationDatabasePath()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(userDbFileName);
+    return stationDatabasePath(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace store

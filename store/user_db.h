@@ -17,8 +17,14 @@ inline constexpr std::array<const char*, 7> ownStationColumns = {
     "H1G", "H1M", "H1S", "D1G", "D1M", "D1S", "AZIDAL",
 };
 
-// Where the program keeps its station database: user.mdb in the directory
-// that holds the executable, whatever the working directory.
+// Where a program in programDir keeps its station database. Beside the
+// program when that directory is writable (the build tree, a portable copy,
+// a per-user install). Otherwise, as in a system-wide install where no Save
+// could succeed, in userDataDir: a copy of the database beside the program,
+// made the first time, so that each user keeps an own station.
+QString stationDatabasePath(const QString& programDir, const QString& userDataDir);
+
+// The same for this program, whatever the working directory.
 QString stationDatabasePath();
 
 } // namespace store
