@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds the project in build/ (optimised, with debug symbols).
+# Configures and builds the project: optimised, with debug symbols.
+# Usage: scripts/build.sh [BUILD_DIR [EXTRA_CMAKE_ARGUMENTS...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
+dir=${1:-build}
+shift || true
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"
