@@ -17,7 +17,8 @@ struct SeenBox {
 
 class MessageBoxAnswerer : public QObject {
 public:
-    // Presses the button with this caption, or the first one when empty.
+    // Presses the button with this caption, or the first one when the box
+    // has none such.
     explicit MessageBoxAnswerer(QString press = {})
         : press(std::move(press))
     {
@@ -43,9 +44,11 @@ private:
         QAbstractButton* chosen = nullptr;
         for (QAbstractButton* button : box->buttons()) {
             s.buttons << button->text();
-            if (!chosen && (press.isEmpty() || button->text() == press))
+            if (button->text() == press)
                 chosen = button;
         }
+        if (!chosen)
+            chosen = box->buttons().first();
         seen << s;
         chosen->click();
     }
