@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the Debian package of the program: a release build in build-package/,
+# packed by `cpack -G DEB` with the install prefix /usr. Installs what is
+# missing with apt-get (using sudo when not root). Prints the package's path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup-debian.sh
+# dpkg-shlibdeps (in dpkg-dev) and file find the libraries the program links.
+missing=()
+for p in dpkg-dev file; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build-package
+# Only the program goes into the package, so only it (and the tool that makes
+# its station database) is built; the install step must not build the rest.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake --build "$build" --target azidal --parallel "$(nproc)"
+
+rm -f "$build"/azidal_*.deb
+(cd "$build" && cpack -G DEB)
+
+debs=("$PWD/$build"/azidal_*.deb)
+[ -f "${debs[0]}" ] || { echo "cpack made no package." >&2; exit 1; }
+echo "${debs[0]}"
