@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make
+    desktop-file-utils appstream
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     fonts-liberation
 )

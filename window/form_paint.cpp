@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include <cmath>
 
@@ -68,4 +69,9 @@ void frmRaschet::paintEvent(QPaintEvent*)
 {
     const QScopedValueRollback<bool> guard(paintingWindow, true);
     Form_Paint();
+    // The stored station is read right after the window first appears:
+    // opening the database is the dearest step of start-up, and the user
+    // sees the window that much sooner.
+    if (!ownStationOpened)
+        QTimer::singleShot(0, this, &frmRaschet::OpenOwnStation);
 }

@@ -25,7 +25,6 @@ frmRaschet::frmRaschet(QWidget* parent)
     createControls();
     connectHandlers();
     Form_Load();
-    OpenOwnStation();
 
     // Taken as soon as the window becomes active.
     txtH2G->setFocus();

@@ -96,6 +96,9 @@ public:
     void cmdInfo_Click();
     void cmdLoad_Click();
     void cmdSave_Click();
+    // Reads the stored station into the own fields, once, when the window
+    // has first been painted.
+    void OpenOwnStation();
     void cmdMyRaschet_Click();        // own coordinates from own locator
     void cmdRaschetKoordinat_Click(); // calculation by locator
     void cmdMyRaschet1_Click();       // own locator from own coordinates
@@ -120,7 +123,6 @@ private:
     void createControls();  // frmRaschet_layout.cpp
     void connectHandlers();
     std::array<QLineEdit*, 7> ownStationFields() const;
-    void OpenOwnStation();
     void showStoreError(const QString& message);
 
     void RaschetPoLocatoru();
@@ -133,4 +135,5 @@ private:
     void restoreCompass();
 
     bool paintingWindow = false;
+    bool ownStationOpened = false;
 };

@@ -6,20 +6,21 @@
 #include "store/record_binding.h"
 #include "window/message_box.h"
 
-#include <QTimer>
 
 std::array<QLineEdit*, 7> frmRaschet::ownStationFields() const
 {
     return {txtH1G, txtH1M, txtH1S, txtD1G, txtD1M, txtD1S, txtMyLocator};
 }
 
-// A failure is shown once the window is on screen, so that the box stands
+// Runs once, when the window is on screen, so that a failure's box stands
 // over it; the window stays usable with empty own fields.
 void frmRaschet::OpenOwnStation()
 {
-    const store::Result result = Data1->refresh();
-    if (!result)
-        QTimer::singleShot(0, this, [this, message = result.message()] { showStoreError(message); });
+    if (ownStationOpened)
+        return;
+    ownStationOpened = true;
+    if (const store::Result result = Data1->refresh(); !result)
+        showStoreError(result.message());
 }
 
 void frmRaschet::cmdLoad_Click()

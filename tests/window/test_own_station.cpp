@@ -82,10 +82,12 @@ private Q_SLOTS:
 
     void init() { storeRecord(Stored); }
 
+    // Read right after the window first appears.
     void startUpShowsTheStoredStation()
     {
-        auto window = openWindow();
-        QCOMPARE(ownTexts(*window), Stored);
+        auto window = std::make_unique<frmRaschet>();
+        window->show();
+        QTRY_COMPARE(ownTexts(*window), Stored);
         QVERIFY(window->txtH2G->text().isEmpty());
         QVERIFY(window->txtKorLocator->text().isEmpty());
     }

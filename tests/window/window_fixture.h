@@ -11,12 +11,15 @@
 
 #include <memory>
 
+// The stored station is read at once rather than after the first paint,
+// so that nothing the test types is overwritten by it later.
 inline std::unique_ptr<frmRaschet> openWindow()
 {
     auto window = std::make_unique<frmRaschet>();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("the main window did not become active");
+    window->OpenOwnStation();
     return window;
 }
 

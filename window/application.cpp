@@ -1,0 +1,26 @@
+#include "window/application.h"
+
+#include "classic_font.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void prepareApplication(QApplication& application)
+{
+    // ~/.local/share/azidal holds each user's station database when the
+    // program is installed system-wide.
+    QApplication::setApplicationName(QStringLiteral("azidal"));
+
+    // The standard buttons of the message boxes in Russian.
+    auto* qtTranslator = new QTranslator(&application);
+    if (qtTranslator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
+
+    // Message boxes in the windows' face too; set before any text is laid
+    // out, so that no other face is loaded.
+    QApplication::setFont(classicFont(8.25));
+}
