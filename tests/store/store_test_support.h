@@ -1,7 +1,8 @@
 #pragma once
 
-// Helpers shared by the store tests: a connection of the test's own to look
-// at a database file directly, and the tool that makes fresh files.
+// Helpers shared by the store tests: the tool that makes station files, a
+// connection of the tests' own to look into a file, and a user for whom
+// file permissions apply.
 
 #include "store/user_db.h"
 
@@ -11,125 +12,63 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
-#include <QStringList>
-#include <QUrl>
-#include <QVariant>
 #include <QtDebug>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace storetest {
 
-inline QStringList columnNames()
+// Runs make_user_db on a path: its exit code, or -1 if it did not finish.
+inline int makeUserDb(const QString& path)
 {
-    QStringList names;
-    for (const char* column : store::ownStationColumns)
-        names << QString::fromLatin1(column);
-    return names;
+    QProcess tool;
+    tool.start(QStringLiteral(AZIDAL_MAKE_USER_DB), {path});
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
-// Runs one statement on an existing file through a separate connection and
-// returns its rows; false (with a warning naming the error) when it fails.
-inline bool runSql(const QString& path, const QString& statement, QList<QVariantList>* rows = nullptr,
-                   const QVariantList& values = {})
+// Runs one statement on a file; the first column of each row it returns.
+inline bool runSql(const QString& path, const QString& sql, QStringList* rows = nullptr)
 {
-    static int serial = 0;
-    const QString name = QStringLiteral("storetest-direct-%1").arg(++serial);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        // Read-write but never create: a test must not make a missing file appear.
-        db.setDatabaseName(QStringLiteral("file://")
-                           + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))
-                           + QStringLiteral("?mode=rw"));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-        if (!db.open()) {
-            qWarning() << "open" << path << db.lastError().text();
-        } else {
-            QSqlQuery query(db);
-            ok = query.prepare(statement);
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-            ok = ok && query.exec();
-            if (!ok)
-                qWarning() << statement << query.lastError().text();
-            while (ok && query.next()) {
-                QVariantList row;
-                for (int i = 0; i < query.record().count(); ++i)
-                    row << query.value(i);
-                if (rows)
-                    rows->append(row);
-            }
-        }
-        db.close();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("storetest"));
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery query(db);
+        ok = ok && query.exec(sql);
+        if (!ok)
+            qWarning() << sql << db.lastError().text() << query.lastError().text();
+        while (ok && rows && query.next())
+            *rows << query.value(0).toString();
     }
-    QSqlDatabase::removeDatabase(name);
+    QSqlDatabase::removeDatabase(QStringLiteral("storetest"));
     return ok;
 }
 
-// The seven columns of the first record: SQLite's type name of each value
-// ("text", "null", ...) and the value as text. Empty lists: no record.
-struct StoredRecord {
-    QStringList types;
-    QStringList texts;
-    bool operator==(const StoredRecord& other) const
-    {
-        return types == other.types && texts == other.texts;
-    }
-};
-
-inline char* toString(const StoredRecord& record)
+// Every record of the station table, first record first, as SQLite quotes
+// it: 'text', NULL, or a bare number for a value not stored as text.
+inline QStringList storedRecords(const QString& path)
 {
-    return qstrdup(qPrintable(QStringLiteral("types (%1) texts (%2)")
-                                  .arg(record.types.join(QLatin1Char(',')),
-                                       record.texts.join(QLatin1Char(',')))));
+    QStringList columns, rows;
+    for (const char* column : store::ownStationColumns)
+        columns << QStringLiteral("quote(%1)").arg(QLatin1String(column));
+    runSql(path, "SELECT " + columns.join(" || ', ' || ") + " FROM MyLocator ORDER BY rowid", &rows);
+    return rows;
 }
 
-inline bool readFirstRecord(const QString& path, StoredRecord* record)
+// Seven texts as storedRecords() shows them when stored right: empty as NULL.
+inline QString quoted(QStringList texts)
 {
-    QStringList selected;
-    for (const QString& column : columnNames())
-        selected << QStringLiteral("typeof(\"%1\"), \"%1\"").arg(column);
-    QList<QVariantList> rows;
-    if (!runSql(path,
-                QStringLiteral("SELECT %1 FROM MyLocator ORDER BY rowid LIMIT 1")
-                    .arg(selected.join(QStringLiteral(", "))),
-                &rows))
-        return false;
-    *record = {};
-    if (!rows.isEmpty()) {
-        for (int i = 0; i < rows[0].size(); i += 2) {
-            record->types << rows[0][i].toString();
-            record->texts << rows[0][i + 1].toString();
-        }
-    }
-    return true;
+    for (QString& text : texts)
+        text = text.isEmpty() ? QStringLiteral("NULL") : "'" + text.replace("'", "''") + "'";
+    return texts.join(QStringLiteral(", "));
 }
 
-// A record of seven texts: NULL for an empty text, else the text.
-inline StoredRecord textRecord(const QStringList& texts)
+// Writes seven texts into every record, an empty one as NULL.
+inline bool writeRecord(const QString& path, const QStringList& texts)
 {
-    StoredRecord record;
-    for (const QString& text : texts) {
-        record.types << (text.isEmpty() ? QStringLiteral("null") : QStringLiteral("text"));
-        record.texts << text;
-    }
-    return record;
-}
-
-// Writes seven values into the first record; an empty text writes NULL.
-inline bool writeFirstRecord(const QString& path, const QStringList& texts)
-{
-    QStringList assignments;
-    QVariantList values;
-    for (int i = 0; i < texts.size(); ++i) {
-        assignments << QStringLiteral("\"%1\" = ?").arg(columnNames()[i]);
-        values << (texts[i].isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(texts[i]));
-    }
-    return runSql(path,
-                  QStringLiteral("UPDATE MyLocator SET %1 WHERE rowid = "
-                                 "(SELECT min(rowid) FROM MyLocator)")
-                      .arg(assignments.join(QStringLiteral(", "))),
-                  nullptr, values);
+    return runSql(path, "UPDATE MyLocator SET (H1G, H1M, H1S, D1G, D1M, D1S, AZIDAL) = (" + quoted(texts) + ")");
 }
 
 inline QByteArray fileBytes(const QString& path)
@@ -140,20 +79,33 @@ inline QByteArray fileBytes(const QString& path)
 
 inline QStringList entries(const QString& dir)
 {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                               QDir::Name);
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// Runs make_user_db on a path; returns its exit code (-1 if it did not run).
-inline int makeUserDb(const QStringList& arguments, QByteArray* errors = nullptr)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(AZIDAL_MAKE_USER_DB), arguments);
-    if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
-        return -1;
-    if (errors)
-        *errors = tool.readAllStandardError();
-    return tool.exitCode();
-}
+// Root passes every permission check: while this lives, the real and the
+// effective user are "nobody", so that read-only files and directories
+// refuse writes. Any other user has nothing to drop.
+class Unprivileged {
+public:
+    Unprivileged()
+    {
+        const passwd* nobody = m_uid == 0 ? getpwnam("nobody") : nullptr;
+        if (m_uid == 0 && !(nobody && setresgid(nobody->pw_gid, nobody->pw_gid, -1) == 0
+                            && setresuid(nobody->pw_uid, nobody->pw_uid, -1) == 0))
+            m_reason = QStringLiteral("cannot become the user \"nobody\"");
+    }
+    ~Unprivileged()
+    {
+        if (m_uid == 0 && (setresuid(0, 0, -1) != 0 || setresgid(m_gid, m_gid, -1) != 0))
+            qFatal("cannot return to root");
+    }
+    bool ready() const { return m_reason.isEmpty(); }
+    QString reason() const { return m_reason; }
+
+private:
+    const uid_t m_uid = geteuid();
+    const gid_t m_gid = getegid();
+    QString m_reason;
+};
 
 } // namespace storetest
