@@ -74,11 +74,20 @@ QSqlError execute(const QSqlDatabase& db, const QString& sql, const QVariantList
     return QSqlError();
 }
 
+// The driver is loaded on the first read or save, not when the binding is
+// made: loading it is the dearest part of the window's start-up.
+QSqlDatabase connectionFor(const QString& connection)
+{
+    if (QSqlDatabase::contains(connection))
+        return QSqlDatabase::database(connection, false);
+    return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+}
+
 // The binding's connection, open for one read or save and closed afterwards.
 class OpenDatabase {
 public:
     OpenDatabase(const QString& connection, const QString& path, int busyTimeout)
-        : m_db(QSqlDatabase::database(connection, false))
+        : m_db(connectionFor(connection))
     {
         m_db.setDatabaseName(databaseUri(path));
         m_db.setConnectOptions(
@@ -102,12 +111,12 @@ private:
 RecordBinding::RecordBinding(QObject* parent)
     : QObject(parent), m_connection(uniqueConnectionName())
 {
-    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
 }
 
 RecordBinding::~RecordBinding()
 {
-    QSqlDatabase::removeDatabase(m_connection);
+    if (QSqlDatabase::contains(m_connection))
+        QSqlDatabase::removeDatabase(m_connection);
 }
 
 void RecordBinding::setDatabaseName(const QString& path) { m_databaseName = path; }
