@@ -7,16 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-40}
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-[ -x /usr/bin/time ] || missing+=(time)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-scripts/setup-debian.sh
+scripts/setup-debian.sh xvfb time
 scripts/build.sh build
 
 display=90

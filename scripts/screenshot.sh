@@ -7,17 +7,7 @@ cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
 out=docs/screenshot.png
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-command -v import >/dev/null || missing+=(imagemagick)
-command -v xwininfo >/dev/null || missing+=(x11-utils)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/setup-debian.sh xvfb imagemagick x11-utils
 
 [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target azidal --parallel "$(nproc)"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need, and
+# any further packages named on the command line (for the optional scripts).
 # Only what is missing is installed, so running it again changes nothing.
 set -euo pipefail
 
@@ -8,6 +9,7 @@ packages=(
     desktop-file-utils appstream
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     fonts-liberation
+    "$@"
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "geodesy/locator.h"
+#include "geodesy/position.h"
+#include "window/field_texts.h"
 
 #include <QWidget>
 #include <QtGlobal>
@@ -8,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 class QGroupBox;
@@ -127,6 +130,8 @@ private:
 
     void RaschetPoLocatoru();
     void RaschetPoKoordinatam();
+    std::optional<geodesy::Position> LocatorFromCoordinates(const CoordinateFields& fields,
+                                                            QLineEdit* locatorField, void (frmRaschet::*clear)());
     bool RaschetAzimutDalnost();
     void reportCoincidentPoints();
     void trapRunTimeFailures(const std::function<void()>& calculation);

@@ -13,19 +13,11 @@
 // of ClearMyKoordinat.
 void frmRaschet::cmdMyRaschet1_Click()
 {
-    using namespace geodesy;
-    const auto reading = readPosition({txtH1G, txtH1M, txtH1S, txtD1G, txtD1M, txtD1S});
-    if (const auto* failure = std::get_if<PositionFailure>(&reading)) {
-        showInputError(message(*failure));
-        ClearMyKoordinat();
-        return;
+    if (const auto own = LocatorFromCoordinates({txtH1G, txtH1M, txtH1S, txtD1G, txtD1M, txtD1S}, txtMyLocator,
+                                                &frmRaschet::ClearMyKoordinat)) {
+        H1 = own->latitude;
+        D1 = own->longitude;
     }
-    const Position& own = std::get<Position>(reading);
-    D1 = own.longitude;
-    H1 = own.latitude;
-    const EncodedLocator locator = encodeLocator(own);
-    LocIndex = locator.locIndex;
-    writeLocator(txtMyLocator, locator.text);
 }
 
 void frmRaschet::cmdRaschetLocator_Click()
@@ -36,19 +28,12 @@ void frmRaschet::cmdRaschetLocator_Click()
 
 void frmRaschet::RaschetPoKoordinatam()
 {
-    using namespace geodesy;
-    const auto reading = readPosition({txtH2G, txtH2M, txtH2S, txtD2G, txtD2M, txtD2S});
-    if (const auto* failure = std::get_if<PositionFailure>(&reading)) {
-        showInputError(message(*failure));
-        ClearKorLocator();
+    const auto kor = LocatorFromCoordinates({txtH2G, txtH2M, txtH2S, txtD2G, txtD2M, txtD2S}, txtKorLocator,
+                                            &frmRaschet::ClearKorLocator);
+    if (!kor)
         return;
-    }
-    const Position& kor = std::get<Position>(reading);
-    D2 = kor.longitude;
-    H2 = kor.latitude;
-    const EncodedLocator locator = encodeLocator(kor);
-    LocIndex = locator.locIndex;
-    writeLocator(txtKorLocator, locator.text);
+    H2 = kor->latitude;
+    D2 = kor->longitude;
 
     cmdMyRaschet1_Click();
     if (Oshibka)
@@ -58,4 +43,24 @@ void frmRaschet::RaschetPoKoordinatam()
         return;
     }
     txtH2G->setFocus();
+}
+
+// Reads a station's coordinates and writes its locator. A reading that fails
+// is reported and followed by the given clearing routine.
+std::optional<geodesy::Position> frmRaschet::LocatorFromCoordinates(const CoordinateFields& fields,
+                                                                    QLineEdit* locatorField,
+                                                                    void (frmRaschet::*clear)())
+{
+    using namespace geodesy;
+    const auto reading = readPosition(fields);
+    if (const auto* failure = std::get_if<PositionFailure>(&reading)) {
+        showInputError(message(*failure));
+        (this->*clear)();
+        return std::nullopt;
+    }
+    const Position& position = std::get<Position>(reading);
+    const EncodedLocator locator = encodeLocator(position);
+    LocIndex = locator.locIndex;
+    writeLocator(locatorField, locator.text);
+    return position;
 }
