@@ -42,6 +42,8 @@ QString quoted(const QString& identifier)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+const QString notConfigured = QStringLiteral("\nНе указаны файл базы данных или таблица.");
+
 QString errorText(const QSqlError& error)
 {
     QString text = error.databaseText().trimmed();
@@ -149,15 +151,10 @@ std::vector<RecordBinding::Binding> RecordBinding::liveBindings()
 
 Result RecordBinding::refresh()
 {
-    if (m_databaseName.isEmpty())
-        return Result::failure(
-            QStringLiteral("Не удалось прочитать свою станцию: не указан файл базы данных."));
-    const QString file = QDir::toNativeSeparators(m_databaseName);
-    if (m_recordSource.isEmpty())
-        return Result::failure(
-            QStringLiteral("Не удалось прочитать свою станцию из файла %1: не указана таблица.")
-                .arg(file));
-    const QString what = QStringLiteral("Не удалось прочитать свою станцию из файла %1.").arg(file);
+    const QString what = QStringLiteral("Не удалось прочитать свою станцию из файла %1.")
+                             .arg(QDir::toNativeSeparators(m_databaseName));
+    if (m_databaseName.isEmpty() || m_recordSource.isEmpty())
+        return Result::failure(what + notConfigured);
 
     const std::vector<Binding> bindings = liveBindings();
     const QString table = quoted(m_recordSource);
@@ -202,15 +199,10 @@ Result RecordBinding::refresh()
 
 Result RecordBinding::updateRecord()
 {
-    if (m_databaseName.isEmpty())
-        return Result::failure(
-            QStringLiteral("Не удалось сохранить свою станцию: не указан файл базы данных."));
-    const QString file = QDir::toNativeSeparators(m_databaseName);
-    if (m_recordSource.isEmpty())
-        return Result::failure(
-            QStringLiteral("Не удалось сохранить свою станцию в файл %1: не указана таблица.")
-                .arg(file));
-    const QString what = QStringLiteral("Не удалось сохранить свою станцию в файл %1.").arg(file);
+    const QString what = QStringLiteral("Не удалось сохранить свою станцию в файл %1.")
+                             .arg(QDir::toNativeSeparators(m_databaseName));
+    if (m_databaseName.isEmpty() || m_recordSource.isEmpty())
+        return Result::failure(what + notConfigured);
 
     const std::vector<Binding> bindings = liveBindings();
     const QString table = quoted(m_recordSource);
