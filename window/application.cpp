@@ -12,6 +12,8 @@ void prepareApplication(QApplication& application)
     // ~/.local/share/azidal holds each user's station database when the
     // program is installed system-wide.
     QApplication::setApplicationName(QStringLiteral("azidal"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(AZIDAL_APP_ID));
 
     // The standard buttons of the message boxes in Russian.
     auto* qtTranslator = new QTranslator(&application);
