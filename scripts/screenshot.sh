@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes a picture of the main window as it opens and saves it as
+# Takes a picture of the main window after a calculation and saves it as
 # docs/screenshot.png. Builds the program if needed (in $BUILD_DIR, default
 # build/) and runs it on a virtual X display, which is stopped afterwards.
 set -euo pipefail
@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
 out=docs/screenshot.png
 
-scripts/setup-debian.sh xvfb imagemagick x11-utils
+scripts/setup-debian.sh xvfb imagemagick x11-utils xdotool
 
 [ -f "$build_dir/CMakeCache.txt" ] || cmake -S . -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target azidal --parallel "$(nproc)"
@@ -50,6 +50,18 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || { echo "The main window did not appear." >&2; exit 1; }
 sleep 1  # let it finish painting
+
+# The worked example, typed as a user would: Down walks the fields to the
+# correspondent's locator, Enter on to the own station, Alt+Л calculates.
+xdotool windowfocus --sync "$window"
+xdotool key --delay 30 Down Down Down Down Down Down
+xdotool type --delay 30 jo62qm
+for text in 55 46 15 37 37 30 ko85ts; do
+    xdotool key Return
+    xdotool type --delay 30 "$text"
+done
+xdotool key alt+Cyrillic_el
+sleep 1
 
 mkdir -p "$(dirname "$out")"
 import -window "$window" "$out"
