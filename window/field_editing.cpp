@@ -15,20 +15,13 @@ const QColor FocusBackground(0, 0, 128);
 const QColor FieldText(0, 128, 128);
 const QColor LeftBackground(255, 255, 255);
 
-void setBackground(QLineEdit* field, const QColor& colour)
-{
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, colour);
-    field->setPalette(palette);
-}
-
 } // namespace
 
 // txtH2G_GotFocus … txtMyLocator_GotFocus: the same for every field.
 void frmRaschet::Field_GotFocus(QLineEdit* field)
 {
-    setBackground(field, FocusBackground);
     QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, FocusBackground);
     palette.setColor(QPalette::Text, FieldText);
     field->setPalette(palette);
     // Selected whole, so that typing replaces what stands there.
@@ -38,7 +31,9 @@ void frmRaschet::Field_GotFocus(QLineEdit* field)
 // txtH2G_LostFocus … txtMyLocator_LostFocus: nothing is checked on leaving.
 void frmRaschet::Field_LostFocus(QLineEdit* field)
 {
-    setBackground(field, LeftBackground);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, LeftBackground);
+    field->setPalette(palette);
 }
 
 // Both degrees fields must hold something; minutes and seconds may be empty
