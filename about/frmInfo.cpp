@@ -4,7 +4,6 @@
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -67,7 +66,6 @@ frmInfo::frmInfo(QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("О программе..."));
-    setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
     setFont(classicFont(8.25));
     setFixedSize(toPixels(5700), toPixels(5025));
 

@@ -8,6 +8,7 @@
 // Exit status: 0 when the file was created or already there, 1 on failure,
 // 2 on wrong use.
 
+#include "store/sql_identifier.h"
 #include "store/user_db.h"
 
 #include <QCoreApplication>
@@ -33,11 +34,6 @@ bool exists(const QString& path)
     return info.exists() || info.isSymLink();  // a dangling link is not ours to replace
 }
 
-QString quoted(const char* identifier)
-{
-    return QLatin1Char('"') + QString::fromLatin1(identifier) + QLatin1Char('"');
-}
-
 // Builds the database in `path`; returns the error text, empty on success.
 QString build(const QString& path)
 {
@@ -51,8 +47,8 @@ QString build(const QString& path)
         } else {
             QStringList columns;
             for (const char* column : store::ownStationColumns)
-                columns << quoted(column) + QStringLiteral(" TEXT");
-            const QString table = quoted(store::ownStationTable);
+                columns << store::quotedIdentifier(QString::fromLatin1(column)) + QStringLiteral(" TEXT");
+            const QString table = store::quotedIdentifier(QString::fromLatin1(store::ownStationTable));
             const QStringList statements = {
                 QStringLiteral("BEGIN"),
                 QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", "))),

@@ -1,5 +1,7 @@
 #include "store/record_binding.h"
 
+#include "store/sql_identifier.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -33,13 +35,6 @@ QString databaseUri(const QString& path)
     return QStringLiteral("file://")
            + QString::fromLatin1(QUrl::toPercentEncoding(absolute, "/"))
            + QStringLiteral("?mode=rw");
-}
-
-QString quoted(const QString& identifier)
-{
-    QString text = identifier;
-    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 const QString notConfigured = QStringLiteral("\nНе указаны файл базы данных или таблица.");
@@ -157,14 +152,14 @@ Result RecordBinding::refresh()
         return Result::failure(what + notConfigured);
 
     const std::vector<Binding> bindings = liveBindings();
-    const QString table = quoted(m_recordSource);
+    const QString table = quotedIdentifier(m_recordSource);
 
     // Columns are qualified with the table: SQLite takes an unknown bare
     // "name" for a string literal, which would show the column's name as its
     // value instead of reporting the missing column.
     QStringList columns{QStringLiteral("rowid")};
     for (const Binding& binding : bindings)
-        columns << table + QLatin1Char('.') + quoted(binding.column);
+        columns << table + QLatin1Char('.') + quotedIdentifier(binding.column);
     const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid LIMIT 1")
                             .arg(columns.join(QStringLiteral(", ")), table);
 
@@ -205,13 +200,13 @@ Result RecordBinding::updateRecord()
         return Result::failure(what + notConfigured);
 
     const std::vector<Binding> bindings = liveBindings();
-    const QString table = quoted(m_recordSource);
+    const QString table = quotedIdentifier(m_recordSource);
 
     QStringList assignments, columns, placeholders;
     QVariantList values;
     for (const Binding& binding : bindings) {
-        assignments << quoted(binding.column) + QStringLiteral(" = ?");
-        columns << quoted(binding.column);
+        assignments << quotedIdentifier(binding.column) + QStringLiteral(" = ?");
+        columns << quotedIdentifier(binding.column);
         placeholders << QStringLiteral("?");
         const QString text = binding.field->text();
         values << (text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text));

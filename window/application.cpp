@@ -20,6 +20,7 @@ void prepareApplication(QApplication& application)
     if (qtTranslator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTranslator);
 
+    // Every window's icon, the message boxes' too.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
 
     // Message boxes in the windows' face too; set before any text is laid

@@ -19,7 +19,6 @@ frmRaschet::frmRaschet(QWidget* parent)
                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Рассчет азимута и дальности"));
-    setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
     setFixedSize(515, 404);
 
     createControls();

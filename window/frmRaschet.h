@@ -88,7 +88,8 @@ public:
     store::RecordBinding* Data1 = nullptr;  // the own-station record
 
     // The fourteen fields in the order of the keyboard ring and of their
-    // tab indices: the correspondent's first, then the own station's.
+    // tab indices: the correspondent's first, then the own station's. Filled
+    // from the layout's field table.
     std::array<QLineEdit*, 14> ring{};
 
     // Handlers.
@@ -126,7 +127,7 @@ private:
     void createControls();  // frmRaschet_layout.cpp
     void connectHandlers();
     std::array<QLineEdit*, 7> ownStationFields() const;
-    void showStoreError(const QString& message);
+    void showError(const QString& text);  // the exclamation box, with OK
 
     void RaschetPoLocatoru();
     void RaschetPoKoordinatam();

@@ -8,8 +8,6 @@
 
 void frmRaschet::connectHandlers()
 {
-    ring = {txtH2G, txtH2M, txtH2S, txtD2G, txtD2M, txtD2S, txtKorLocator,
-            txtH1G, txtH1M, txtH1S, txtD1G, txtD1M, txtD1S, txtMyLocator};
     // The window sees the fields' focus changes and keys before they do.
     for (QLineEdit* field : ring)
         field->installEventFilter(this);

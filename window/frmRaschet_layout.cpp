@@ -223,6 +223,7 @@ void frmRaschet::createControls()
         field->setFont(classicFont(8.25, true));
         setColour(field, QPalette::Text, FieldText);
         this->*row.field = field;
+        ring[static_cast<std::size_t>(tabIndex)] = field;
         tabStops.emplace_back(tabIndex++, field);
     }
 

@@ -4,7 +4,6 @@
 #include "window/frmRaschet.h"
 
 #include "store/record_binding.h"
-#include "window/message_box.h"
 
 
 std::array<QLineEdit*, 7> frmRaschet::ownStationFields() const
@@ -19,23 +18,17 @@ void frmRaschet::OpenOwnStation()
     if (ownStationOpened)
         return;
     ownStationOpened = true;
-    if (const store::Result result = Data1->refresh(); !result)
-        showStoreError(result.message());
+    cmdLoad_Click();
 }
 
 void frmRaschet::cmdLoad_Click()
 {
     if (const store::Result result = Data1->refresh(); !result)
-        showStoreError(result.message());
+        showError(result.message());
 }
 
 void frmRaschet::cmdSave_Click()
 {
     if (const store::Result result = Data1->updateRecord(); !result)
-        showStoreError(result.message());
-}
-
-void frmRaschet::showStoreError(const QString& message)
-{
-    showMessage(this, QStringLiteral("Ошибка"), message, QMessageBox::Warning, MessageButtons::Ok);
+        showError(result.message());
 }

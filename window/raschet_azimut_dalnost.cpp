@@ -62,5 +62,10 @@ void frmRaschet::trapRunTimeFailures(const std::function<void()>& calculation)
 
 void frmRaschet::showInputError(std::string_view text)
 {
-    showMessage(this, QStringLiteral("Ошибка"), fromUtf8(text), QMessageBox::Warning, MessageButtons::Ok);
+    showError(fromUtf8(text));
+}
+
+void frmRaschet::showError(const QString& text)
+{
+    showMessage(this, QStringLiteral("Ошибка"), text, QMessageBox::Warning, MessageButtons::Ok);
 }
