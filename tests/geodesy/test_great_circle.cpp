@@ -2,13 +2,13 @@
 #include "geodesy/locator.h"
 #include "geodesy/position.h"
 
+#include "texts.h"
+
 #include <QtTest>
 
 using namespace geodesy;
 
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 GreatCircle between(const Position& own, const Position& kor)
 {

@@ -2,28 +2,13 @@
 #include "geodesy/messages.h"
 #include "geodesy/position.h"
 
+#include "texts.h"
+
 #include <QtTest>
 
 using namespace geodesy;
 
 Q_DECLARE_METATYPE(geodesy::LocatorFailure)
-
-namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-// Positions are read from field texts, as the window reads them, so that the
-// boundary cases meet the same double arithmetic.
-Position positionFrom(const QStringList& t)
-{
-    const QByteArray b[6] = {t[0].toUtf8(), t[1].toUtf8(), t[2].toUtf8(),
-                             t[3].toUtf8(), t[4].toUtf8(), t[5].toUtf8()};
-    const auto result = readPosition({b[0].constData(), b[1].constData(), b[2].constData()},
-                                     {b[3].constData(), b[4].constData(), b[5].constData()});
-    return std::get<Position>(result);
-}
-
-} // namespace
 
 class TestLocator : public QObject {
     Q_OBJECT
@@ -50,7 +35,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, texts);
         QFETCH(QString, locator);
-        QCOMPARE(qs(encodeLocator(positionFrom(texts)).text), locator);
+        QCOMPARE(qs(encodeLocator(std::get<Position>(read(texts))).text), locator);
     }
 
     void keepsTheIndexOfEachPiece()

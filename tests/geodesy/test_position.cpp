@@ -2,6 +2,8 @@
 #include "geodesy/number.h"
 #include "geodesy/position.h"
 
+#include "texts.h"
+
 #include <QtTest>
 
 #include <limits>
@@ -9,20 +11,6 @@
 using namespace geodesy;
 
 Q_DECLARE_METATYPE(geodesy::PositionFailure)
-
-namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-std::variant<Position, PositionFailure> read(const QStringList& t)
-{
-    const QByteArray h0 = t[0].toUtf8(), h1 = t[1].toUtf8(), h2 = t[2].toUtf8();
-    const QByteArray d0 = t[3].toUtf8(), d1 = t[4].toUtf8(), d2 = t[5].toUtf8();
-    return readPosition({h0.constData(), h1.constData(), h2.constData()},
-                        {d0.constData(), d1.constData(), d2.constData()});
-}
-
-} // namespace
 
 class TestPosition : public QObject {
     Q_OBJECT

@@ -44,6 +44,17 @@ void press(frmRaschet& window, const QString& button)
     QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
 }
 
+// Fills the fields, marks the distance label as old, presses the button and
+// answers every box with the given button: the boxes it showed.
+QList<SeenBox> run(frmRaschet& window, const QStringList& before, const QString& button, const QString& answer)
+{
+    MessageBoxAnswerer answerer(answer);
+    fill(window, before);
+    window.lblDalnost->setText(QStringLiteral("old"));
+    press(window, button);
+    return answerer.seen;
+}
+
 } // namespace
 
 class TestCalculations : public QObject {
@@ -183,13 +194,9 @@ private Q_SLOTS:
         QFETCH(QString, focus);
         QFETCH(QStringList, after);
         auto window = openWindow();
-        MessageBoxAnswerer answerer;
-        fill(*window, before);
-        window->lblDalnost->setText(QStringLiteral("old"));
-        press(*window, button);
-
-        QCOMPARE(answerer.seen.size(), 1);
-        const SeenBox& box = answerer.seen.first();
+        const QList<SeenBox> seen = run(*window, before, button, QString());
+        QCOMPARE(seen.size(), 1);
+        const SeenBox& box = seen.first();
         QCOMPARE(box.title, QStringLiteral("Ошибка"));
         QCOMPARE(box.text, message);
         QCOMPARE(box.icon, QMessageBox::Warning);
@@ -219,13 +226,9 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QStringList, after);
         auto window = openWindow();
-        MessageBoxAnswerer answerer(QStringLiteral("Повторить"));
-        fill(*window, before);
-        window->lblDalnost->setText(QStringLiteral("old"));
-        press(*window, button);
-
-        QCOMPARE(answerer.seen.size(), 1);
-        const SeenBox& box = answerer.seen.first();
+        const QList<SeenBox> seen = run(*window, before, button, QStringLiteral("Повторить"));
+        QCOMPARE(seen.size(), 1);
+        const SeenBox& box = seen.first();
         QCOMPARE(box.title, QStringLiteral("Ошибка"));
         QCOMPARE(box.text, QStringLiteral("При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !"));
         QCOMPARE(box.icon, QMessageBox::Question);
