@@ -16,13 +16,10 @@ void frmRaschet::cmdMyRaschet_Click()
     using namespace geodesy;
     const LocatorDecoding decoding = decodeLocator(txtMyLocator->text().toStdString());
     const auto* failure = std::get_if<LocatorFailure>(&decoding.result);
-    if (failure && *failure == LocatorFailure::WrongLength) {
-        showInputError(message(*failure));
-        ClearMyKoordinat();
-        return;
-    }
-    // In capitals from here on, even when the rest of the check fails.
-    txtMyLocator->setText(fromUtf8(decoding.upper));
+    // In capitals once its length is right, even when the rest of the check
+    // fails.
+    if (!failure || *failure != LocatorFailure::WrongLength)
+        txtMyLocator->setText(fromUtf8(decoding.upper));
     if (failure) {
         showInputError(message(*failure));
         ClearMyKoordinat();
