@@ -1,6 +1,7 @@
 #include "about/frmInfo.h"
 
 #include "classic_font.h"
+#include "twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -13,19 +14,6 @@
 
 namespace {
 
-// Geometry is given in 1/1440 inch; at 96 pixels per inch 15 make a pixel.
-constexpr double kTwipsPerPixel = 15.0;
-
-int toPixels(double twips)
-{
-    return int(std::floor(twips / kTwipsPerPixel + 0.5));
-}
-
-QRect twipsRect(double left, double top, double width, double height)
-{
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
-
 // A straight line 3 pixels wide from (x1, y) to (x2, y).
 QFrame* horizontalLine(QWidget* parent, const char* name, double x1, double x2, double y)
 {
@@ -34,7 +22,7 @@ QFrame* horizontalLine(QWidget* parent, const char* name, double x1, double x2, 
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(3);
-    line->setGeometry(toPixels(x1), toPixels(y) - 1, toPixels(x2) - toPixels(x1) + 1, 3);
+    line->setGeometry(twipsToPixels(x1), twipsToPixels(y) - 1, twipsToPixels(x2) - twipsToPixels(x1) + 1, 3);
     return line;
 }
 
@@ -67,7 +55,7 @@ frmInfo::frmInfo(QWidget* mainWindow)
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("О программе..."));
     setFont(classicFont(8.25));
-    setFixedSize(toPixels(5700), toPixels(5025));
+    setFixedSize(twipsToPixels(5700), twipsToPixels(5025));
 
     createControls();
     Form_Load();
@@ -141,12 +129,12 @@ void frmInfo::Form_Load()
         if (!isVisible())
             ownOuter = size() + (mainOuter.size() - main->geometry().size());
 
-        const float t = float(kTwipsPerPixel);
+        const float t = float(TwipsPerPixel);
         const float left = float(mainOuter.width()) * t / 2.0f
             - float(ownOuter.width()) * t / 2.0f + float(mainOuter.left()) * t;
         const float top = float(mainOuter.height()) * t / 2.0f
             - float(ownOuter.height()) * t / 2.0f + float(mainOuter.top()) * t;
-        move(toPixels(left), toPixels(top));
+        move(twipsToPixels(left), twipsToPixels(top));
     }
 
     moveHello(kHelloStartLeft, kHelloStartTop);
@@ -154,7 +142,7 @@ void frmInfo::Form_Load()
 
 void frmInfo::Timer1_Timer()
 {
-    const double outerWidth = std::nearbyint(double(frameGeometry().width()) * kTwipsPerPixel);
+    const double outerWidth = std::nearbyint(double(frameGeometry().width()) * TwipsPerPixel);
     if (X > outerWidth) {
         X = qint16(kHelloStartLeft);
         Y = qint16(kHelloStartTop);
@@ -181,5 +169,5 @@ void frmInfo::moveHello(double left, double top)
 {
     helloLeft = left;
     helloTop = top;
-    imgHello->move(toPixels(left), toPixels(top));
+    imgHello->move(twipsToPixels(left), twipsToPixels(top));
 }

@@ -1,6 +1,6 @@
 // Builds the controls of the main window from tables. Positions and sizes are
-// written in 1/1440 inch, as the window was laid out; px() turns them into
-// pixels at 96 dpi. Children of a frame are placed from the frame's corner.
+// written in 1/1440 inch, as the window was laid out, and turned into pixels
+// at 96 dpi. Children of a frame are placed from the frame's corner.
 
 #include "window/frmRaschet.h"
 
@@ -8,6 +8,7 @@
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
 #include "classic_font.h"
+#include "twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -20,13 +21,6 @@
 #include <vector>
 
 namespace {
-
-int px(int twips) { return qRound(twips / 15.0); }
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
@@ -165,7 +159,7 @@ void addGrid(QGroupBox* frame, const char* const labelNames[], const char* const
     for (const GridLabel& cell : gridLabels) {
         auto* label = named<QLabel>(frame, labelNames[i++]);
         label->setText(QString::fromUtf8(cell.caption));
-        label->setGeometry(twips(cell.left, cell.top, cell.width, GridLabelHeight));
+        label->setGeometry(twipsRect(cell.left, cell.top, cell.width, GridLabelHeight));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(classicFont(8.25, true, cell.columnHead));
         setColour(label, QPalette::WindowText, cell.columnHead ? ColumnHead : RowLabel);
@@ -173,8 +167,9 @@ void addGrid(QGroupBox* frame, const char* const labelNames[], const char* const
     i = 0;
     for (const GridLine& line : gridLines) {
         auto* rule = named<QFrame>(frame, lineNames[i++]);
-        rule->setGeometry(px(line.x1), px(line.y1),
-                          std::max(1, px(line.x2 - line.x1)), std::max(1, px(line.y2 - line.y1)));
+        rule->setGeometry(twipsToPixels(line.x1), twipsToPixels(line.y1),
+                          std::max(1, twipsToPixels(line.x2 - line.x1)),
+                          std::max(1, twipsToPixels(line.y2 - line.y1)));
         rule->setAutoFillBackground(true);
         setColour(rule, QPalette::Window, Qt::black);
     }
@@ -199,8 +194,8 @@ void frmRaschet::createControls()
 {
     setFont(classicFont(8.25));
 
-    fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twips(120, 120, 3492, 2532));
-    fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twips(120, 2760, 3492, 2172));
+    fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twipsRect(120, 120, 3492, 2532));
+    fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twipsRect(120, 2760, 3492, 2172));
     addGrid(fraMyKoordinat, myLabelNames, myLineNames);
     addGrid(fraKorKoordinat, korLabelNames, korLineNames);
 
@@ -218,7 +213,7 @@ void frmRaschet::createControls()
     int tabIndex = 0;
     for (const FieldRow& row : fieldRows) {
         auto* field = named<QLineEdit>(parentOf(row.frame), row.name);
-        field->setGeometry(twips(row.left, row.top, row.width, FieldHeight));
+        field->setGeometry(twipsRect(row.left, row.top, row.width, FieldHeight));
         field->setMaxLength(row.maxLength);
         field->setFont(classicFont(8.25, true));
         setColour(field, QPalette::Text, FieldText);
@@ -230,7 +225,7 @@ void frmRaschet::createControls()
     for (const ButtonRow& row : buttonRows) {
         auto* button = named<QPushButton>(parentOf(row.frame), row.name);
         button->setText(QString::fromUtf8(row.caption));
-        button->setGeometry(twips(row.left, row.top, row.width, row.height));
+        button->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         button->setFont(classicFont(8.25, row.boldFont));
         // Enter on a focused button clicks it, as Space does.
         button->setAutoDefault(true);
@@ -249,7 +244,7 @@ void frmRaschet::createControls()
     for (const ResultRow& row : resultRows) {
         QLabel* label = borderedLabel(this, row.name);
         label->setText(QString::fromUtf8(row.caption));
-        label->setGeometry(twips(3840, row.top, 3735, 375));
+        label->setGeometry(twipsRect(3840, row.top, 3735, 375));
         label->setFont(classicFont(9.75, true));
         setColour(label, QPalette::WindowText, row.colour);
         this->*row.label = label;
@@ -257,15 +252,15 @@ void frmRaschet::createControls()
 
     // The square around the compass lies under the picture area.
     lblCompas = borderedLabel(this, "lblCompas");
-    lblCompas->setGeometry(twips(3840, 2160, 3735, 3735));
+    lblCompas->setGeometry(twipsRect(3840, 2160, 3735, 3735));
 
     picCompas = named<CompassCanvas>(this, "picCompas");
-    picCompas->setGeometry(twips(3960, 2280, 3492, 3495));
+    picCompas->setGeometry(twipsRect(3960, 2280, 3492, 3495));
     picCompas->setFocusPolicy(Qt::StrongFocus);
     tabStops.emplace_back(PicCompasTabIndex, picCompas);
 
     imgCompas = named<QLabel>(this, "imgCompas");
-    imgCompas->setGeometry(twips(3840, 2280, 3660, 3570));
+    imgCompas->setGeometry(twipsRect(3840, 2280, 3660, 3570));
     imgCompas->setPixmap(QPixmap(QStringLiteral(":/compass.png")));
     imgCompas->hide();
 
