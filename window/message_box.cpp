@@ -1,5 +1,7 @@
 #include "window/message_box.h"
 
+#include <QPushButton>
+
 void showMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
                  MessageButtons buttons)
 {
@@ -9,9 +11,11 @@ void showMessage(QWidget* parent, const QString& title, const QString& text, QMe
         box.addButton(QMessageBox::Ok);
         break;
     case MessageButtons::CancelTryAgainContinue:
-        box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
-        box.addButton(QStringLiteral("Повторить"), QMessageBox::AcceptRole);
-        box.setDefaultButton(box.addButton(QStringLiteral("Продолжить"), QMessageBox::AcceptRole));
+        // One role for all three keeps them in this order, left to right,
+        // whatever order the platform gives the roles.
+        box.setEscapeButton(box.addButton(QStringLiteral("Отмена"), QMessageBox::ActionRole));
+        box.addButton(QStringLiteral("Повторить"), QMessageBox::ActionRole);
+        box.setDefaultButton(box.addButton(QStringLiteral("Продолжить"), QMessageBox::ActionRole));
         break;
     }
     box.exec();

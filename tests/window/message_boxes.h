@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 struct SeenBox {
     QString title;
     QString text;
@@ -42,7 +44,11 @@ private:
         }
         SeenBox s{box->windowTitle(), box->text(), box->icon(), {}};
         QAbstractButton* chosen = nullptr;
-        for (QAbstractButton* button : box->buttons()) {
+        QList<QAbstractButton*> buttons = box->buttons();  // as they stand, left to right
+        std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+            return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+        });
+        for (QAbstractButton* button : buttons) {
             s.buttons << button->text();
             if (button->text() == press)
                 chosen = button;
