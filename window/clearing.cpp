@@ -36,7 +36,7 @@ void frmRaschet::clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit
     AzimutPull = 0;
     Form_Paint();
     Oshibka = true;
-    focusTarget->setFocus();
+    moveFocusTo(focusTarget);
 }
 
 void frmRaschet::restoreCompass()

@@ -140,6 +140,15 @@ private:
     void clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit* focusTarget);
     void restoreCompass();
 
+    // Focus moves between controls, told apart from the focus a field only
+    // lends to another window or a pop-up and gets back.
+    void moveFocusTo(QLineEdit* field);
+    void fieldFocusIn(QLineEdit* field, Qt::FocusReason reason);
+    void fieldFocusOut(QLineEdit* field, Qt::FocusReason reason);
+    void fieldMouseRelease(QLineEdit* field);
+
     bool paintingWindow = false;
     bool ownStationOpened = false;
+    QLineEdit* focusedField = nullptr;     // got-focus has run, lost-focus not yet
+    QLineEdit* selectOnRelease = nullptr;  // entered by a mouse press not yet released
 };

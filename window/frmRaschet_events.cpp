@@ -2,13 +2,15 @@
 
 #include "window/frmRaschet.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 void frmRaschet::connectHandlers()
 {
-    // The window sees the fields' focus changes and keys before they do.
+    // The window sees the fields' focus changes, clicks and keys before they do.
     for (QLineEdit* field : ring)
         field->installEventFilter(this);
 
@@ -31,10 +33,14 @@ bool frmRaschet::eventFilter(QObject* watched, QEvent* event)
     auto* field = static_cast<QLineEdit*>(watched);  // only the fields are watched
     switch (event->type()) {
     case QEvent::FocusIn:
-        Field_GotFocus(field);
+        fieldFocusIn(field, static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::FocusOut:
-        Field_LostFocus(field);
+        fieldFocusOut(field, static_cast<QFocusEvent*>(event)->reason());
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            fieldMouseRelease(field);
         break;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -17,10 +17,10 @@ void frmRaschet::Form_KeyDown(int KeyCode)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Down:
-        ring[(index + 1) % ring.size()]->setFocus();
+        moveFocusTo(ring[(index + 1) % ring.size()]);
         break;
     case Qt::Key_Up:
-        ring[(index + ring.size() - 1) % ring.size()]->setFocus();
+        moveFocusTo(ring[(index + ring.size() - 1) % ring.size()]);
         break;
     default:
         break;

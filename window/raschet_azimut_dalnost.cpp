@@ -42,7 +42,7 @@ void frmRaschet::reportCoincidentPoints()
 {
     showMessage(this, QStringLiteral("Ошибка"), fromUtf8(geodesy::kCoincidentPointsMessage),
                 QMessageBox::Question, MessageButtons::CancelTryAgainContinue);
-    txtH2G->setFocus();
+    moveFocusTo(txtH2G);
 }
 
 // Coinciding points are the one run-time failure valid input can meet, and

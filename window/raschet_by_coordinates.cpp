@@ -42,7 +42,7 @@ void frmRaschet::RaschetPoKoordinatam()
         reportCoincidentPoints();
         return;
     }
-    txtH2G->setFocus();
+    moveFocusTo(txtH2G);
 }
 
 // Reads a station's coordinates and writes its locator. A reading that fails

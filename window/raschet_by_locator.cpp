@@ -68,5 +68,5 @@ void frmRaschet::RaschetPoLocatoru()
     // Shown after the trip to radians and back, as the calculation left them.
     writeCoordinate(txtD2G, txtD2M, txtD2S, toDegrees(D2));
     writeCoordinate(txtH2G, txtH2M, txtH2S, toDegrees(H2));
-    txtKorLocator->setFocus();
+    moveFocusTo(txtKorLocator);
 }

@@ -8,6 +8,8 @@
 #include "window/compass_canvas.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 
@@ -52,6 +54,58 @@ private Q_SLOTS:
         QCOMPARE(window->txtD1G->selectedText(), QStringLiteral("45"));
         QTest::keyClicks(window->txtD1G, QStringLiteral("5"));
         QCOMPARE(window->txtD1G->text(), QStringLiteral("5"));
+    }
+
+    // The press that brings the focus would place the caret: the release
+    // selects again. A click into the field that has the focus places it.
+    void clickIntoAFieldSelectsItsText()
+    {
+        auto window = openWindow();
+        window->txtD1G->setText(QStringLiteral("45"));
+        const QPoint inside(4, window->txtD1G->height() / 2);
+        QTest::mouseClick(window->txtD1G, Qt::LeftButton, {}, inside);
+        QCOMPARE(window->focusWidget(), window->txtD1G);
+        QCOMPARE(window->txtD1G->selectedText(), QStringLiteral("45"));
+        QTest::mouseClick(window->txtD1G, Qt::LeftButton, {}, inside);
+        QVERIFY(!window->txtD1G->hasSelectedText());
+    }
+
+    // Focus lent to a message box or a pop-up menu and given back is no move
+    // between fields: the field stays dark blue and keeps its caret.
+    void focusLentToAPopUpComesBackUnchanged()
+    {
+        auto window = openWindow();
+        QLineEdit* locator = window->txtKorLocator;
+        locator->setFocus();
+        locator->setText(QStringLiteral("KO85"));
+        locator->setCursorPosition(2);
+        QColor whileBoxUp;
+        QTimer::singleShot(50, window.get(), [&] {
+            whileBoxUp = background(locator);
+            QApplication::activeModalWidget()->close();
+        });
+        QMessageBox::information(window.get(), QStringLiteral("Ошибка"), QStringLiteral("…"));
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        QCOMPARE(whileBoxUp, Focused);
+        QCOMPARE(background(locator), Focused);
+        QVERIFY(!locator->hasSelectedText());
+
+        // Paste from the field's own menu goes in at the caret.
+        QApplication::clipboard()->setText(QStringLiteral("xy"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), locator->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(locator, &menuKey);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction* paste = nullptr;  // the entry that names Paste's keys
+        const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions())
+            if (action->text().endsWith(QLatin1Char('\t') + pasteKeys))
+                paste = action;
+        QVERIFY(paste);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        QTRY_COMPARE(locator->text(), QStringLiteral("KOxy85"));
+        QCOMPARE(background(locator), Focused);
     }
 
     void coordinatesButtonNeedsBothDegrees_data()

@@ -121,6 +121,42 @@ private Q_SLOTS:
         const QKeySequence expected(QKeyCombination(Qt::AltModifier, Qt::Key(letter)));
         QCOMPARE(window->findChild<QPushButton*>(button)->shortcut(), expected);
     }
+
+    // A calculation chosen by its access key leaves the focus where a click
+    // on its button would, with the whole text selected, even when the
+    // focus was in that field all along.
+    void accessKeyEndsLikeAClick_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("Alt+Л") << QStringList{"txtMyLocator=KO85TS", "txtKorLocator=JO62QM"}
+                               << "cmdRaschetKoordinat" << "txtKorLocator" << "JO62QM";
+        QTest::newRow("Alt+К") << QStringList{"txtH1G=55", "txtD1G=37", "txtD2G=13", "txtH2G=52"}
+                               << "cmdRaschetLocator" << "txtH2G" << "52";
+        QTest::newRow("Alt+Л, a wrong character") << QStringList{"txtMyLocator=KO85TS", "txtKorLocator=JO62Q!"}
+                                                  << "cmdRaschetKoordinat" << "txtKorLocator" << "JO62Q!";
+    }
+
+    void accessKeyEndsLikeAClick()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, button);
+        QFETCH(QString, focus);
+        QFETCH(QString, selected);
+        auto window = openWindow();
+        MessageBoxAnswerer answerer;
+        for (const QString& pair : fields)
+            type(window->findChild<QLineEdit*>(pair.section('=', 0, 0)), pair.section('=', 1));
+        QCOMPARE(focused(*window), focus);  // typed last, caret at the end
+        auto* command = window->findChild<QPushButton*>(button);
+        QSignalSpy clicks(command, &QPushButton::clicked);
+        command->animateClick();  // what the access key does; the focus stays put
+        QTRY_COMPARE(clicks.count(), 1);
+        QCOMPARE(focused(*window), focus);
+        QCOMPARE(window->findChild<QLineEdit*>(focus)->selectedText(), selected);
+    }
 };
 
 QTEST_MAIN(TestKeyboard)
