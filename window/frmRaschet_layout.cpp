@@ -7,6 +7,7 @@
 #include "store/record_binding.h"
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
+#include "window/typing_limit.h"
 #include "classic_font.h"
 #include "twips.h"
 
@@ -41,7 +42,7 @@ struct FieldRow {
     QLineEdit* frmRaschet::*field;
     const char* name;
     Frame frame;
-    int left, top, width, maxLength;
+    int left, top, width, typingLimit;
 };
 
 const FieldRow fieldRows[] = {
@@ -214,7 +215,7 @@ void frmRaschet::createControls()
     for (const FieldRow& row : fieldRows) {
         auto* field = named<QLineEdit>(parentOf(row.frame), row.name);
         field->setGeometry(twipsRect(row.left, row.top, row.width, FieldHeight));
-        field->setMaxLength(row.maxLength);
+        field->setValidator(new TypingLimit(row.typingLimit, field));
         field->setFont(classicFont(8.25, true));
         setColour(field, QPalette::Text, FieldText);
         this->*row.field = field;

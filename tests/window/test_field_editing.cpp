@@ -212,8 +212,15 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, limit);
         auto window = openWindow();
-        type(field(*window, qPrintable(name)), QStringLiteral("1234567890"));
-        QCOMPARE(field(*window, qPrintable(name))->text(), QStringLiteral("1234567890").left(limit));
+        QLineEdit* edit = field(*window, qPrintable(name));
+        type(edit, QStringLiteral("1234567890"));
+        QCOMPARE(edit->text(), QStringLiteral("1234567890").left(limit));
+        // Pasted at the start, it keeps what fits and the rest of the text.
+        edit->setText(QStringLiteral("9"));
+        edit->home(false);
+        QApplication::clipboard()->setText(QStringLiteral("1234567890"));
+        edit->paste();
+        QCOMPARE(edit->text(), QStringLiteral("1234567890").left(limit - 1) + QStringLiteral("9"));
     }
 
     void clearingRoutines_data()

@@ -139,6 +139,28 @@ private Q_SLOTS:
         QCOMPARE(ownTexts(*restarted), (QStringList{"55", "05", "", "37", "37", "0", "ko85ts"}));
     }
 
+    // Longer than a user could type: shown and saved back whole, and checked
+    // as it stands. Typing still cannot lengthen it.
+    void overlongStoredTextsStayWhole()
+    {
+        const QStringList overlong{"55.5", "46", "15", "37", "37", "30", "KO85TS1"};
+        storeRecord(overlong);
+        auto window = openWindow();
+        QCOMPARE(ownTexts(*window), overlong);
+        QTest::mouseClick(window->cmdSave, Qt::LeftButton);
+        QCOMPARE(storedRecord(), overlong);
+        window->txtMyLocator->setFocus();
+        window->txtMyLocator->end(false);
+        QTest::keyClick(window->txtMyLocator, Qt::Key_X);
+        QCOMPARE(window->txtMyLocator->text(), QStringLiteral("KO85TS1"));
+
+        MessageBoxAnswerer answerer;
+        type(window->txtKorLocator, QStringLiteral("JO62QM"));
+        QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen[0].text, QStringLiteral("Не корректный ввод локатора !"));
+    }
+
     void exitWritesNothing()
     {
         auto window = openWindow();

@@ -6,6 +6,8 @@
 #include "message_boxes.h"
 #include "window_fixture.h"
 
+#include "window/typing_limit.h"
+
 #include <QClipboard>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -74,7 +76,7 @@ private Q_SLOTS:
             }
             boxes += int(answerer.seen.size());
             for (QLineEdit* f : fields)
-                QVERIFY2(f->text().size() <= f->maxLength(),
+                QVERIFY2(f->text().size() <= static_cast<const TypingLimit*>(f->validator())->limit(),
                          qPrintable(QString("seed %1, step %2: %3 holds \"%4\"")
                                         .arg(seed).arg(step).arg(f->objectName(), f->text())));
             QCOMPARE(QApplication::activeModalWidget(), nullptr);
