@@ -1,5 +1,6 @@
 #include "store/record_binding.h"
 
+#include "store/failure_text.h"
 #include "store/sql_identifier.h"
 
 #include <QDir>
@@ -38,21 +39,6 @@ QString databaseUri(const QString& path)
 }
 
 const QString notConfigured = QStringLiteral("\nНе указаны файл базы данных или таблица.");
-
-QString errorText(const QSqlError& error)
-{
-    QString text = error.databaseText().trimmed();
-    if (text.isEmpty())
-        text = error.driverText().trimmed();
-    if (text.isEmpty())
-        text = QStringLiteral("неизвестная ошибка");
-    return text;
-}
-
-Result failure(const QString& what, const QSqlError& error)
-{
-    return Result::failure(what + QLatin1Char('\n') + errorText(error));
-}
 
 // Runs one statement with bound values; an invalid error means success.
 QSqlError execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {},
@@ -114,6 +100,11 @@ RecordBinding::~RecordBinding()
 {
     if (QSqlDatabase::contains(m_connection))
         QSqlDatabase::removeDatabase(m_connection);
+}
+
+Result RecordBinding::failure(const QString& what, const QSqlError& error) const
+{
+    return Result::failure(what + QLatin1Char('\n') + failureText(error, m_databaseName, m_recordSource));
 }
 
 void RecordBinding::setDatabaseName(const QString& path) { m_databaseName = path; }

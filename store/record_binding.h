@@ -7,6 +7,7 @@
 #include <vector>
 
 class QLineEdit;
+class QSqlError;
 
 namespace store {
 
@@ -21,7 +22,7 @@ public:
 
     // Empty on success. On failure, Russian and ready for a message box: one
     // sentence saying what could not be done with which file, then, on a new
-    // line, the database's own error text.
+    // line, why (see failureText()).
     const QString& message() const { return m_message; }
 
 private:
@@ -87,6 +88,7 @@ private:
     };
 
     std::vector<Binding> liveBindings();
+    Result failure(const QString& what, const QSqlError& error) const;
 
     const QString m_connection;
     QString m_databaseName;

@@ -1,3 +1,4 @@
+#include "store/failure_text.h"
 #include "store/record_binding.h"
 #include "store_test_support.h"
 
@@ -45,14 +46,15 @@ struct Station {
     store::RecordBinding binding;
 };
 
-// A failure names the file in its first line and gives the database's own
-// error text in the second.
-void checkFailure(const store::Result& result, const QString& sentence, const QString& error)
+// A failure names the file in its first line and the cause in the second,
+// with the database's own error text after it in parentheses.
+void checkFailure(const store::Result& result, const QString& sentence, const QString& cause, const QString& error)
 {
     QVERIFY(!result.ok());
     const QStringList lines = result.message().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0], sentence);
+    QVERIFY2(lines[1].startsWith(cause + " (") && lines[1].endsWith(')'), qPrintable(lines[1]));
     QVERIFY2(lines[1].contains(error, Qt::CaseInsensitive), qPrintable(lines[1]));
 }
 
@@ -127,27 +129,35 @@ private Q_SLOTS:
         QCOMPARE(storedRecords(path), QStringList{quoted(berlin)});
     }
 
-    // An empty load error: the load succeeds, only the save fails.
+    // What the user is told for each cause. An empty load cause: the load
+    // succeeds, only the save fails.
     void failures_data()
     {
         QTest::addColumn<Broken>("kind");
-        QTest::addColumn<QString>("loadError");
-        QTest::addColumn<QString>("saveError");
-        QTest::newRow("file missing") << Broken::Missing << "unable to open" << "unable to open";
-        QTest::newRow("not a database") << Broken::NotSqlite << "not a database" << "not a database";
-        QTest::newRow("zero bytes") << Broken::ZeroBytes << "no such table: MyLocator" << "no such table: MyLocator";
-        QTest::newRow("table missing") << Broken::NoTable << "no such table: MyLocator" << "no such table: MyLocator";
-        QTest::newRow("column missing") << Broken::NoColumn << "no such column" << "no such column";
-        QTest::newRow("damaged") << Broken::Damaged << "malformed" << "malformed";
-        QTest::newRow("locked beyond the timeout") << Broken::Locked << "locked" << "locked";
-        QTest::newRow("read-only file") << Broken::ReadOnlyFile << "" << "readonly database";
-        QTest::newRow("read-only directory") << Broken::ReadOnlyDir << "" << "readonly database";
+        QTest::addColumn<QString>("loadCause");
+        QTest::addColumn<QString>("saveCause");
+        QTest::addColumn<QString>("error");
+        const QString missing = "Такого файла нет: его удалили, переименовали или перенесли.";
+        const QString noAccess = "Нет прав на этот файл или его папку, или они доступны только для чтения.";
+        const QString notADatabase = "Это не база данных станции, или файл повреждён.";
+        const QString noTable = "В файле нет таблицы MyLocator или одного из её столбцов.";
+        const QString locked = "Файл занят другой программой; закройте её и повторите.";
+        QTest::newRow("file missing") << Broken::Missing << missing << missing << "unable to open";
+        QTest::newRow("not a database") << Broken::NotSqlite << notADatabase << notADatabase << "not a database";
+        QTest::newRow("zero bytes") << Broken::ZeroBytes << noTable << noTable << "no such table: MyLocator";
+        QTest::newRow("table missing") << Broken::NoTable << noTable << noTable << "no such table: MyLocator";
+        QTest::newRow("column missing") << Broken::NoColumn << noTable << noTable << "no such column";
+        QTest::newRow("damaged") << Broken::Damaged << notADatabase << notADatabase << "malformed";
+        QTest::newRow("locked beyond the timeout") << Broken::Locked << locked << locked << "locked";
+        QTest::newRow("read-only file") << Broken::ReadOnlyFile << "" << noAccess << "readonly database";
+        QTest::newRow("read-only directory") << Broken::ReadOnlyDir << "" << noAccess << "readonly database";
     }
     void failures()
     {
         QFETCH(Broken, kind);
-        QFETCH(QString, loadError);
-        QFETCH(QString, saveError);
+        QFETCH(QString, loadCause);
+        QFETCH(QString, saveCause);
+        QFETCH(QString, error);
         const QString path = stationFile(moscow), dir = QFileInfo(path).path();
         QSqlDatabase writer;  // another program in the middle of a write
         const auto cleanup = qScopeGuard([&] {
@@ -194,22 +204,31 @@ private Q_SLOTS:
                              || euidaccess(QFile::encodeName(kind == Broken::ReadOnlyDir ? dir : path), W_OK) == 0))
                 QSKIP("File permissions cannot be made to refuse writes here.");
             const store::Result loaded = station.binding.refresh();
-            if (loadError.isEmpty()) {
+            if (loadCause.isEmpty()) {
                 QVERIFY2(loaded.ok(), qPrintable(loaded.message()));
                 QCOMPARE(station.texts(), moscow);
             } else {
                 checkFailure(loaded, QStringLiteral("Не удалось прочитать свою станцию из файла %1.").arg(path),
-                             loadError);
+                             loadCause, error);
                 QCOMPARE(station.texts(), untouched);
             }
             station.setTexts(berlin);
             checkFailure(station.binding.updateRecord(),
-                         QStringLiteral("Не удалось сохранить свою станцию в файл %1.").arg(path), saveError);
+                         QStringLiteral("Не удалось сохранить свою станцию в файл %1.").arg(path), saveCause, error);
         }
         if (kind == Broken::Locked)  // it waited for the other program, as long as it was told
             QVERIFY2(clock.elapsed() >= 500 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(fileBytes(path), bytesBefore);  // no record changed
         QCOMPARE(entries(dir), entriesBefore);   // and no file made
+    }
+
+    // A full disk cannot be made here; SQLite reports it with this code.
+    void fullDiskIsNamed()
+    {
+        const QSqlError full(QStringLiteral("Unable to execute statement"), QStringLiteral("database or disk is full"),
+                             QSqlError::StatementError, QStringLiteral("13"));
+        QCOMPARE(store::failureText(full, m_dir.path(), QStringLiteral("MyLocator")),
+                 QStringLiteral("На диске не осталось места. (database or disk is full)"));
     }
 };
 
