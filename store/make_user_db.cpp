@@ -85,8 +85,10 @@ int main(int argc, char* argv[])
 
     // Built under a side name and renamed only when complete, so an
     // interrupted run never leaves a half-made user.mdb that later runs would
-    // keep. The rename does not replace a file that appeared meanwhile.
-    const QString draft = path + QStringLiteral(".new");
+    // keep. The rename does not replace a file that appeared meanwhile. The
+    // name is this run's own: parallel builds make several databases into
+    // one folder at once.
+    const QString draft = path + QStringLiteral(".%1.new").arg(QCoreApplication::applicationPid());
     QFile::remove(draft);
     QFile::remove(draft + QStringLiteral("-journal"));
     const QString error = build(draft);

@@ -36,6 +36,20 @@ private Q_SLOTS:
         QCOMPARE(storedRecords(path), QStringList{quoted(QStringList(7))});  // one record, all NULL
     }
 
+    // Parallel builds make databases into one folder at once: a run keeps
+    // its draft to itself and leaves the others' alone.
+    void leavesOtherRunsDraftsAlone()
+    {
+        const QString dir = m_dir.filePath("parallel");
+        QVERIFY(QDir().mkpath(dir));
+        QFile other(dir + QStringLiteral("/user.mdb.new"));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("another run's draft") > 0);
+        other.close();
+        QCOMPARE(makeUserDb(dir + QStringLiteral("/user.mdb")), 0);
+        QCOMPARE(entries(dir), (QStringList{"user.mdb", "user.mdb.new"}));
+        QCOMPARE(fileBytes(other.fileName()), QByteArray("another run's draft"));
+    }
+
     // Neither a rebuild nor a reinstall may replace what is there.
     void keepsExistingFile_data()
     {
