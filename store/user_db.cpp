@@ -8,16 +8,16 @@
 
 namespace store {
 
-QString stationDatabasePath(const QString& programDir, const QString& userDataDir)
+QString stationDatabasePath(const QString& programDir, const QString& templatePath, const QString& userDataDir)
 {
     const QString besideProgram = QDir(programDir).filePath(QLatin1String(userDbFileName));
-    if (QFileInfo(programDir).isWritable())
+    if (QFileInfo::exists(besideProgram))
         return besideProgram;
 
     const QString own = QDir(userDataDir).filePath(QLatin1String(userDbFileName));
-    if (!QFileInfo::exists(own) && QFileInfo::exists(besideProgram) && QDir().mkpath(userDataDir)
-        && QFile::copy(besideProgram, own)) {
-        // The installed file may be read-only; the user's copy is for saving.
+    if (!QFileInfo::exists(own) && QFileInfo::exists(templatePath) && QDir().mkpath(userDataDir)
+        && QFile::copy(templatePath, own)) {
+        // The installed template is read-only; the user's copy is for saving.
         QFile::setPermissions(own, QFile::permissions(own) | QFile::ReadOwner | QFile::WriteOwner);
     }
     // Where the copy could not be made, the user is told of a missing file
@@ -27,7 +27,10 @@ QString stationDatabasePath(const QString& programDir, const QString& userDataDi
 
 QString stationDatabasePath()
 {
-    return stationDatabasePath(QCoreApplication::applicationDirPath(),
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return stationDatabasePath(programDir,
+                               QDir(programDir).filePath(QStringLiteral(AZIDAL_TEMPLATE_DIR "/")
+                                                         + QLatin1String(userDbFileName)),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 

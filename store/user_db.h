@@ -18,11 +18,11 @@ inline constexpr std::array<const char*, 7> ownStationColumns = {
 };
 
 // Where a program in programDir keeps its station database. Beside the
-// program when that directory is writable (the build tree, a portable copy,
-// a per-user install). Otherwise, as in a system-wide install where no Save
-// could succeed, in userDataDir: a copy of the database beside the program,
-// made the first time, so that each user keeps an own station.
-QString stationDatabasePath(const QString& programDir, const QString& userDataDir);
+// program when a database is there: the build tree, a portable folder.
+// Otherwise, as for an installed program, in userDataDir: the user's own
+// copy, made from templatePath the first time, so that each user, root
+// too, keeps an own station that no upgrade of the program replaces.
+QString stationDatabasePath(const QString& programDir, const QString& templatePath, const QString& userDataDir);
 
 // The same for this program, whatever the working directory.
 QString stationDatabasePath();

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs a build into temporary prefixes and checks the installed tree:
 #   check_install.sh BUILD_DIR [APP_ID [CMAKE [CONFIG]]]
-# The program and its station database in bin/, the desktop file, the icons
-# and the AppStream metainfo under share/; a second install keeps a station
-# database that is already there; an install with DESTDIR stays inside it.
-# The files are also run through desktop-file-validate and appstreamcli when
-# those are installed.
+# The program in bin/ and nothing else there, the station template, the
+# desktop file, the icons and the AppStream metainfo under share/; the
+# program started as its desktop entry says, which makes the user's own
+# station database from the template; an install with DESTDIR stays inside
+# it. The files are also run through desktop-file-validate and appstreamcli
+# when those are installed.
 set -euo pipefail
 
 build=${1:?usage: check_install.sh BUILD_DIR [APP_ID [CMAKE [CONFIG]]]}
@@ -54,8 +55,10 @@ share=$prefix/share
 desktop=$share/applications/$app_id.desktop
 metainfo=$share/metainfo/$app_id.metainfo.xml
 
+template=$share/azidal/user.mdb
 check "bin/azidal is an executable" test -x "$bin/azidal" -a -f "$bin/azidal"
-check "bin/user.mdb is an SQLite database" is_sqlite "$bin/user.mdb"
+check "bin/ holds no station database" test ! -e "$bin/user.mdb"
+check "share/azidal/user.mdb is an SQLite database" is_sqlite "$template"
 check "desktop file $desktop" test -f "$desktop"
 check "metainfo $metainfo" test -f "$metainfo"
 for size in 32 48 64; do
@@ -78,18 +81,22 @@ if [ -f "$metainfo" ]; then
         grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 fi
 
-# --- a second install keeps the station database ------------------------------
-if [ -f "$bin/user.mdb" ]; then
-    # Stands in for a station the operator has saved.
-    printf 'station saved by the operator' >>"$bin/user.mdb"
-    cp "$bin/user.mdb" "$tmp/changed.mdb"
-    if install_into "$prefix" "$tmp/install2.log"; then
-        check "second install keeps the changed bin/user.mdb" cmp -s "$tmp/changed.mdb" "$bin/user.mdb"
-        check "second install reports the database as kept" grep -q "Kept: .*/bin/user.mdb" "$tmp/install2.log"
-    else
-        cat "$tmp/install2.log"
-        fail "second cmake --install into $prefix"
+# --- started from its desktop entry ----------------------------------------------
+# As the desktop would: the Exec line through PATH, for a user whose first
+# start it is. Still running after a few seconds means it came up.
+if [ -f "$desktop" ] && [ -f "$template" ]; then
+    home=$tmp/home
+    exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+    status=0
+    HOME=$home XDG_DATA_HOME=$home/.local/share PATH="$bin:$PATH" QT_QPA_PLATFORM=offscreen \
+        timeout 3 $exec_line >"$tmp/run.log" 2>&1 || status=$?
+    if [ "$status" -eq 124 ]; then ok "started as \"$exec_line\" and kept running"; else
+        cat "$tmp/run.log"
+        fail "started as \"$exec_line\": ended with status $status"
     fi
+    own=$home/.local/share/azidal/user.mdb
+    check "the user's own station database made from the template" cmp -s "$template" "$own"
+    check "the user's own station database is writable" test -w "$own"
 fi
 
 # --- DESTDIR ---------------------------------------------------------------------
@@ -97,7 +104,7 @@ fi
 staged_prefix=$tmp/staged-prefix
 if DESTDIR=$tmp/stage install_into "$staged_prefix" "$tmp/install3.log"; then
     check "DESTDIR install: bin/azidal" test -x "$tmp/stage$staged_prefix/bin/azidal"
-    check "DESTDIR install: bin/user.mdb" is_sqlite "$tmp/stage$staged_prefix/bin/user.mdb"
+    check "DESTDIR install: station template" is_sqlite "$tmp/stage$staged_prefix/share/azidal/user.mdb"
     check "DESTDIR install: desktop file" test -f "$tmp/stage$staged_prefix/share/applications/$app_id.desktop"
     check "DESTDIR install: nothing outside DESTDIR" test ! -e "$staged_prefix"
 else

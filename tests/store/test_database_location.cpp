@@ -1,6 +1,6 @@
-// Where the station database lives: beside a program whose directory is
-// writable, otherwise in the user's own copy of it. As root, directory
-// permissions do not bite, so the read-only cases run as "nobody".
+// Where the station database lives: beside the program when one is there
+// (the build tree, a portable folder), otherwise in the user's own copy of
+// the installed template, root's too.
 
 #include "store_test_support.h"
 
@@ -13,18 +13,10 @@ using namespace storetest;
 
 namespace {
 
-QString writeFile(const QString& path, const QByteArray& bytes)
+void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 } // namespace
@@ -33,60 +25,54 @@ class TestDatabaseLocation : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
+    // Which files there are before the start ("" for none), and where the
+    // station is read from with what in it.
+    void location_data()
     {
-        QVERIFY(root.isValid());
-        // Open to every user, so that "nobody" reaches what lies inside.
-        QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7777));
-        programDir = root.filePath(QString("program%1").arg(++round));
-        dataDir = root.filePath(QString("data%1/azidal").arg(round));
-        QVERIFY(QDir().mkpath(programDir));
-        QFile::setPermissions(root.filePath(QString("data%1").arg(round)), QFileDevice::Permissions(0x7777));
+        QTest::addColumn<QByteArray>("besideProgram");
+        QTest::addColumn<QByteArray>("installedTemplate");
+        QTest::addColumn<QByteArray>("ownCopy");
+        QTest::addColumn<bool>("usesOwnCopy");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("build tree or portable folder") << QByteArray("beside") << QByteArray("template")
+                                                       << QByteArray() << false << QByteArray("beside");
+        QTest::newRow("installed, first start") << QByteArray() << QByteArray("template") << QByteArray() << true
+                                                << QByteArray("template");
+        QTest::newRow("installed, later start") << QByteArray() << QByteArray("template") << QByteArray("saved")
+                                                << true << QByteArray("saved");
+        QTest::newRow("nothing to copy") << QByteArray() << QByteArray() << QByteArray() << true << QByteArray();
     }
 
-    void besideAWritableProgram()
+    void location()
     {
-        QFile::setPermissions(programDir, QFileDevice::Permissions(0x7777));
-        writeFile(programDir + "/user.mdb", "installed");
-        const Unprivileged nobody;
-        QVERIFY2(nobody.ready(), qPrintable(nobody.reason()));
-        QCOMPARE(store::stationDatabasePath(programDir, dataDir), programDir + "/user.mdb");
-        QVERIFY(!QFileInfo::exists(dataDir));
+        QFETCH(QByteArray, besideProgram);
+        QFETCH(QByteArray, installedTemplate);
+        QFETCH(QByteArray, ownCopy);
+        QFETCH(bool, usesOwnCopy);
+        QFETCH(QByteArray, content);
+        const QTemporaryDir root;
+        const QString programDir = root.filePath("bin"), templatePath = root.filePath("share/azidal/user.mdb");
+        const QString dataDir = root.filePath("home/.local/share/azidal");
+        QVERIFY(QDir().mkpath(programDir) && QDir().mkpath(QFileInfo(templatePath).path()));
+        if (!besideProgram.isEmpty())
+            writeFile(programDir + "/user.mdb", besideProgram);
+        if (!installedTemplate.isEmpty()) {
+            writeFile(templatePath, installedTemplate);
+            QVERIFY(QFile::setPermissions(templatePath, QFile::ReadOwner | QFile::ReadOther));  // as installed
+        }
+        if (!ownCopy.isEmpty()) {
+            QVERIFY(QDir().mkpath(dataDir));
+            writeFile(dataDir + "/user.mdb", ownCopy);
+        }
+
+        const QString path = store::stationDatabasePath(programDir, templatePath, dataDir);
+        QCOMPARE(path, (usesOwnCopy ? dataDir : programDir) + "/user.mdb");
+        QCOMPARE(fileBytes(path), content);
+        QCOMPARE(QFileInfo::exists(path), !content.isEmpty());
+        if (!content.isEmpty())
+            QVERIFY(QFile::permissions(path) & QFile::WriteOwner);
+        QCOMPARE(fileBytes(templatePath), installedTemplate);
     }
-
-    void ownCopyBesideAReadOnlyProgram()
-    {
-        writeFile(programDir + "/user.mdb", "installed");
-        QFile::setPermissions(programDir + "/user.mdb", QFileDevice::Permissions(0x4444));
-        QFile::setPermissions(programDir, QFileDevice::Permissions(0x5555));
-        const Unprivileged nobody;
-        QVERIFY2(nobody.ready(), qPrintable(nobody.reason()));
-
-        const QString own = store::stationDatabasePath(programDir, dataDir);
-        QCOMPARE(own, dataDir + "/user.mdb");
-        QCOMPARE(readFile(own), QByteArray("installed"));
-        QVERIFY(QFileInfo(own).isWritable());
-
-        // Later starts keep what the user saved.
-        writeFile(own, "saved");
-        QCOMPARE(store::stationDatabasePath(programDir, dataDir), own);
-        QCOMPARE(readFile(own), QByteArray("saved"));
-    }
-
-    void nothingToCopy()
-    {
-        QFile::setPermissions(programDir, QFileDevice::Permissions(0x5555));
-        const Unprivileged nobody;
-        QVERIFY2(nobody.ready(), qPrintable(nobody.reason()));
-        QCOMPARE(store::stationDatabasePath(programDir, dataDir), dataDir + "/user.mdb");
-        QVERIFY(!QFileInfo::exists(dataDir + "/user.mdb"));
-    }
-
-private:
-    QTemporaryDir root;
-    QString programDir;
-    QString dataDir;
-    int round = 0;
 };
 
 QTEST_GUILESS_MAIN(TestDatabaseLocation)
