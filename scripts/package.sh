@@ -9,11 +9,13 @@ cd "$(dirname "$0")/.."
 scripts/setup-debian.sh dpkg-dev file
 
 build=build-package
-# Only the program goes into the package, so only it (and the tool that makes
-# its station database) is built; the install step must not build the rest.
+# Only what goes into the package is built, so the install step must not
+# build the rest. Compiled and linked with Debian's hardening flags.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" --target azidal --parallel "$(nproc)"
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+cmake --build "$build" --target azidal compressed_docs --parallel "$(nproc)"
 
 rm -f "$build"/azidal_*.deb
 (cd "$build" && cpack -G DEB)

@@ -70,6 +70,10 @@ for size in 32 48 64; do
     fi
 done
 
+check "manual page azidal(1), compressed" gzip -t "$share/man/man1/azidal.1.gz"
+check "copyright file" test -f "$share/doc/azidal/copyright"
+check "changelog, compressed" gzip -t "$share/doc/azidal/changelog.gz"
+
 if [ -f "$desktop" ]; then
     check "desktop file: Exec=azidal" grep -qx 'Exec=azidal' "$desktop"
     check "desktop file: Icon=$app_id" grep -qx "Icon=$app_id" "$desktop"
