@@ -35,7 +35,7 @@ void frmRaschet::fieldFocusIn(QLineEdit* field, Qt::FocusReason reason)
 void frmRaschet::fieldFocusOut(QLineEdit* field, Qt::FocusReason reason)
 {
     selectOnRelease = nullptr;
-    if (onlyLent(reason) || field != focusedField)
+    if (onlyLent(reason))
         return;
     focusedField = nullptr;
     Field_LostFocus(field);
