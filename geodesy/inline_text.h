@@ -33,6 +33,17 @@ public:
         return *this;
     }
 
+    // The number with one decimal, rounded: 1616.4.
+    InlineText& appendTenths(double number)
+    {
+        char* const first = bytes_.data() + size_;
+        const auto [end, error] =
+            std::to_chars(first, bytes_.data() + Capacity, number, std::chars_format::fixed, 1);
+        if (error == std::errc())
+            size_ += static_cast<std::size_t>(end - first);
+        return *this;
+    }
+
     std::string_view view() const { return {bytes_.data(), size_}; }
 
 private:

@@ -75,6 +75,9 @@ struct LocatorDecoding {
 // tested before longitude. KO85TS gives longitude 37.625, latitude 55.77083….
 LocatorDecoding decodeLocator(std::string_view text);
 
+// The number of characters of a UTF-8 text, as a locator's length is counted.
+std::size_t characterCount(std::string_view text);
+
 // The text with each Latin and Cyrillic letter in upper case; other
 // characters, and bytes that are not UTF-8, are kept.
 std::string upperCase(std::string_view text);

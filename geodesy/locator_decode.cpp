@@ -1,9 +1,8 @@
 #include "geodesy/locator.h"
 
 namespace geodesy {
-namespace {
 
-// Characters of a UTF-8 text: every byte that does not continue a character.
+// Every byte that does not continue a character.
 std::size_t characterCount(std::string_view text)
 {
     std::size_t count = 0;
@@ -11,6 +10,8 @@ std::size_t characterCount(std::string_view text)
         count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return count;
 }
+
+namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return c >= 'A' && c <= 'X'; }

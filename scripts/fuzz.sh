@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Fuzzes the calculation core: scripts/fuzz.sh SECONDS runs each libFuzzer
-# target for SECONDS (60 by default) at the lowest priority. Inputs that reach
-# new coverage are merged into tests/fuzz/corpus/<target>/; crashing inputs
-# are kept in build-fuzz/findings/<target>/. Exits 1 when anything was found.
+# Fuzzes the calculation core and the ADIF reader: scripts/fuzz.sh SECONDS
+# runs each libFuzzer target for SECONDS (60 by default) at the lowest
+# priority. Inputs that reach new coverage are merged into
+# tests/fuzz/corpus/<target>/; crashing inputs are kept in
+# build-fuzz/findings/<target>/. Exits 1 when anything was found.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 SECONDS" >&2; exit 2; }
-targets=(number read_position decode_locator encode_after_decode)
+targets=(number read_position decode_locator encode_after_decode adif_reader)
 
 scripts/setup-debian.sh clang libclang-rt-14-dev
 

@@ -15,7 +15,7 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$build" --target azidal compressed_docs --parallel "$(nproc)"
+cmake --build "$build" --target azidal azidal-qrb compressed_docs --parallel "$(nproc)"
 
 rm -f "$build"/azidal_*.deb
 (cd "$build" && cpack -G DEB)

@@ -31,6 +31,8 @@ void frmRaschet::clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit
     lblAzimutPush->setText(QStringLiteral(" АЗИМУТ от себя: "));
     lblAzimutPull->setText(QStringLiteral(" АЗИМУТ на себя: "));
     lblDalnost->setText(QStringLiteral(" ДАЛЬНОСТЬ: "));
+    for (QLabel* label : {lblAzimutPush, lblAzimutPull, lblDalnost})
+        label->setToolTip(QString());
     restoreCompass();
     AzimutPush = 0;
     AzimutPull = 0;

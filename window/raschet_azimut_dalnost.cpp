@@ -5,7 +5,9 @@
 #include "window/frmRaschet.h"
 
 #include "geodesy/great_circle.h"
+#include "geodesy/long_path.h"
 #include "geodesy/messages.h"
+#include "geodesy/wgs84.h"
 #include "window/field_texts.h"
 #include "window/message_box.h"
 
@@ -17,6 +19,8 @@
 bool frmRaschet::RaschetAzimutDalnost()
 {
     using namespace geodesy;
+    const Position own{H1, D1};
+    const Position kor{H2, D2};
     // The computation works on radians and leaves the four values so.
     H1 = toRadians(H1);
     D1 = toRadians(D1);
@@ -34,6 +38,12 @@ bool frmRaschet::RaschetAzimutDalnost()
     lblAzimutPush->setText(fromUtf8(texts.azimutPush.view()));
     lblAzimutPull->setText(fromUtf8(texts.azimutPull.view()));
     lblDalnost->setText(fromUtf8(texts.dalnost.view()));
+
+    // The long path and the ellipsoid's figures wait under the labels.
+    const PathTexts extras = pathTexts(longPath(AzimutPush, *circle.distanceKm), wgs84Path(own, kor));
+    lblAzimutPush->setToolTip(fromUtf8(extras.azimutPush.view()));
+    lblAzimutPull->setToolTip(fromUtf8(extras.azimutPull.view()));
+    lblDalnost->setToolTip(fromUtf8(extras.dalnost.view()));
     return true;
 }
 

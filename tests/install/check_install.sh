@@ -57,6 +57,7 @@ metainfo=$share/metainfo/$app_id.metainfo.xml
 
 template=$share/azidal/user.mdb
 check "bin/azidal is an executable" test -x "$bin/azidal" -a -f "$bin/azidal"
+check "bin/azidal-qrb is an executable" test -x "$bin/azidal-qrb" -a -f "$bin/azidal-qrb"
 check "bin/ holds no station database" test ! -e "$bin/user.mdb"
 check "share/azidal/user.mdb is an SQLite database" is_sqlite "$template"
 check "desktop file $desktop" test -f "$desktop"
@@ -70,7 +71,9 @@ for size in 32 48 64; do
     fi
 done
 
-check "manual page azidal(1), compressed" gzip -t "$share/man/man1/azidal.1.gz"
+for page in azidal azidal-qrb; do
+    check "manual page $page(1), compressed" gzip -t "$share/man/man1/$page.1.gz"
+done
 check "copyright file" test -f "$share/doc/azidal/copyright"
 check "changelog, compressed" gzip -t "$share/doc/azidal/changelog.gz"
 

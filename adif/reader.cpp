@@ -1,0 +1,182 @@
+#include "adif/reader.h"
+
+#include <cstring>
+
+namespace adif {
+namespace {
+
+constexpr std::size_t kBlock = 64 * 1024;
+// Longer lengths cannot be meant: no log holds a field of a petabyte.
+constexpr std::size_t kLengthDigits = 15;
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+} // namespace
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
+const Field* Section::find(std::string_view name) const
+{
+    for (const Field& field : fields)
+        if (sameName(field.name, name))
+            return &field;
+    return nullptr;
+}
+
+std::string_view message(Malformed kind)
+{
+    switch (kind) {
+    case Malformed::UnclosedTag:
+        return "метка не закрыта знаком «>»";
+    case Malformed::MissingLength:
+        return "у поля нет длины: ожидается <ИМЯ:ДЛИНА>";
+    case Malformed::BadLength:
+        return "длина поля — не десятичное число";
+    case Malformed::DataPastEnd:
+        return "данные поля длиннее, чем осталось до конца файла";
+    case Malformed::MissingEndOfRecord:
+        return "последняя запись не закончена меткой <EOR>";
+    case Malformed::MisplacedHeaderEnd:
+        return "метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
+    }
+    return {};
+}
+
+Reader::Reader(Source source)
+    : source_(std::move(source))
+{
+    buffer_.resize(kBlock);
+}
+
+// Reads more input after what is buffered, moving the current section to
+// the front of the buffer first, and growing the buffer when the section
+// fills it.
+bool Reader::fill()
+{
+    if (endOfInput_)
+        return false;
+    if (start_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + start_, filled_ - start_);
+        bufferOffset_ += start_;
+        filled_ -= start_;
+        start_ = 0;
+    }
+    if (filled_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
+    const std::size_t read = source_(buffer_.data() + filled_, buffer_.size() - filled_);
+    if (read == 0) {
+        endOfInput_ = true;
+        return false;
+    }
+    filled_ += read;
+    return true;
+}
+
+Reader::Step Reader::fail(Malformed kind, std::size_t at)
+{
+    done_ = true;
+    error_ = {kind, bufferOffset_ + start_ + at, records_ + 1};
+    return Step::Error;
+}
+
+Reader::Step Reader::finishSection(SectionKind kind, std::size_t textEnd, std::size_t endTag)
+{
+    const char* text = buffer_.data() + start_;
+    section_.kind = kind;
+    section_.text = {text, textEnd};
+    section_.endTag = endTag;
+    for (Field& field : section_.fields) {
+        field.name = {text + field.tagStart + 1, field.lengthStart - 1 - (field.tagStart + 1)};
+        field.data = {text + field.dataStart, field.dataEnd - field.dataStart};
+    }
+    if (kind == SectionKind::Record)
+        ++records_;
+    start_ += textEnd;
+    return Step::Section;
+}
+
+Reader::Step Reader::next()
+{
+    if (done_)
+        return Step::End;
+    section_.fields.clear();
+    const auto here = [this] { return buffer_.data() + start_; };
+    const auto available = [this] { return filled_ - start_; };
+
+    std::size_t at = 0;  // from the start of the section
+    for (;;) {
+        // The next tag.
+        const void* lt = nullptr;
+        while (!(lt = std::memchr(here() + at, '<', available() - at))) {
+            at = available();
+            if (!fill()) {
+                if (!section_.fields.empty())
+                    return fail(Malformed::MissingEndOfRecord, section_.fields.front().tagStart);
+                done_ = true;
+                return at == 0 ? Step::End : finishSection(SectionKind::Trailer, at, at);
+            }
+        }
+        const std::size_t tag = static_cast<const char*>(lt) - here();
+
+        // Its ">", with no "<" on the way.
+        std::size_t close = tag + 1;
+        for (;;) {
+            const char* from = here() + close;
+            const std::size_t left = available() - close;
+            const void* gt = std::memchr(from, '>', left);
+            const std::size_t scanned = gt ? static_cast<const char*>(gt) - from : left;
+            if (std::memchr(from, '<', scanned))
+                return fail(Malformed::UnclosedTag, tag);
+            close += scanned;
+            if (gt)
+                break;
+            if (!fill())
+                return fail(Malformed::UnclosedTag, tag);
+        }
+
+        const std::string_view inside(here() + tag + 1, close - tag - 1);
+        const std::size_t colon = inside.find(':');
+        const std::string_view name = inside.substr(0, colon);
+        const bool header = sameName(name, "EOH");
+        if (header || sameName(name, "EOR")) {
+            if (header && headerOrRecordSeen_)
+                return fail(Malformed::MisplacedHeaderEnd, tag);
+            headerOrRecordSeen_ = true;
+            return finishSection(header ? SectionKind::Header : SectionKind::Record, close + 1, tag);
+        }
+        if (colon == std::string_view::npos)
+            return fail(Malformed::MissingLength, tag);
+
+        const std::string_view lengthText = inside.substr(colon + 1, inside.find(':', colon + 1) - (colon + 1));
+        if (lengthText.empty() || lengthText.size() > kLengthDigits)
+            return fail(Malformed::BadLength, tag);
+        std::size_t length = 0;
+        for (const char c : lengthText) {
+            if (c < '0' || c > '9')
+                return fail(Malformed::BadLength, tag);
+            length = length * 10 + static_cast<std::size_t>(c - '0');
+        }
+
+        Field field{};
+        field.tagStart = tag;
+        field.lengthStart = tag + 1 + colon + 1;
+        field.lengthEnd = field.lengthStart + lengthText.size();
+        field.dataStart = close + 1;
+        field.dataEnd = field.dataStart + length;
+        while (available() < field.dataEnd)
+            if (!fill())
+                return fail(Malformed::DataPastEnd, tag);
+        section_.fields.push_back(field);
+        at = field.dataEnd;
+    }
+}
+
+} // namespace adif

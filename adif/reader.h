@@ -1,0 +1,101 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace adif {
+
+// An ADIF (.adi) log read as it stands, one section at a time, so that a
+// writer can give every byte back. A field is <NAME:LENGTH>data or
+// <NAME:LENGTH:TYPE>data, its length counted in bytes; <EOH> ends the
+// header, <EOR> each record; names are compared in any case. Text between
+// fields belongs to the section it stands in.
+
+// Field names compared as ADIF compares them, in any case.
+bool sameName(std::string_view a, std::string_view b);
+
+// One field; offsets count from the start of its section's text.
+struct Field {
+    std::string_view name;  // as written
+    std::string_view data;
+    std::size_t tagStart;     // its "<"
+    std::size_t lengthStart;  // the digits of the length
+    std::size_t lengthEnd;
+    std::size_t dataStart;
+    std::size_t dataEnd;
+};
+
+enum class SectionKind {
+    Header,   // ends with <EOH>
+    Record,   // ends with <EOR>
+    Trailer,  // what follows the last end tag: no fields
+};
+
+struct Section {
+    SectionKind kind = SectionKind::Trailer;
+    std::string_view text;     // from the end of the previous section through this one's end tag
+    std::size_t endTag = 0;    // offset of the end tag; text.size() for the trailer
+    std::vector<Field> fields;
+
+    // The first field of that name, or null.
+    const Field* find(std::string_view name) const;
+};
+
+enum class Malformed {
+    UnclosedTag,         // "<" with no ">" before the next "<" or the end
+    MissingLength,       // <NAME> that is not <EOR> or <EOH>
+    BadLength,           // a length that is not a decimal number
+    DataPastEnd,         // the length runs past the end of the file
+    MissingEndOfRecord,  // fields after the last <EOR>
+    MisplacedHeaderEnd,  // <EOH> after a record or a first <EOH>
+};
+
+struct ReadError {
+    Malformed kind;
+    std::uint64_t offset;  // byte offset in the input of the "<" where it begins
+    std::uint64_t record;  // 1 for the first record; the header belongs to record 1
+};
+
+// The words the user reads, in UTF-8.
+std::string_view message(Malformed kind);
+
+class Reader {
+public:
+    // Fills the buffer with up to `size` bytes and returns how many; 0 at
+    // the end of the input.
+    using Source = std::function<std::size_t(char* buffer, std::size_t size)>;
+
+    explicit Reader(Source source);
+
+    enum class Step { Section, End, Error };
+
+    // Reads the next section: its fields and the views into its text hold
+    // until the next call. After End or Error there is nothing more.
+    Step next();
+
+    const Section& section() const { return section_; }
+    const ReadError& error() const { return error_; }
+
+private:
+    bool fill();
+    Step fail(Malformed kind, std::size_t at);
+    Step finishSection(SectionKind kind, std::size_t textEnd, std::size_t endTag);
+
+    Source source_;
+    std::string buffer_;
+    std::size_t start_ = 0;   // where the current section begins in buffer_
+    std::size_t filled_ = 0;  // bytes of buffer_ that hold input
+    std::uint64_t bufferOffset_ = 0;  // offset of buffer_[0] in the input
+    bool endOfInput_ = false;
+    bool done_ = false;
+    bool headerOrRecordSeen_ = false;
+    std::uint64_t records_ = 0;
+    Section section_;
+    ReadError error_{};
+};
+
+} // namespace adif

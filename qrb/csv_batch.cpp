@@ -1,0 +1,114 @@
+#include "qrb/csv_batch.h"
+
+#include "qrb/figures.h"
+#include "qrb/line_reader.h"
+#include "qrb/output_file.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The blank-separated words of a line, as many as fit.
+template <std::size_t N>
+std::size_t splitWords(std::string_view line, std::array<std::string_view, N>& words)
+{
+    std::size_t count = 0;
+    std::size_t i = 0;
+    for (;;) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        if (i == line.size())
+            return count;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (count == N)
+            return count + 1;
+        words[count++] = line.substr(start, i - start);
+    }
+}
+
+// Quoted when it holds a comma, a quote or a line end, with its quotes
+// doubled. (A loop: find_first_of calls memchr once per character.)
+void appendField(std::string& out, std::string_view text)
+{
+    const auto needsQuotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), needsQuotes)) {
+        out.append(text);
+        return;
+    }
+    out.push_back('"');
+    for (const char c : text) {
+        if (c == '"')
+            out.push_back('"');
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+void appendRow(std::string& out, std::string_view own, std::string_view kor, const Figures& figures)
+{
+    appendField(out, own);
+    out.push_back(',');
+    appendField(out, kor);
+    // The numbers are formed on the stack and appended at once: appending
+    // each to the string cost more than the digits.
+    geodesy::InlineText<128> numbers;
+    for (const long long number : {static_cast<long long>(figures.distanceKm), static_cast<long long>(figures.azimuth),
+                                   static_cast<long long>(figures.reverseAzimuth),
+                                   static_cast<long long>(figures.longPath.distanceKm),
+                                   static_cast<long long>(figures.longPath.azimuth)})
+        numbers.append(",").appendNumber(number);
+    if (figures.wgs84) {
+        numbers.append(",").appendTenths(figures.wgs84->distanceKm);
+        numbers.append(",").appendNumber(geodesy::wholeDegrees(figures.wgs84->azimuth));
+        numbers.append(",").appendNumber(geodesy::wholeDegrees(figures.wgs84->reverseAzimuth));
+    }
+    numbers.append("\n");
+    out.append(numbers.view());
+}
+
+void reportLine(const std::string& inputName, unsigned long number, std::string_view text)
+{
+    report(inputName, ":" + std::to_string(number) + ": ", text);
+}
+
+} // namespace
+
+ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, OutputFile& out)
+{
+    out.buffer().append("own,correspondent,distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth");
+    out.buffer().append(ellipsoid ? ",wgs84_distance_km,wgs84_azimuth,wgs84_reverse_azimuth\n" : "\n");
+    ExitStatus status = kSuccess;
+    for (const NamedInput& input : inputs) {
+        LineReader lines(input.file);
+        std::string_view line;
+        std::array<std::string_view, 2> words;
+        for (unsigned long number = 1; lines.next(line); ++number) {
+            const std::size_t count = splitWords(line, words);
+            if (count == 0)
+                continue;
+            if (count != 2) {
+                reportLine(input.name, number, "ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел");
+                status = kBadInput;
+                continue;
+            }
+            const auto figures = figuresFor(words[0], words[1], ellipsoid);
+            if (const auto* failure = std::get_if<std::string>(&figures)) {
+                reportLine(input.name, number, *failure);
+                status = kBadInput;
+                continue;
+            }
+            appendRow(out.buffer(), words[0], words[1], std::get<Figures>(figures));
+            out.written();
+        }
+        if (std::ferror(input.file)) {
+            report("не удалось прочитать «", input.name, "»: ", systemError());
+            return kMisuse;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,124 @@
+// azidal-qrb: distance and azimuths between two stations on the command
+// line, for files of pairs, and for ADIF logs.
+
+#include "geodesy/station.h"
+#include "qrb/adif_fill.h"
+#include "qrb/csv_batch.h"
+#include "qrb/figures.h"
+#include "qrb/options.h"
+#include "qrb/output_file.h"
+#include "qrb/report.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using FilePointer = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+int closeUnlessStandard(std::FILE* file)
+{
+    return file == stdin ? 0 : std::fclose(file);
+}
+
+// "-" is standard input.
+FilePointer openInput(const std::string& name)
+{
+    return FilePointer(name == "-" ? stdin : std::fopen(name.c_str(), "rb"), closeUnlessStandard);
+}
+
+ExitStatus onePair(const Options& options, OutputFile& out)
+{
+    const auto figures = figuresFor(options.stations[0], options.stations[1], options.ellipsoid);
+    if (const auto* failure = std::get_if<std::string>(&figures)) {
+        report(*failure);
+        return kBadInput;
+    }
+    out.buffer().append(readableLine(std::get<Figures>(figures)));
+    return kSuccess;
+}
+
+ExitStatus batch(const Options& options, OutputFile& out)
+{
+    std::vector<FilePointer> files;
+    std::vector<NamedInput> inputs;
+    for (const std::string& name : options.inputs) {
+        files.push_back(openInput(name));
+        if (!files.back()) {
+            report("не удалось открыть «", name, "»: ", systemError());
+            return kMisuse;
+        }
+        inputs.push_back({name == "-" ? "стандартный ввод" : name, files.back().get()});
+    }
+    return writeCsv(inputs, options.ellipsoid, out);
+}
+
+ExitStatus fillLog(const Options& options, OutputFile& out)
+{
+    AdifFill fill{options.log == "-" ? "стандартный ввод" : options.log, nullptr, std::nullopt, options.overwrite,
+                  options.ellipsoid};
+    if (!options.my.empty()) {
+        const auto my = geodesy::readStation(options.my);
+        if (const auto* failure = std::get_if<geodesy::StationFailure>(&my)) {
+            report("--my «", options.my, "»: ", geodesy::message(*failure));
+            return kMisuse;
+        }
+        fill.my = std::get<geodesy::Position>(my);
+    }
+    const FilePointer file = openInput(options.log);
+    if (!file) {
+        report("не удалось открыть «", options.log, "»: ", systemError());
+        return kMisuse;
+    }
+    fill.log = file.get();
+    return fillAdif(fill, out);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("azidal-qrb"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(AZIDAL_VERSION));
+    // Qt's own words of --help and of its errors, in Russian like the rest.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
+
+    const auto read = readOptions(QCoreApplication::arguments());
+    if (const auto* misuse = std::get_if<std::string>(&read)) {
+        report(*misuse, " Подробнее: azidal-qrb --help");
+        return kMisuse;
+    }
+    const Options& options = std::get<Options>(read);
+
+    OutputFile out(options.inPlace ? options.log : options.output);
+    if (!out.open()) {
+        report(out.failure());
+        return kMisuse;
+    }
+    ExitStatus status = kSuccess;
+    switch (options.mode) {
+    case Mode::Pair:
+        status = onePair(options, out);
+        break;
+    case Mode::Csv:
+        status = batch(options, out);
+        break;
+    case Mode::Adif:
+        status = fillLog(options, out);
+        break;
+    }
+    if (status == kMisuse)
+        return status;
+    if (!out.commit(options.inPlace ? options.log + ".bak" : std::string())) {
+        report(out.failure());
+        return kMisuse;
+    }
+    return status;
+}

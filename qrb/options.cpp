@@ -1,0 +1,96 @@
+#include "qrb/options.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+namespace {
+
+std::string fileName(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+} // namespace
+
+std::variant<Options, std::string> readOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Дальность и азимуты между своей станцией и корреспондентом, как их считает окно azidal,\n"
+        "с длинным путём и, по желанию, с расчётом на эллипсоиде WGS-84.\n"
+        "  azidal-qrb СВОЙ КОРРЕСПОНДЕНТ          одна пара\n"
+        "  azidal-qrb --csv [ФАЙЛ...]              пары по одной в строке, результат в CSV\n"
+        "  azidal-qrb --adif ЖУРНАЛ [--my СВОЙ]    журнал ADIF с полями DISTANCE и ANT_AZ\n"
+        "Положение станции — QTH-локатор из 2, 4, 6, 8 или 10 знаков или градусы ШИРОТА,ДОЛГОТА\n"
+        "(юг и запад со знаком минус; перед отрицательной широтой поставьте --)."));
+    parser.addPositionalArgument(QStringLiteral("СВОЙ"), QStringLiteral("Свой локатор или координаты."),
+                                 QStringLiteral("СВОЙ"));
+    parser.addPositionalArgument(QStringLiteral("КОРРЕСПОНДЕНТ"),
+                                 QStringLiteral("Локатор или координаты корреспондента."),
+                                 QStringLiteral("КОРРЕСПОНДЕНТ"));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QStringLiteral("Читать пары «СВОЙ КОРРЕСПОНДЕНТ», по одной в строке, из файлов, "
+                                                "названных вместо пары (или со стандартного ввода), и выводить CSV."));
+    const QCommandLineOption ellipsoid(QStringLiteral("ellipsoid"),
+                                       QStringLiteral("Добавить дальность и азимуты на эллипсоиде WGS-84; в журнал "
+                                                      "ADIF записать их вместо сферических."));
+    const QCommandLineOption adifLog(QStringLiteral("adif"),
+                                     QStringLiteral("Дополнить журнал ADIF полями DISTANCE и ANT_AZ."),
+                                     QStringLiteral("ЖУРНАЛ"));
+    const QCommandLineOption my(QStringLiteral("my"),
+                                QStringLiteral("Свои координаты для записей журнала без MY_GRIDSQUARE и MY_LAT/MY_LON."),
+                                QStringLiteral("СВОЙ"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Записать результат в файл, а не на стандартный вывод."),
+                                    QStringLiteral("ФАЙЛ"));
+    const QCommandLineOption inPlace(QStringLiteral("in-place"),
+                                     QStringLiteral("Заменить журнал дополненным, сохранив прежний как ЖУРНАЛ.bak."));
+    const QCommandLineOption overwrite(QStringLiteral("overwrite"),
+                                       QStringLiteral("Заменять значения DISTANCE и ANT_AZ, уже стоящие в записях."));
+    parser.addOptions({csv, ellipsoid, adifLog, my, output, inPlace, overwrite});
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+
+    if (!parser.parse(arguments))
+        return parser.errorText().toStdString();
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+
+    Options options;
+    options.ellipsoid = parser.isSet(ellipsoid);
+    options.inPlace = parser.isSet(inPlace);
+    options.overwrite = parser.isSet(overwrite);
+    options.my = parser.value(my).toStdString();
+    options.output = fileName(parser.value(output));
+    const QStringList positional = parser.positionalArguments();
+
+    if (parser.isSet(csv) && parser.isSet(adifLog))
+        return "--csv и --adif нельзя использовать вместе.";
+    if (parser.isSet(adifLog)) {
+        options.mode = Mode::Adif;
+        options.log = fileName(parser.value(adifLog));
+        if (!positional.isEmpty())
+            return "С --adif пары и файлы не указываются: журнал — значение --adif.";
+        if (options.inPlace && !options.output.empty())
+            return "--in-place и --output нельзя использовать вместе.";
+        if (options.inPlace && options.log == "-")
+            return "--in-place нельзя применить к стандартному вводу.";
+        return options;
+    }
+    if (options.inPlace || options.overwrite || parser.isSet(my))
+        return "--in-place, --overwrite и --my действуют только с --adif.";
+    if (parser.isSet(csv)) {
+        options.mode = Mode::Csv;
+        for (const QString& input : positional)
+            options.inputs.push_back(fileName(input));
+        if (options.inputs.empty())
+            options.inputs.push_back("-");
+        return options;
+    }
+    if (positional.size() != 2)
+        return "Укажите два положения: СВОЙ и КОРРЕСПОНДЕНТ (или --csv, или --adif).";
+    options.stations = {positional[0].toStdString(), positional[1].toStdString()};
+    return options;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+enum class Mode {
+    Pair,  // one pair on the command line
+    Csv,   // pairs from files, CSV out
+    Adif,  // a log filled in
+};
+
+// The command line, read. Texts are in the form the system gives them:
+// station texts in UTF-8, file names as the file system spells them.
+struct Options {
+    Mode mode = Mode::Pair;
+    std::vector<std::string> stations;  // the pair
+    std::vector<std::string> inputs;    // --csv files; "-" is standard input
+    std::string log;                    // --adif
+    std::string my;                     // --my
+    std::string output;                 // -o; empty for standard output
+    bool inPlace = false;
+    bool overwrite = false;
+    bool ellipsoid = false;
+};
+
+// Reads the arguments (the program's name first). --help and --version
+// print their text and end the program, as is usual; a misuse comes back as
+// its message.
+std::variant<Options, std::string> readOptions(const QStringList& arguments);
