@@ -9,6 +9,7 @@ packages=(
     desktop-file-utils appstream
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     fonts-liberation
+    libhamlib-utils  # rotctld, which the rotator tests start
     "$@"
 )
 
