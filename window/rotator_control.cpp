@@ -164,11 +164,13 @@ void RotatorControl::Rotator_Done(rotator::Request request)
 // one of the background polls only takes the heading off the compass.
 void RotatorControl::Rotator_Failed(const rotator::Failure& failure)
 {
-    const bool asked = failure.request != rotator::Request::Position || target;
+    rotator::Failure shown = failure;
+    if (target)  // what is lost is the turn, whichever request failed
+        shown.request = rotator::Request::Turn;
     endTurn();
     showHeading(std::nullopt);
-    if (asked)
-        showMessage(window, QStringLiteral("Ошибка"), rotator::failureMessage(failure), QMessageBox::Warning,
+    if (shown.request != rotator::Request::Position)
+        showMessage(window, QStringLiteral("Ошибка"), rotator::failureMessage(shown), QMessageBox::Warning,
                     MessageButtons::Ok);
 }
 
