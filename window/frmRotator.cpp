@@ -23,11 +23,11 @@ frmRotator::frmRotator(const RotatorSettings& settings, QWidget* parent)
     txtHost->setObjectName(QStringLiteral("txtHost"));
     form->addRow(QStringLiteral("&Адрес:"), txtHost);
 
-    txtPort = new QSpinBox;
-    txtPort->setObjectName(QStringLiteral("txtPort"));
-    txtPort->setRange(1, 65535);
-    txtPort->setValue(settings.port);
-    form->addRow(QStringLiteral("&Порт:"), txtPort);
+    spnPort = new QSpinBox;
+    spnPort->setObjectName(QStringLiteral("spnPort"));
+    spnPort->setRange(1, 65535);
+    spnPort->setValue(settings.port);
+    form->addRow(QStringLiteral("&Порт:"), spnPort);
 
     chkHeading = new QCheckBox(QStringLiteral("П&оказывать направление антенны на компасе"));
     chkHeading->setObjectName(QStringLiteral("chkHeading"));
@@ -48,7 +48,7 @@ RotatorSettings frmRotator::settings() const
 {
     RotatorSettings chosen;
     chosen.host = txtHost->text().trimmed();
-    chosen.port = static_cast<quint16>(txtPort->value());
+    chosen.port = static_cast<quint16>(spnPort->value());
     chosen.showHeading = chkHeading->isChecked();
     return chosen;
 }

@@ -21,6 +21,6 @@ public:
     RotatorSettings settings() const;
 
     QLineEdit* txtHost = nullptr;
-    QSpinBox* txtPort = nullptr;
+    QSpinBox* spnPort = nullptr;
     QCheckBox* chkHeading = nullptr;
 };

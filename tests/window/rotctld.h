@@ -18,16 +18,18 @@ public:
     explicit Rotctld(const QStringList& options = {})
     {
         process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        // Another program may take the port between asking and binding;
-        // rotctld then exits at once, and another port is tried.
+        // Should another program take the port first, rotctld exits and the
+        // next free one is tried.
         for (int attempt = 0; attempt < 5 && !listening(); ++attempt) {
-            port = freePort();
-            process.start(QStringLiteral("rotctld"), QStringList{"-m", "1", "-T", "127.0.0.1", "-t",
-                                                                 QString::number(port)} + options);
-            QVERIFY2(process.waitForStarted(), "rotctld (package libhamlib-utils) did not start");
+            QTcpServer probe;
+            probe.listen(QHostAddress::LocalHost);
+            port = probe.serverPort();
+            probe.close();
+            process.start(QStringLiteral("rotctld"),
+                          QStringList{"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)} + options);
             QTRY_VERIFY_WITH_TIMEOUT(listening() || process.state() == QProcess::NotRunning, 2000);
         }
-        QVERIFY2(listening(), "rotctld does not listen");
+        QVERIFY2(listening(), "rotctld (package libhamlib-utils) does not listen");
     }
     ~Rotctld() { kill(); }
 
@@ -40,20 +42,11 @@ public:
     quint16 port = 0;
 
 private:
-    static quint16 freePort()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        return probe.serverPort();
-    }
-
     bool listening()
     {
-        if (process.state() != QProcess::Running)
-            return false;
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, port);
-        return socket.waitForConnected(200);
+        return process.state() == QProcess::Running && socket.waitForConnected(200);
     }
 
     QProcess process;
