@@ -41,11 +41,7 @@ void RotatorClient::setServer(const QString& newHost, quint16 newPort)
         return;
     host = newHost;
     port = newPort;
-    socket.abort();
-    timeout.stop();
-    current.reset();
-    nextCommand.reset();
-    positionWanted = false;
+    dropEverything();
 }
 
 bool RotatorClient::isConnected() const
@@ -155,12 +151,17 @@ void RotatorClient::fail(FailureKind kind, int code)
     // A command that waits behind the failed request is what the user asked
     // for, so it is the one reported.
     const Request request = nextCommand ? nextCommand->request : current ? current->request : Request::Position;
+    dropEverything();
+    Q_EMIT failed(Failure{kind, request, code, host, port});
+}
+
+void RotatorClient::dropEverything()
+{
     socket.abort();
     timeout.stop();
     current.reset();
     nextCommand.reset();
     positionWanted = false;
-    Q_EMIT failed(Failure{kind, request, code, host, port});
 }
 
 void RotatorClient::socketFailed()

@@ -86,6 +86,7 @@ private:
     void takeLine(const QByteArray& line);
     void finish();
     void fail(FailureKind kind, int code = 0);
+    void dropEverything();  // the connection, what is asked and what waits
     void socketFailed();
 
     QString host;

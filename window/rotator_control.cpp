@@ -3,9 +3,9 @@
 
 #include "window/rotator_control.h"
 
+#include "window/compass_canvas.h"
 #include "window/frmRaschet.h"
 #include "window/frmRotator.h"
-#include "window/compass_canvas.h"
 #include "window/message_box.h"
 
 #include <QAction>
@@ -165,7 +165,7 @@ void RotatorControl::Rotator_Done(rotator::Request request)
 void RotatorControl::Rotator_Failed(const rotator::Failure& failure)
 {
     rotator::Failure shown = failure;
-    if (target)  // what is lost is the turn, whichever request failed
+    if (target && shown.request == rotator::Request::Position)  // following the turn is what failed
         shown.request = rotator::Request::Turn;
     endTurn();
     showHeading(std::nullopt);
