@@ -157,8 +157,8 @@ private Q_SLOTS:
         QTest::qWait(1500);  // for a second box, which must not come
         QCOMPARE(answerer.seen.first().title, QStringLiteral("Ошибка"));
         const QString text = answerer.seen.first().text;
-        for (const QString& part : {QStringLiteral("Антенна не повернута."), reason, QString::number(daemon.port)})
-            QVERIFY2(text.contains(part) && text.contains(QStringLiteral("Проверьте")), qPrintable(text));
+        for (const QString& expected : {QStringLiteral("Антенна не повернута."), reason, QString::number(daemon.port)})
+            QVERIFY2(text.contains(expected) && text.contains(QStringLiteral("Проверьте")), qPrintable(text));
         // No heading line left: the compass as drawn without a rotator.
         QCOMPARE(heading(*window), -1);
         const QImage shown = window->picCompas->canvas();
