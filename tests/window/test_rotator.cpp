@@ -62,8 +62,7 @@ QStringList menuEntries(frmRaschet& window)
             entries << action->text().section('\t', 0, 0) + (action->isEnabled() ? "" : " (off)");
     menu->close();
     window.activateWindow();  // offscreen, the closed menu keeps it
-    if (!QTest::qWaitForWindowActive(&window))
-        qWarning("the main window did not become active again");
+    (void)QTest::qWaitForWindowActive(&window);
     return entries;
 }
 
