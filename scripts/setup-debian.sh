@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     fonts-liberation
     libgeographiclib-dev
+    libhamlib-utils  # rotctld, which the rotator tests start
     "$@"
 )
 

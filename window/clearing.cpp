@@ -36,6 +36,7 @@ void frmRaschet::clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit
     restoreCompass();
     AzimutPush = 0;
     AzimutPull = 0;
+    AzimutValid = false;
     Form_Paint();
     Oshibka = true;
     moveFocusTo(focusTarget);

@@ -1,6 +1,6 @@
-// The compass overlay: a ring of tick marks and the two azimuth lines, drawn
-// into the picture area's image so that they stay until the blank picture is
-// copied in again.
+// The compass overlay: a ring of tick marks, the two azimuth lines and the
+// antenna's heading when the rotator reports one, drawn into the picture
+// area's image so that they stay until the blank picture is copied in again.
 
 #include "window/frmRaschet.h"
 
@@ -27,6 +27,7 @@ void frmRaschet::Form_Paint()
     const QColor TickColour(0, 0, 0);
     const QColor PushColour(255, 0, 0);
     const QColor PullColour(0, 0, 255);
+    const QColor AntennaColour(0, 128, 0);
 
     QImage& canvas = picCompas->canvas();
     if (canvas.isNull())
@@ -57,6 +58,11 @@ void frmRaschet::Form_Paint()
     // Drawn last, so it covers the direct line where both coincide.
     painter.setPen(QPen(PullColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(AzimutPull)));
+    // Over both, so that antenna and azimuths are compared at a glance.
+    if (AzimutAntenna) {
+        painter.setPen(QPen(AntennaColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(*AzimutAntenna)));
+    }
     painter.end();
 
     // A window paint shows the picture area in the same pass anyway; asking

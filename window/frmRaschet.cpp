@@ -4,6 +4,7 @@
 #include "store/record_binding.h"
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
+#include "window/rotator_control.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -23,6 +24,7 @@ frmRaschet::frmRaschet(QWidget* parent)
 
     createControls();
     connectHandlers();
+    rotator = new RotatorControl(this);
     Form_Load();
 
     // Taken as soon as the window becomes active.

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class CompassCanvas;
+class RotatorControl;
 
 namespace store {
 class RecordBinding;
@@ -46,6 +47,13 @@ public:
     qint16 AzimutPush = 0;  // direct azimuth, whole degrees
     qint16 AzimutPull = 0;  // reverse azimuth, whole degrees
     bool Oshibka = false;   // raised by the clearing routines
+
+    // The antenna (rotator_control.cpp): whether the two azimuths are the
+    // results of a calculation that succeeded, to turn to; and the heading the
+    // rotator last reported in whole degrees, drawn by Form_Paint when known.
+    bool AzimutValid = false;
+    std::optional<qint16> AzimutAntenna;
+    RotatorControl* rotator = nullptr;
 
     // Own station.
     QGroupBox* fraMyKoordinat = nullptr;
@@ -95,6 +103,7 @@ public:
     // Handlers.
     void Form_Load();
     void Form_Paint();
+    void restoreCompass();  // the blank picture copied in again
     void Form_KeyDown(int KeyCode);
     void cmdExit_Click();
     void cmdInfo_Click();
@@ -138,7 +147,6 @@ private:
     void trapRunTimeFailures(const std::function<void()>& calculation);
     void showInputError(std::string_view text);
     void clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit* focusTarget);
-    void restoreCompass();
 
     // Focus moves between controls, told apart from the focus a field only
     // lends to another window or a pop-up and gets back.

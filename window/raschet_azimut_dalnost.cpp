@@ -29,6 +29,7 @@ bool frmRaschet::RaschetAzimutDalnost()
     const GreatCircle circle = greatCircle(H1, D1, H2, D2);
     AzimutPush = circle.azimutPush;
     AzimutPull = circle.azimutPull;
+    AzimutValid = circle.distanceKm.has_value();
     if (!circle.distanceKm)
         return false;
 

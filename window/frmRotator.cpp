@@ -1,0 +1,54 @@
+#include "window/frmRotator.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+frmRotator::frmRotator(const RotatorSettings& settings, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Настройка поворотного устройства"));
+    auto* form = new QFormLayout(this);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* about = new QLabel(QStringLiteral("Антенну поворачивает rotctld из Hamlib,\n"
+                                            "запущенный на этом или другом компьютере."));
+    form->addRow(about);
+
+    txtHost = new QLineEdit(settings.host);
+    txtHost->setObjectName(QStringLiteral("txtHost"));
+    form->addRow(QStringLiteral("&Адрес:"), txtHost);
+
+    spnPort = new QSpinBox;
+    spnPort->setObjectName(QStringLiteral("spnPort"));
+    spnPort->setRange(1, 65535);
+    spnPort->setValue(settings.port);
+    form->addRow(QStringLiteral("&Порт:"), spnPort);
+
+    chkHeading = new QCheckBox(QStringLiteral("П&оказывать направление антенны на компасе"));
+    chkHeading->setObjectName(QStringLiteral("chkHeading"));
+    chkHeading->setChecked(settings.showHeading);
+    form->addRow(chkHeading);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // There is nothing to connect to without a host.
+    connect(txtHost, &QLineEdit::textChanged, this, [this, buttons] {
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(!txtHost->text().trimmed().isEmpty());
+    });
+}
+
+RotatorSettings frmRotator::settings() const
+{
+    RotatorSettings chosen;
+    chosen.host = txtHost->text().trimmed();
+    chosen.port = static_cast<quint16>(spnPort->value());
+    chosen.showHeading = chkHeading->isChecked();
+    return chosen;
+}
