@@ -1,3 +1,6 @@
+// The About window's behaviour: where it opens, the sliding picture, how it
+// closes. How it looks is in the window picture tests.
+
 #include "about/frmInfo.h"
 
 #include <QApplication>
@@ -10,8 +13,8 @@
 
 namespace {
 
-constexpr int kTwips = 15;  // 1/1440 inch per pixel at 96 dpi
-constexpr int kTop = 7;     // the picture's top, 100 (1/1440 inch), in pixels
+// Positions in 1/1440 inch as pixels at 96 dpi; the picture's top is 100.
+QPoint at(int left) { return QPoint(left / 15, 7); }
 
 // The main window stands in as a plain top-level widget whose outer
 // rectangle, frame included, is the given one.
@@ -26,60 +29,37 @@ struct MainWindow {
     }
 };
 
-QLabel* hello(frmInfo& dialog)
-{
-    return dialog.findChild<QLabel*>("imgHello");
-}
-
-enum class CloseBy { Enter, AltO, Click };
+QPoint hello(frmInfo& dialog) { return dialog.findChild<QLabel*>("imgHello")->pos(); }
 
 } // namespace
-
-Q_DECLARE_METATYPE(CloseBy)
 
 class TestAbout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Must stay first: the slide's X and Y are static and start at 0 only
-    // before any window ticked.
-    void firstOpeningFirstTick()
+    // The picture starts out of sight and slides 30 a tick; it restarts on
+    // the tick after its left edge passed the outer width, 5700, from where
+    // it stands even in the next opening. Must stay first: the slide's
+    // position starts at 0 only before any window ticked.
+    void slides()
     {
-        MainWindow main;
-        frmInfo dialog(&main.widget);
-        QCOMPARE(hello(dialog)->geometry(), QRect(-2400 / kTwips, kTop, 159, 78));  // out of sight
-        dialog.Timer1_Timer();
-        QCOMPARE(hello(dialog)->pos(), QPoint(-2370 / kTwips, kTop));
-    }
-
-    // The picture restarts on the tick after its left edge passed the outer
-    // width W = 5700; an edge equal to W still slides on. The position
-    // outlives the window: the next opening's first tick finds it beyond W.
-    void wrapsAfterPassingOuterWidth_data()
-    {
-        QTest::addColumn<bool>("reopen");
-        QTest::newRow("same window") << false;
-        QTest::newRow("next opening") << true;
-    }
-    void wrapsAfterPassingOuterWidth()
-    {
-        QFETCH(bool, reopen);
         MainWindow main;
         auto dialog = std::make_unique<frmInfo>(&main.widget);
-        QCOMPARE(dialog->frameGeometry().width(), 5700 / kTwips);
-        for (int expected = -2370; expected <= 5730; expected += 30) {
-            dialog->Timer1_Timer();
-            QCOMPARE(hello(*dialog)->pos(), QPoint(expected / kTwips, kTop));
+        QCOMPARE(dialog->frameGeometry().width(), 5700 / 15);
+        for (int expected = -2400; expected <= 5730; expected += 30) {
+            if (expected > -2400)
+                dialog->Timer1_Timer();
+            QCOMPARE(hello(*dialog), at(expected));
         }
-        if (reopen) {
-            dialog.reset(new frmInfo(&main.widget));
-            QCOMPARE(hello(*dialog)->pos(), QPoint(-2400 / kTwips, kTop));  // loading hides it again
-        }
+        dialog.reset(new frmInfo(&main.widget));
+        QCOMPARE(hello(*dialog), at(-2400));  // loading hides it again
         dialog->Timer1_Timer();
-        QCOMPARE(hello(*dialog)->pos(), QPoint(-2400 / kTwips, kTop));
+        QCOMPARE(hello(*dialog), at(-2400));
+        dialog->Timer1_Timer();
+        QCOMPARE(hello(*dialog), at(-2370));
     }
 
-    // Centre on centre, outer rectangles, not kept on the 800 × 600 screen.
+    // Centre on centre, outer rectangles, not kept on the screen.
     void centredOnMainWindow_data()
     {
         QTest::addColumn<QRect>("mainWindow");
@@ -94,68 +74,42 @@ private Q_SLOTS:
         frmInfo dialog(&main.widget);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        const QRect outer = dialog.frameGeometry();
         // Twice the distance between the centres, so that half pixels count.
+        const QRect outer = dialog.frameGeometry();
         const QPoint offset = (outer.topLeft() - mainWindow.topLeft()) * 2
                               + QPoint(outer.width() - mainWindow.width(), outer.height() - mainWindow.height());
-        QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
-                 qPrintable(QStringLiteral("off by %1, %2 half pixels").arg(offset.x()).arg(offset.y())));
+        QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1, qPrintable(QString("off by %1, %2 half pixels")
+                                                                                 .arg(offset.x()).arg(offset.y())));
     }
 
+    // Enter, Alt+О (Qt's key code is the capital letter) or a click on ОК,
+    // which has the focus while the picture slides on its own.
     void closes_data()
     {
-        QTest::addColumn<CloseBy>("how");
-        QTest::newRow("Enter") << CloseBy::Enter;
-        QTest::newRow("Alt+О") << CloseBy::AltO;
-        QTest::newRow("click on ОК") << CloseBy::Click;
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Alt+О") << 0x041E;
+        QTest::newRow("click on ОК") << 0;
     }
     void closes()
     {
-        QFETCH(CloseBy, how);
+        QFETCH(int, key);
         MainWindow main;
         frmInfo dialog(&main.widget);
         auto* ok = dialog.findChild<QPushButton*>("cmdOK");
         QTimer::singleShot(0, &dialog, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QCOMPARE(QApplication::focusWidget(), ok);
-            QTRY_VERIFY(hello(dialog)->x() > -2370 / kTwips);  // the picture slides on its own
-            if (how == CloseBy::Enter)
-                QTest::keyClick(ok, Qt::Key_Return);
-            else if (how == CloseBy::AltO)  // Cyrillic О: Qt's key code is the capital letter
-                QTest::sendKeyEvent(QTest::Click, ok, Qt::Key(0x041E), QStringLiteral("о"), Qt::AltModifier);
-            else
+            QTRY_VERIFY(hello(dialog).x() > at(-2370).x());
+            if (key == 0)
                 QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                QTest::sendKeyEvent(QTest::Click, ok, Qt::Key(key), key == Qt::Key_Return ? "\r" : "о",
+                                    key == Qt::Key_Return ? Qt::NoModifier : Qt::AltModifier);
         });
         QTimer::singleShot(5000, &dialog, &QDialog::reject);  // should nothing close it
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QVERIFY(!dialog.findChild<QTimer*>("Timer1")->isActive());
-    }
-
-    void texts_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("title") << "Label4" << "AZIDAL";
-        QTest::newRow("version") << "Label5" << "Версия 2.0";
-        QTest::newRow("copyright") << "Label6" << "© 2026 авторы AZIDAL";
-        QTest::newRow("contact") << "Label1" << "Замечания и предложения: через трекер задач проекта";
-        QTest::newRow("description")
-            << "Label2"
-            << "Программа предназначена для расчета АЗИМУТА и ДАЛЬНОСТИ корреспондента. "
-               "Расчет может проводится как по координатам, так и по локатору. "
-               "На рисунке изображен азимут прямой и обратный.";
-        QTest::newRow("button") << "cmdOK" << "&ОК";
-        QTest::newRow("window") << "frmInfo" << "О программе...";
-    }
-    void texts()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        frmInfo dialog;
-        const bool window = name == dialog.objectName();
-        QObject* control = window ? &dialog : dialog.findChild<QObject*>(name);
-        QVERIFY(control);
-        QCOMPARE(control->property(window ? "windowTitle" : "text").toString(), text);
     }
 };
 

@@ -1,20 +1,62 @@
 #pragma once
 
-// A main window shown and active, as a user meets it, and the ways a user
-// puts text into it.
+// The one fixture of the window tests: the station database in a folder of
+// the test's own, the main window shown and active as a user meets it, the
+// ways a user types, and message boxes answered as a user answers them.
 
 #include "window/frmRaschet.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+
+// The fourteen fields in the order of the keyboard ring, and the most
+// characters a user may type into each.
+inline const QStringList Ring{"txtH2G", "txtH2M", "txtH2S", "txtD2G", "txtD2M", "txtD2S", "txtKorLocator",
+                              "txtH1G", "txtH1M", "txtH1S", "txtD1G", "txtD1M", "txtD1S", "txtMyLocator"};
+inline const QList<int> TypingLimits{3, 2, 2, 4, 2, 2, 6, 3, 2, 2, 4, 2, 2, 6};
+
+// With no database beside it, the program keeps the user's own copy in the
+// data directory: here a temporary folder of this test's, removed when the
+// test ends however it ends. The path of the station there.
+inline QString stationPath()
+{
+    static QTemporaryDir home;
+    static const bool pointed = [] {
+        if (QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/user.mdb")))
+            qFatal("a user.mdb beside the test program would be used instead of the test's own; remove it");
+        return qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    }();
+    Q_UNUSED(pointed);
+    return home.filePath(QCoreApplication::applicationName() + QStringLiteral("/user.mdb"));
+}
+
+// A fresh, empty station in place of whatever is there.
+inline QString freshStation()
+{
+    const QString path = stationPath();
+    QFile::remove(path);
+    if (!QDir().mkpath(QFileInfo(path).path()) || !QFile::copy(QStringLiteral(AZIDAL_TEMPLATE_DB), path)
+        || !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner))
+        qFatal("cannot make a station database at %s", qPrintable(path));
+    return path;
+}
 
 // The stored station is read at once rather than after the first paint,
 // so that nothing the test types is overwritten by it later.
 inline std::unique_ptr<frmRaschet> openWindow()
 {
+    if (!QFile::exists(stationPath()))
+        freshStation();
     auto window = std::make_unique<frmRaschet>();
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))
@@ -31,3 +73,73 @@ inline void type(QLineEdit* field, const QString& text)
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
+
+// "name=text" pairs written into the fields.
+inline void fill(frmRaschet& window, const QStringList& pairs)
+{
+    for (const QString& pair : pairs)
+        window.findChild<QLineEdit*>(pair.section('=', 0, 0))->setText(pair.section('=', 1));
+}
+
+// The same pairs as the fields hold them now.
+inline QStringList texts(frmRaschet& window, const QStringList& pairs)
+{
+    QStringList found;
+    for (const QString& pair : pairs) {
+        const QString name = pair.section('=', 0, 0);
+        found << name + '=' + window.findChild<QLineEdit*>(name)->text();
+    }
+    return found;
+}
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;  // as they stand, left to right
+};
+
+// Answers modal boxes from a timer and keeps what each one showed. Presses
+// the button with the given caption, or the first; any other modal window,
+// such as About, is seen by its title and closed.
+class MessageBoxAnswerer : public QObject {
+public:
+    explicit MessageBoxAnswerer(QString press = {})
+        : press(std::move(press))
+    {
+        QObject::connect(&poll, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+        poll.start(10);
+    }
+
+    QList<SeenBox> seen;
+
+private:
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            seen << SeenBox{modal->windowTitle(), {}, QMessageBox::NoIcon, {}};
+            modal->close();
+            return;
+        }
+        QList<QAbstractButton*> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+            return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+        });
+        SeenBox s{box->windowTitle(), box->text(), box->icon(), {}};
+        QAbstractButton* chosen = buttons.first();
+        for (QAbstractButton* button : buttons) {
+            s.buttons << button->text();
+            if (button->text() == press)
+                chosen = button;
+        }
+        seen << s;
+        chosen->click();
+    }
+
+    QString press;
+    QTimer poll;
+};

@@ -1,0 +1,221 @@
+// The fields while they are edited and walked with the keyboard: focus
+// colours and selection, the calculation buttons following the
+// correspondent's fields, capitals and length limits, the keyboard ring, the
+// tab order and the access keys. How entered and cleared fields look is in
+// the picture tests.
+
+#include "window_fixture.h"
+
+#include "window/compass_canvas.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QSignalSpy>
+
+namespace {
+
+const QColor Focused(0, 0, 128);
+
+QColor background(QLineEdit* field) { return field->palette().color(QPalette::Base); }
+
+QLineEdit* field(frmRaschet& window, const QString& name) { return window.findChild<QLineEdit*>(name); }
+
+QString focused(frmRaschet& window) { return window.focusWidget()->objectName(); }
+
+} // namespace
+
+class TestEditing : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Entered by Tab or by a click, a field turns dark blue with its whole
+    // text selected; the field left turns white. A second click places the
+    // caret.
+    void enteringAField()
+    {
+        auto window = openWindow();
+        window->txtH2M->setText(QStringLiteral("45"));
+        QTest::keyClick(window->txtH2G, Qt::Key_Tab);
+        QCOMPARE(background(window->txtH2M), Focused);
+        QCOMPARE(window->txtH2M->selectedText(), QStringLiteral("45"));
+        QCOMPARE(background(window->txtH2G), QColor(255, 255, 255));
+        const QPoint inside(4, window->txtH1S->height() / 2);
+        for (const QString& selected : {QStringLiteral("45"), QString()}) {
+            window->txtH1S->setText(QStringLiteral("45"));
+            QTest::mouseClick(window->txtH1S, Qt::LeftButton, {}, inside);
+            QCOMPARE(window->txtH1S->selectedText(), selected);
+        }
+    }
+
+    // Focus lent to a message box or a pop-up menu and given back is no move
+    // between fields: the field stays dark blue and keeps its caret, and a
+    // paste from its menu goes in at the caret.
+    void focusLentToAPopUpComesBackUnchanged()
+    {
+        auto window = openWindow();
+        QLineEdit* locator = window->txtKorLocator;
+        locator->setFocus();
+        locator->setText(QStringLiteral("KO85"));
+        locator->setCursorPosition(2);
+        QColor whileBoxUp;
+        QTimer::singleShot(50, window.get(), [&] {
+            whileBoxUp = background(locator);
+            QApplication::activeModalWidget()->close();
+        });
+        QMessageBox::information(window.get(), QStringLiteral("Ошибка"), QStringLiteral("…"));
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        QCOMPARE(whileBoxUp, Focused);
+        QVERIFY(!locator->hasSelectedText());
+
+        QApplication::clipboard()->setText(QStringLiteral("xy"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(4, 4), locator->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(locator, &menuKey);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions())
+            if (action->text().endsWith(QLatin1Char('\t') + pasteKeys))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_COMPARE(locator->text(), QStringLiteral("KOxy85"));
+        QCOMPARE(background(locator), Focused);
+    }
+
+    // "Расчет по КООРДИНАТАМ" needs both degrees fields, blanks count;
+    // "Расчет по ЛОКАТОРУ" needs the locator. Deleting the last character
+    // typed disables again.
+    void buttonsFollowTheFields_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("byCoordinates");
+        QTest::addColumn<bool>("byLocator");
+        QTest::newRow("both degrees") << QStringList{"txtH2G=5", "txtD2G=7"} << true << false;
+        QTest::newRow("a blank counts") << QStringList{"txtH2G=5", "txtD2G= "} << true << false;
+        QTest::newRow("longitude empty") << QStringList{"txtH2G=5", "txtH2M=30"} << false << false;
+        QTest::newRow("latitude empty") << QStringList{"txtD2G=abc", "txtD2S=30"} << false << false;
+        QTest::newRow("locator") << QStringList{"txtKorLocator=k"} << false << true;
+    }
+    void buttonsFollowTheFields()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(bool, byCoordinates);
+        QFETCH(bool, byLocator);
+        auto window = openWindow();
+        for (const QString& pair : typed)
+            type(field(*window, pair.section('=', 0, 0)), pair.section('=', 1));
+        QCOMPARE(window->cmdRaschetLocator->isEnabled(), byCoordinates);
+        QCOMPARE(window->cmdRaschetKoordinat->isEnabled(), byLocator);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Backspace);
+        QVERIFY(!window->cmdRaschetLocator->isEnabled() && !window->cmdRaschetKoordinat->isEnabled());
+    }
+
+    // Typed letters become capitals in the locator fields only, Cyrillic
+    // ones too; a paste keeps its case. Each field takes what fits, typed or
+    // pasted, and a key at the start of a full field changes nothing.
+    void capitalsAndLimits()
+    {
+        auto window = openWindow();
+        const QString typed = QStringLiteral("ko8жя-!");
+        const QString digits = QStringLiteral("1234567890");
+        for (int i = 0; i < Ring.size(); ++i) {
+            QLineEdit* edit = field(*window, Ring[i]);
+            const bool locator = Ring[i].endsWith(QStringLiteral("Locator"));
+            type(edit, typed);
+            QCOMPARE(edit->text(), (locator ? typed.toUpper() : typed).left(TypingLimits[i]));
+            edit->selectAll();
+            QApplication::clipboard()->setText(typed);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit->text(), typed.left(TypingLimits[i]));
+            edit->clear();
+            type(edit, digits);
+            edit->home(false);
+            QTest::keyClicks(edit, QStringLiteral("9"));
+            QCOMPARE(edit->text(), digits.left(TypingLimits[i]));
+            edit->setText(QStringLiteral("9"));
+            edit->home(false);
+            QApplication::clipboard()->setText(digits);
+            edit->paste();
+            QCOMPARE(edit->text(), digits.left(TypingLimits[i] - 1) + QStringLiteral("9"));
+        }
+    }
+
+    // Enter and Down go round the ring of the fourteen fields, Up back, the
+    // state of Shift, Ctrl and the keypad aside; Tab walks every control.
+    // Outside the fields the ring keys move nothing, and Enter on a button
+    // clicks it.
+    void keyboard()
+    {
+        auto window = openWindow();
+        QStringList walked;
+        for (int i = 0; i < Ring.size(); ++i) {
+            QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+            walked << focused(*window);
+        }
+        QCOMPARE(walked, Ring.mid(1) << Ring.first());
+        const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, QString>> steps{
+            {Qt::Key_Up, {}, "txtMyLocator"},         {Qt::Key_Down, Qt::ControlModifier, "txtH2G"},
+            {Qt::Key_Enter, Qt::KeypadModifier, "txtH2M"}, {Qt::Key_Return, Qt::ShiftModifier, "txtH2S"},
+            {Qt::Key_Up, {}, "txtH2M"},               {Qt::Key_Right, {}, "txtH2M"}};
+        for (const auto& [key, modifiers, to] : steps) {
+            QTest::keyClick(window->focusWidget(), key, modifiers);
+            QCOMPARE(focused(*window), to);
+        }
+
+        window->txtH2G->setFocus();
+        window->cmdRaschetKoordinat->setEnabled(true);  // disabled, Tab passes them by
+        window->cmdRaschetLocator->setEnabled(true);
+        const QStringList stops = Ring + QStringList{"cmdRaschetKoordinat", "cmdRaschetLocator", "cmdInfo",
+                                                     "cmdExit", "cmdSave", "cmdLoad", "picCompas", "txtH2G"};
+        walked = QStringList{focused(*window)};
+        while (walked.size() < stops.size()) {
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+            walked << focused(*window);
+        }
+        QCOMPARE(walked, stops);
+
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+            window->picCompas->setFocus();
+            QTest::keyClick(window->picCompas, key);
+            QCOMPARE(focused(*window), QStringLiteral("picCompas"));
+        }
+        MessageBoxAnswerer answerer;
+        window->cmdInfo->setFocus();
+        QTest::keyClick(window->cmdInfo, Qt::Key_Return);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(focused(*window), QStringLiteral("cmdInfo"));
+    }
+
+    // A calculation chosen by its access key leaves the focus where a click
+    // would, with the whole text selected, even when the focus was in that
+    // field all along.
+    void accessKeyEndsLikeAClick_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Alt+Л") << QStringList{"txtMyLocator=KO85TS", "txtKorLocator=JO62QM"} << "cmdRaschetKoordinat";
+        QTest::newRow("Alt+К") << QStringList{"txtH1G=55", "txtD1G=37", "txtD2G=13", "txtH2G=52"}
+                               << "cmdRaschetLocator";
+        QTest::newRow("Alt+Л, a wrong character") << QStringList{"txtMyLocator=KO85TS", "txtKorLocator=JO62Q!"}
+                                                  << "cmdRaschetKoordinat";
+    }
+    void accessKeyEndsLikeAClick()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, button);
+        auto window = openWindow();
+        MessageBoxAnswerer answerer;
+        for (const QString& pair : fields)
+            type(field(*window, pair.section('=', 0, 0)), pair.section('=', 1));
+        auto* command = window->findChild<QPushButton*>(button);
+        QCOMPARE(command->shortcut().toString(), "Alt+" + command->text().section('&', 1).left(1));
+        QSignalSpy clicks(command, &QPushButton::clicked);
+        command->animateClick();  // what the access key does; the focus stays put
+        QTRY_COMPARE(clicks.count(), 1);
+        QCOMPARE(focused(*window), fields.last().section('=', 0, 0));
+        QCOMPARE(window->focusWidget()->property("selectedText").toString(), fields.last().section('=', 1));
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "test_editing.moc"

@@ -1,0 +1,180 @@
+// The windows as a user sees them, compared with reference pictures in
+// tests/window/pictures/. One comparison catches a moved control, a wrong
+// caption, colour or font, a field left filled, and a wrong compass line.
+//
+// After a deliberate change of the look, make the references anew with
+//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R test_pictures
+// and look at each new picture before committing it.
+
+#include "window_fixture.h"
+
+#include "about/frmInfo.h"
+#include "window/application.h"
+#include "window/compass_canvas.h"
+
+#include <QLabel>
+
+namespace {
+
+// Colour differences up to this much per channel are rounding, not change.
+constexpr int Tolerance = 8;
+
+bool near(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= Tolerance && qAbs(qGreen(a) - qGreen(b)) <= Tolerance
+           && qAbs(qBlue(a) - qBlue(b)) <= Tolerance;
+}
+
+// On a difference, the picture taken and the differing pixels in red are
+// left in the working directory.
+void compareWithReference(const QImage& taken, const QString& name)
+{
+    const QString reference = QStringLiteral(AZIDAL_PICTURES "/%1.png").arg(name);
+    const QImage actual = taken.convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("AZIDAL_WRITE_PICTURES")) {
+        QVERIFY(actual.save(reference));
+        return;
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(), qPrintable("no picture " + reference));
+    QCOMPARE(actual.size(), expected.size());
+    QImage difference = expected;
+    int differing = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            if (!near(actual.pixel(x, y), expected.pixel(x, y))) {
+                difference.setPixel(x, y, qRgb(255, 0, 0));
+                ++differing;
+            }
+        }
+    }
+    if (differing > 0) {
+        actual.save(name + QStringLiteral("-taken.png"));
+        difference.save(name + QStringLiteral("-difference.png"));
+    }
+    QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ from %2; see %3-difference.png")
+                                            .arg(differing).arg(reference, name)));
+}
+
+using Points = QList<QPoint>;
+
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        prepareApplication(*qApp);
+        QApplication::setCursorFlashTime(0);  // a caret that does not blink
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // At start; after the worked example typed as a user does; after each
+    // clearing routine that an input error runs there.
+    void mainWindow_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::newRow("start") << "";
+        for (const char* step : {"worked-example", "ClearKorKoordinat", "ClearMyKoordinat", "ClearKorLocator"})
+            QTest::newRow(step) << QString(step);
+    }
+    void mainWindow()
+    {
+        QFETCH(QString, after);
+        auto window = openWindow();
+        if (!after.isEmpty()) {
+            window->txtMyLocator->setText(QStringLiteral("KO85TS"));
+            type(window->txtKorLocator, QStringLiteral("jo62qm"));
+            QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
+        }
+        if (after == "ClearKorKoordinat")
+            window->ClearKorKoordinat();
+        else if (after == "ClearMyKoordinat")
+            window->ClearMyKoordinat();
+        else if (after == "ClearKorLocator")
+            window->ClearKorLocator();
+        compareWithReference(window->grab().toImage(), QTest::currentDataTag());
+    }
+
+    // The azimuth lines in their exact colours: pixels just inside the end
+    // of each line, and just beyond both ends, which keep the blank picture.
+    void compassLines_data()
+    {
+        QTest::addColumn<int>("push");
+        QTest::addColumn<int>("pull");
+        QTest::addColumn<Points>("red");
+        QTest::addColumn<Points>("blue");
+        QTest::addColumn<Points>("beyond");
+        QTest::newRow("0 north, 180 south") << 0 << 180 << Points{{116, 17}} << Points{{116, 211}}
+                                            << Points{{116, 11}, {116, 217}};
+        QTest::newRow("91 and 271 like 90 and 270") << 91 << 271 << Points{{213, 114}} << Points{{19, 114}}
+                                                    << Points{{219, 114}, {13, 114}};
+        QTest::newRow("360 like 0") << 180 << 360 << Points{{116, 211}} << Points{{116, 17}}
+                                    << Points{{116, 217}, {116, 11}};
+        // One straight diameter, 46 degrees either side of the vertical.
+        QTest::newRow("44 and 224") << 44 << 224 << Points{{150, 78}, {182, 45}} << Points{{81, 150}, {50, 182}}
+                                    << Points{{188, 39}, {44, 189}};
+        QTest::newRow("blue over red") << 0 << 0 << Points{} << Points{{116, 60}, {116, 17}} << Points{{116, 11}};
+    }
+    void compassLines()
+    {
+        QFETCH(int, push);
+        QFETCH(int, pull);
+        QFETCH(Points, red);
+        QFETCH(Points, blue);
+        QFETCH(Points, beyond);
+        frmRaschet window;
+        window.restoreCompass();
+        window.AzimutPush = qint16(push);
+        window.AzimutPull = qint16(pull);
+        window.Form_Paint();
+        const QImage blank = QImage(QStringLiteral(":/compass.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage canvas = window.picCompas->canvas().convertToFormat(QImage::Format_RGB32);
+        for (const QPoint& p : red)
+            QCOMPARE(canvas.pixelColor(p), QColor(255, 0, 0));
+        for (const QPoint& p : blue)
+            QCOMPARE(canvas.pixelColor(p), QColor(0, 0, 255));
+        for (const QPoint& p : beyond)
+            QCOMPARE(canvas.pixelColor(p), blank.pixelColor(p));
+    }
+
+    // A direct call shows the new lines at once; a paint of the window
+    // draws them without asking for another paint.
+    void compassRepaints()
+    {
+        auto window = openWindow();
+        PaintCounter counter;
+        window->picCompas->installEventFilter(&counter);
+        window->AzimutPush = 180;
+        window->Form_Paint();
+        QTRY_VERIFY(counter.count > 0);
+        const QImage shown = window->picCompas->grab(window->picCompas->contentsRect()).toImage();
+        QCOMPARE(shown.pixelColor(116, 200), QColor(255, 0, 0));
+        window->update();
+        QTest::qWait(300);
+        const int afterOneUpdate = counter.count;
+        QTest::qWait(300);
+        QCOMPARE(counter.count, afterOneUpdate);
+    }
+
+    void aboutWindowAtItsFirstTick()
+    {
+        frmInfo dialog;
+        dialog.Timer1_Timer();
+        compareWithReference(dialog.grab().toImage(), QStringLiteral("about"));
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "test_pictures.moc"
