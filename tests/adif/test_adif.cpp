@@ -104,7 +104,7 @@ private Q_SLOTS:
     {
         QCOMPARE(adif::readLocation("s033 54.000", adif::Axis::Latitude), std::optional<double>(-33.9));
         QCOMPARE(adif::readLocation("W072 43.500", adif::Axis::Longitude), std::optional<double>(-72.725));
-        for (const char* refused : {"E037 37.500", "N090 00.001", "N037 60.000", "N55 46.250", "N0a5 46.250"})
+        for (const char* refused : {"E037 37.500", "N090 00.001", "N037 60.000", "N55 46.250", "N-05 46.250"})
             QVERIFY2(!adif::readLocation(refused, adif::Axis::Latitude), refused);
     }
 };
