@@ -1,0 +1,338 @@
+// The station database: made by make_user_db, which never replaces one;
+// found at the start; the own station read from it and saved to it; and what
+// the user is told when the file refuses either.
+
+#include "store/failure_text.h"
+#include "store/record_binding.h"
+#include "store/user_db.h"
+
+#include <QLineEdit>
+#include <QtSql>
+#include <QtTest>
+
+#include <array>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+namespace {
+
+const QStringList moscow = {"55", "46", "15", "37", "37", "30", "KO85TS"};
+const QStringList berlin = {"52", "31", "15", "13", "22", "30", "JO62QM"};
+const QStringList untouched = {"a", "b", "c", "d", "e", "f", "g"};
+
+// The causes the user reads.
+const QString missing = "Такого файла нет: его удалили, переименовали или перенесли.";
+const QString notADatabase = "Это не база данных станции, или файл повреждён.";
+const QString noTable = "В файле нет таблицы MyLocator или одного из её столбцов.";
+const QString locked = "Файл занят другой программой; закройте её и повторите.";
+const QString noAccess = "Нет прав на этот файл или его папку, или они доступны только для чтения.";
+
+// make_user_db's exit status for a path, or -1 if it did not finish.
+int makeUserDb(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(AZIDAL_MAKE_USER_DB), {path});
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+// Runs one statement on a file, by a connection of the test's own: the first
+// column of each row it returns, or what went wrong.
+QStringList runSql(const QString& path, const QString& sql)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test");
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (!db.open() || !query.exec(sql))
+            rows << "failed: " + db.lastError().text() + query.lastError().text();
+        while (query.next())
+            rows << query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase("test");
+    return rows;
+}
+
+// Every record of the station table, first record first, as SQLite quotes
+// it: 'text', NULL, or a bare number for a value not stored as text.
+const QString records = "SELECT quote(H1G) || ', ' || quote(H1M) || ', ' || quote(H1S) || ', ' || quote(D1G) || ', ' "
+                        "|| quote(D1M) || ', ' || quote(D1S) || ', ' || quote(AZIDAL) FROM MyLocator ORDER BY rowid";
+
+// Seven texts as the records show them when stored right: empty as NULL.
+QString quoted(QStringList texts)
+{
+    for (QString& text : texts)
+        text = text.isEmpty() ? "NULL" : "'" + text.replace("'", "''") + "'";
+    return texts.join(", ");
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// The seven own-station fields, bound last column first, so that each field
+// must get its own column rather than the next one in line.
+struct Station {
+    Station(const QString& path, const QStringList& texts)
+    {
+        binding.setDatabaseName(path);
+        binding.setRecordSource("MyLocator");
+        binding.setBusyTimeout(300);  // short, for the locked file
+        for (int i = 6; i >= 0; --i) {
+            binding.bind(&fields[i], store::ownStationColumns[i]);
+            fields[i].setText(texts[i]);
+        }
+    }
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const QLineEdit& field : fields)
+            result << field.text();
+        return result;
+    }
+    std::array<QLineEdit, 7> fields;
+    store::RecordBinding binding;
+};
+
+// A failure names the file in its first line and the cause in the second,
+// with the database's own error text after it in parentheses.
+void checkFailure(const store::Result& result, const QString& what, const QString& cause, const QString& error)
+{
+    QVERIFY(!result.ok());
+    QCOMPARE(result.message().section(" (", 0, 0), what + '\n' + cause);
+    QVERIFY2(result.message().endsWith(')') && result.message().contains(error, Qt::CaseInsensitive),
+             qPrintable(result.message()));
+}
+
+enum class Broken { Missing, NotSqlite, ZeroBytes, NoTable, NoColumn, Damaged, Locked, ReadOnlyFile, ReadOnlyDir };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Broken)
+
+class TestStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_cases = 0;
+
+    // A file holding the Moscow station, alone in a directory of its own
+    // whose name would end the path if it were read as a URI.
+    QString stationFile()
+    {
+        const QString path = m_dir.filePath(QString("%1 станция?mode=ro#%20/user.mdb").arg(++m_cases));
+        return QDir().mkpath(QFileInfo(path).path()) && QFile::copy(m_dir.filePath("moscow.mdb"), path) ? path : "";
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The read-only cases run as "nobody", who must reach the files.
+        QVERIFY(QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeOther));
+        QCOMPARE(makeUserDb(m_dir.filePath("moscow.mdb")), 0);
+        QCOMPARE(runSql(m_dir.filePath("moscow.mdb"),
+                        "UPDATE MyLocator SET (H1G, H1M, H1S, D1G, D1M, D1S, AZIDAL) = (" + quoted(moscow) + ")"),
+                 QStringList());
+    }
+
+    // One made by the tool beside another run's draft (parallel builds make
+    // databases into one folder at once), and one the build put beside this
+    // test program. Its columns' type is seen where "05" stays "05".
+    void freshDatabase()
+    {
+        const QTemporaryDir dir;
+        writeFile(dir.filePath("user.mdb.1.new"), "another run's draft");
+        QCOMPARE(makeUserDb(dir.filePath("user.mdb")), 0);
+        QCOMPARE(entries(dir.path()), (QStringList{"user.mdb", "user.mdb.1.new"}));
+        QCOMPARE(fileBytes(dir.filePath("user.mdb.1.new")), QByteArray("another run's draft"));
+        for (const QString& path : {dir.filePath("user.mdb"), QCoreApplication::applicationDirPath() + "/user.mdb"})
+            QCOMPARE(runSql(path, records), QStringList{quoted(QStringList(7))});  // one record, all NULL
+    }
+
+    // Neither a rebuild nor a reinstall may replace what is there: a stored
+    // station, a file that is no database, a link to nowhere.
+    void keepsExistingFile()
+    {
+        const QTemporaryDir dir;
+        writeFile(dir.filePath("other.mdb"), "55;46;15;37;37;30;KO85TS\n");
+        QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("link.mdb")));
+        for (const QString& path : {stationFile(), dir.filePath("other.mdb"), dir.filePath("link.mdb")}) {
+            const QByteArray before = fileBytes(path);
+            QCOMPARE(makeUserDb(path), 0);
+            QCOMPARE(fileBytes(path), before);
+        }
+    }
+
+    // The life of one installation: where the station is read from.
+    void location()
+    {
+        const QTemporaryDir root;
+        const QString bin = root.filePath("bin"), beside = bin + "/user.mdb";
+        const QString installed = root.filePath("share/azidal/user.mdb");
+        const QString data = root.filePath("home/.local/share/azidal"), own = data + "/user.mdb";
+        const auto start = [&] { return store::stationDatabasePath(bin, installed, data); };
+        QCOMPARE(start(), own);  // nothing to copy: the user is told of a missing file there
+        QVERIFY(!QFileInfo::exists(own));
+        writeFile(installed, "template");
+        QVERIFY(QFile::setPermissions(installed, QFile::ReadOwner | QFile::ReadOther));
+        writeFile(beside, "beside");
+        QCOMPARE(start(), beside);  // build tree or portable folder
+        QVERIFY(!QFileInfo::exists(own));
+        QVERIFY(QFile::remove(beside));
+        QCOMPARE(start(), own);  // installed, first start: the user's own copy, for saving
+        QCOMPARE(fileBytes(own), "template");
+        QVERIFY(QFile::permissions(own) & QFile::WriteOwner);
+        writeFile(own, "saved");
+        QCOMPARE(start(), own);  // a later start keeps it
+        QCOMPARE(fileBytes(own), "saved");
+        QCOMPARE(fileBytes(installed), "template");
+    }
+
+    // Saved exactly as typed and read back after a restart. A table emptied
+    // by hand reads as empty fields and gets its record back on the save.
+    void saveThenRefresh_data()
+    {
+        QTest::addColumn<bool>("emptyTable");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("odd texts, 05 stays 05, empty is NULL")
+            << false << QStringList{"05", "'", "", "\"?", "1); DROP TABLE MyLocator;--", " 5 ", "ко85тс"};
+        QTest::newRow("empty table") << true << berlin;
+    }
+    void saveThenRefresh()
+    {
+        QFETCH(bool, emptyTable);
+        QFETCH(QStringList, texts);
+        const QString path = stationFile();
+        if (emptyTable)
+            QCOMPARE(runSql(path, "DELETE FROM MyLocator"), QStringList());
+        Station loading(path, untouched);
+        QVERIFY(loading.binding.refresh().ok());
+        QCOMPARE(loading.texts(), emptyTable ? QStringList(7) : moscow);
+        const store::Result saved = Station(path, texts).binding.updateRecord();
+        QVERIFY2(saved.ok(), qPrintable(saved.message()));
+        QCOMPARE(runSql(path, records), QStringList{quoted(texts)});
+
+        const QByteArray before = fileBytes(path);
+        Station restarted(path, untouched);  // with edits that the refresh discards
+        QVERIFY(restarted.binding.refresh().ok());
+        QCOMPARE(restarted.texts(), texts);
+        QCOMPARE(fileBytes(path), before);  // reading writes nothing
+    }
+
+    // What the user is told for each cause, on the load and on the save; a
+    // read-only file loads, only the save fails.
+    void failures_data()
+    {
+        QTest::addColumn<Broken>("kind");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("file missing") << Broken::Missing << missing << "unable to open";
+        QTest::newRow("not a database") << Broken::NotSqlite << notADatabase << "not a database";
+        QTest::newRow("zero bytes") << Broken::ZeroBytes << noTable << "no such table: MyLocator";
+        QTest::newRow("table missing") << Broken::NoTable << noTable << "no such table: MyLocator";
+        QTest::newRow("column missing") << Broken::NoColumn << noTable << "no such column";
+        QTest::newRow("damaged") << Broken::Damaged << notADatabase << "malformed";
+        QTest::newRow("locked beyond the timeout") << Broken::Locked << locked << "locked";
+        QTest::newRow("read-only file") << Broken::ReadOnlyFile << noAccess << "readonly database";
+        QTest::newRow("read-only directory") << Broken::ReadOnlyDir << noAccess << "readonly database";
+    }
+    void failures()
+    {
+        QFETCH(Broken, kind);
+        QFETCH(QString, cause);
+        QFETCH(QString, error);
+        const QString path = stationFile(), dir = QFileInfo(path).path();
+        const bool readOnly = kind == Broken::ReadOnlyFile || kind == Broken::ReadOnlyDir;
+        // For the locked file: another program in the middle of a write.
+        QSqlDatabase writer = QSqlDatabase::addDatabase("QSQLITE", "writer");
+        const auto cleanup = qScopeGuard([&] {
+            writer = QSqlDatabase();
+            QSqlDatabase::removeDatabase("writer");
+            QFile::setPermissions(dir, QFile::permissions(m_dir.path()));
+        });
+        // Damaged: the second of the file's two pages holds the table.
+        switch (kind) {
+        case Broken::Missing: QVERIFY(QFile::remove(path)); break;
+        case Broken::NotSqlite: writeFile(path, "55;46;15;37;37;30;KO85TS\n"); break;
+        case Broken::ZeroBytes: writeFile(path, ""); break;
+        case Broken::NoTable: QCOMPARE(runSql(path, "ALTER TABLE MyLocator RENAME TO Stations"), QStringList()); break;
+        case Broken::NoColumn: QCOMPARE(runSql(path, "ALTER TABLE MyLocator DROP COLUMN AZIDAL"), QStringList()); break;
+        case Broken::Damaged: writeFile(path, fileBytes(path).left(4096).leftJustified(8192, '\xff')); break;
+        case Broken::Locked:
+            writer.setDatabaseName(path);
+            QVERIFY(writer.open() && QSqlQuery(writer).exec("BEGIN EXCLUSIVE"));
+            break;
+        case Broken::ReadOnlyFile: QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther)); break;
+        case Broken::ReadOnlyDir:
+            QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
+            break;
+        }
+        const QStringList entriesBefore = entries(dir);
+        const QByteArray bytesBefore = fileBytes(path);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            // Root passes every permission check: the read-only cases reach
+            // the files as "nobody".
+            const passwd* nobody = readOnly && geteuid() == 0 ? getpwnam("nobody") : nullptr;
+            setfsgid(nobody ? nobody->pw_gid : getegid());
+            setfsuid(nobody ? nobody->pw_uid : geteuid());
+            const auto asBefore = qScopeGuard([] { setfsuid(geteuid()); setfsgid(getegid()); });
+            const QByteArray readOnlyPath = QFile::encodeName(kind == Broken::ReadOnlyDir ? dir : path);
+            if (readOnly && (faccessat(AT_FDCWD, QFile::encodeName(path), R_OK, AT_EACCESS) != 0
+                             || faccessat(AT_FDCWD, readOnlyPath, W_OK, AT_EACCESS) == 0))
+                QSKIP("File permissions cannot be made to refuse writes here.");
+            Station station(path, untouched);
+            const store::Result loaded = station.binding.refresh();
+            QCOMPARE(station.texts(), readOnly ? moscow : untouched);
+            if (!readOnly)
+                checkFailure(loaded, QString("Не удалось прочитать свою станцию из файла %1.").arg(path), cause, error);
+            checkFailure(Station(path, berlin).binding.updateRecord(),
+                         QString("Не удалось сохранить свою станцию в файл %1.").arg(path), cause, error);
+        }
+        if (kind == Broken::Locked)  // it waited for the other program, as long as it was told
+            QVERIFY2(clock.elapsed() >= 500 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(fileBytes(path), bytesBefore);  // no record changed
+        QCOMPARE(entries(dir), entriesBefore);   // and no file made
+    }
+
+    // Causes that cannot be made here, by SQLite's result codes; an extended
+    // code carries its primary code in the low byte.
+    void codesNotMadeHere_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("disk full") << "13" << "На диске не осталось места.";
+        QTest::newRow("table locked") << "6" << locked;
+        QTest::newRow("permission refused") << "3" << noAccess;
+        QTest::newRow("refused by an authorizer") << "23" << noAccess;
+        QTest::newRow("read-only, the file moved") << "1032" << noAccess;
+    }
+    void codesNotMadeHere()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, cause);
+        const QSqlError error("Unable to execute statement", "SQLite's words", QSqlError::StatementError, code);
+        QCOMPARE(store::failureText(error, m_dir.path(), "MyLocator"), cause + " (SQLite's words)");
+    }
+};
+
+QTEST_MAIN(TestStore)
+#include "test_store.moc"
