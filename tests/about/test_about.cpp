@@ -82,30 +82,26 @@ private Q_SLOTS:
                                                                                  .arg(offset.x()).arg(offset.y())));
     }
 
-    // Enter, Alt+О (Qt's key code is the capital letter) or a click on ОК,
-    // which has the focus while the picture slides on its own.
+    // ОК has the focus while the picture slides on its own; Enter and a
+    // click close the window and stop the slide. Alt+О is ОК's access key.
     void closes_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Alt+О") << 0x041E;
-        QTest::newRow("click on ОК") << 0;
+        QTest::addColumn<bool>("click");
+        QTest::newRow("Enter") << false;
+        QTest::newRow("click on ОК") << true;
     }
     void closes()
     {
-        QFETCH(int, key);
+        QFETCH(bool, click);
         MainWindow main;
         frmInfo dialog(&main.widget);
         auto* ok = dialog.findChild<QPushButton*>("cmdOK");
+        QCOMPARE(ok->shortcut(), QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(u'О'))));
         QTimer::singleShot(0, &dialog, [&] {
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QCOMPARE(QApplication::focusWidget(), ok);
             QTRY_VERIFY(hello(dialog).x() > at(-2370).x());
-            if (key == 0)
-                QTest::mouseClick(ok, Qt::LeftButton);
-            else
-                QTest::sendKeyEvent(QTest::Click, ok, Qt::Key(key), key == Qt::Key_Return ? "\r" : "о",
-                                    key == Qt::Key_Return ? Qt::NoModifier : Qt::AltModifier);
+            click ? QTest::mouseClick(ok, Qt::LeftButton) : QTest::keyClick(ok, Qt::Key_Return);
         });
         QTimer::singleShot(5000, &dialog, &QDialog::reject);  // should nothing close it
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));

@@ -179,10 +179,12 @@ private Q_SLOTS:
             QTest::keyClick(window->picCompas, key);
             QCOMPARE(focused(*window), QStringLiteral("picCompas"));
         }
+        // Enter on Инфо opens the About window, modally.
         MessageBoxAnswerer answerer;
         window->cmdInfo->setFocus();
-        QTest::keyClick(window->cmdInfo, Qt::Key_Return);
+        QTest::keyClick(window->cmdInfo, Qt::Key_Return);  // returns once it is closed
         QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().title, QStringLiteral("О программе..."));
         QCOMPARE(focused(*window), QStringLiteral("cmdInfo"));
     }
 

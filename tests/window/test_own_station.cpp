@@ -1,10 +1,9 @@
 // The own station in the window: what start-up, "Прочитать коорд." and
 // "Сохранить коорд." do with the station database, how a missing one is
-// reported; and the two plain commands, About and Exit.
+// reported; and Exit, which saves nothing.
 
 #include "window_fixture.h"
 
-#include "about/frmInfo.h"
 #include "store/user_db.h"
 
 #include <QSignalSpy>
@@ -59,19 +58,14 @@ private Q_SLOTS:
         QCOMPARE(record(Stored), Stored);
     }
 
-    // Read right after the window first appears.
-    void startUpShowsTheStoredStation()
+    // Read right after the window first appears; read again by Load, over
+    // what was typed or computed since.
+    void startUpAndLoadShowTheStoredStation()
     {
         auto window = std::make_unique<frmRaschet>();
         window->show();
         QTRY_COMPARE(ownTexts(*window), Stored);
         QVERIFY(window->txtH2G->text().isEmpty() && window->txtKorLocator->text().isEmpty());
-    }
-
-    // Typed and computed texts alike give way to the stored ones.
-    void loadDiscardsEdits()
-    {
-        auto window = openWindow();
         type(window->txtH1M, QStringLiteral("44"));
         fill(*window, {"txtKorLocator=JO62QM", "txtMyLocator=FN20XR"});
         QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
@@ -141,22 +135,6 @@ private Q_SLOTS:
         QVERIFY(answerer.seen[1].text.startsWith(QStringLiteral("Не удалось сохранить свою станцию в файл ") + path
                                                  + '.' + cause));
         QCOMPARE(answerer.seen[1].icon, QMessageBox::Warning);
-    }
-
-    // Each opening is a new modal About window over the main window.
-    void infoOpensTheAboutWindow()
-    {
-        auto window = openWindow();
-        for (int opening = 1; opening <= 2; ++opening) {
-            QWidget* parent = nullptr;
-            QTimer::singleShot(50, window.get(), [&parent] {
-                auto* about = qobject_cast<frmInfo*>(QApplication::activeModalWidget());
-                parent = about ? about->parentWidget() : nullptr;
-                QApplication::activeModalWidget()->close();
-            });
-            QTest::mouseClick(window->cmdInfo, Qt::LeftButton);  // returns once it is closed
-            QCOMPARE(parent, window.get());
-        }
     }
 
     // Exit ends the event loop at once: no window is asked to close, so

@@ -29,7 +29,6 @@ class TestRandomInput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-
     void survivesRandomUse_data()
     {
         QTest::addColumn<quint32>("seed");

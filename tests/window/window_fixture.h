@@ -92,6 +92,52 @@ inline QStringList texts(frmRaschet& window, const QStringList& pairs)
     return found;
 }
 
+// The window compared with a reference picture in tests/window/pictures/:
+// one comparison catches a moved control, a wrong caption, colour or font,
+// a field left filled or emptied, the focus elsewhere and a wrong compass
+// line. After a deliberate change of the look, make the references anew with
+//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R 'test_pictures|test_calculations'
+// and look at each new picture before committing it.
+// Colour differences up to this much per channel are rounding, not change.
+inline constexpr int Tolerance = 8;
+
+inline bool near(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= Tolerance && qAbs(qGreen(a) - qGreen(b)) <= Tolerance
+           && qAbs(qBlue(a) - qBlue(b)) <= Tolerance;
+}
+
+// On a difference, the picture taken and the differing pixels in red are
+// left in the working directory.
+inline void comparePicture(const QImage& taken, const QString& name)
+{
+    const QString reference = QStringLiteral(AZIDAL_PICTURES "/%1.png").arg(name);
+    const QImage actual = taken.convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("AZIDAL_WRITE_PICTURES")) {
+        QVERIFY(actual.save(reference));
+        return;
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(), qPrintable("no picture " + reference));
+    QCOMPARE(actual.size(), expected.size());
+    QImage difference = expected;
+    int differing = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            if (!near(actual.pixel(x, y), expected.pixel(x, y))) {
+                difference.setPixel(x, y, qRgb(255, 0, 0));
+                ++differing;
+            }
+        }
+    }
+    if (differing > 0) {
+        actual.save(name + QStringLiteral("-taken.png"));
+        difference.save(name + QStringLiteral("-difference.png"));
+    }
+    QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ from %2; see %3-difference.png")
+                                            .arg(differing).arg(reference, name)));
+}
+
 struct SeenBox {
     QString title;
     QString text;
