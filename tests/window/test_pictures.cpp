@@ -59,7 +59,7 @@ private Q_SLOTS:
             window->ClearMyKoordinat();
         else if (after == "ClearKorLocator")
             window->ClearKorLocator();
-        comparePicture(window->grab().toImage(), QTest::currentDataTag());
+        comparePicture(*window, QTest::currentDataTag());
     }
 
     // The azimuth lines in their exact colours: pixels just inside the end
@@ -127,7 +127,7 @@ private Q_SLOTS:
     {
         frmInfo dialog;
         dialog.Timer1_Timer();
-        comparePicture(dialog.grab().toImage(), QStringLiteral("about"));
+        comparePicture(dialog, QStringLiteral("about"));
     }
 };
 
