@@ -64,12 +64,11 @@ private Q_SLOTS:
         QTest::newRow("Ukrainian") << "ґєії" << characters;
         QTest::newRow("Cyrillic alphabet") << "абвгдеёжзийклмнопрстуфхцчшщъыьэюя" << length;
         QTest::newRow("Latin-1, but not the division sign") << "àéþ÷ÿ" << length;
-        QTest::newRow("north beyond R")
-            << "KS85" << "Широта не может быть больше 90 град.: вторая буква локатора должна быть от A до R.";
-        QTest::newRow("both beyond R: latitude first")
-            << "SS" << "Широта не может быть больше 90 град.: вторая буква локатора должна быть от A до R.";
-        QTest::newRow("east beyond R")
-            << "SO" << "Долгота не может быть больше 180 град.: первая буква локатора должна быть от A до R.";
+        const QString north = "Широта не может быть больше 90 град.: вторая буква локатора должна быть от A до R.";
+        const QString east = "Долгота не может быть больше 180 град.: первая буква локатора должна быть от A до R.";
+        QTest::newRow("north beyond R") << "KS85" << north;
+        QTest::newRow("both beyond R: latitude first") << "SS" << north;
+        QTest::newRow("east beyond R") << "SO" << east;
         QTest::newRow("not degrees") << "55,5,37"
                                      << "Координаты в градусах записываются как ШИРОТА,ДОЛГОТА, например "
                                         "55.7708,37.6250; юг и запад со знаком минус.";

@@ -7,9 +7,6 @@
 
 #include <QtTest>
 
-#include <array>
-#include <limits>
-
 using namespace geodesy;
 
 // Number texts, the six coordinate fields as the window reads them, the
@@ -37,7 +34,7 @@ private Q_SLOTS:
         QTest::newRow("blank inside") << "1 2" << false << 1.0;
         QTest::newRow("hexadecimal") << "0x10" << false << 0.0;
         QTest::newRow("infinity word") << "inf" << false << 0.0;
-        QTest::newRow("beyond double") << "1E999" << false << std::numeric_limits<double>::infinity();
+        QTest::newRow("beyond double") << "1E999" << false << qInf();
         QTest::newRow("below double") << "1E-999" << true << 0.0;
     }
 
@@ -102,10 +99,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, fields);
         QFETCH(QString, expected);
-        std::array<std::string, 6> t;
-        for (std::size_t i = 0; i < t.size(); ++i)
-            t[i] = fields.section('|', int(i), int(i)).toStdString();
-        const auto result = readPosition({t[0], t[1], t[2]}, {t[3], t[4], t[5]});
+        const auto field = [&fields](int i) { return fields.section('|', i, i).toStdString(); };
+        const auto result = readPosition({field(0), field(1), field(2)}, {field(3), field(4), field(5)});
         QString found = outcome(result);
         if (const auto* position = std::get_if<Position>(&result))
             found += ' ' + qs(encodeLocator(*position).text);
