@@ -59,16 +59,14 @@ bool readThrough(std::string_view log, std::string& texts, std::string& rewritte
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view log(reinterpret_cast<const char*>(data), size);
-    std::string texts;
-    std::string rewritten;
+    std::string texts, rewritten;
     const bool overwrite = size % 2 == 1;
     if (!readThrough(log, texts, rewritten, overwrite))
         return 0;
     // Every byte comes back, in order.
     FUZZ_REQUIRE(texts == log);
     // A filled log reads again, and filling it once more changes nothing.
-    std::string again;
-    std::string refilled;
+    std::string again, refilled;
     FUZZ_REQUIRE(readThrough(rewritten, again, refilled, overwrite));
     FUZZ_REQUIRE(refilled == rewritten);
     return 0;

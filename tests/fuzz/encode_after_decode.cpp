@@ -18,14 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!centre)
         return 0;
 
-    const geodesy::EncodedLocator encoded =
-        geodesy::encodeLocator({centre->latitude, centre->longitude});
+    const geodesy::EncodedLocator encoded = geodesy::encodeLocator({centre->latitude, centre->longitude});
     FUZZ_REQUIRE(encoded.text == decoding.upper);
 
     const geodesy::LocPart& cell = centre->locPart;
-    const geodesy::LocIndex expected = {
-        double(cell.cell1), double(cell.cell2), double(cell.cell3 - '0'),
-        double(cell.cell4 - '0'), double(cell.cell5), double(cell.cell6)};
+    const geodesy::LocIndex expected = {double(cell.cell1), double(cell.cell2), double(cell.cell3 - '0'),
+                                        double(cell.cell4 - '0'), double(cell.cell5), double(cell.cell6)};
     FUZZ_REQUIRE(encoded.locIndex == expected);
     return 0;
 }

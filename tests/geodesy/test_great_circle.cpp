@@ -1,6 +1,7 @@
 #include "geodesy/great_circle.h"
-#include "geodesy/locator.h"
-#include "geodesy/position.h"
+#include "geodesy/long_path.h"
+#include "geodesy/station.h"
+#include "geodesy/wgs84.h"
 
 #include "texts.h"
 
@@ -8,129 +9,107 @@
 
 using namespace geodesy;
 
-namespace {
-
-GreatCircle between(const Position& own, const Position& kor)
-{
-    return greatCircle(toRadians(own.latitude), toRadians(own.longitude), toRadians(kor.latitude),
-                       toRadians(kor.longitude));
-}
-
-Position centreOf(const char* locator)
-{
-    const DecodedLocator centre = std::get<DecodedLocator>(decodeLocator(locator).result);
-    return {centre.latitude, centre.longitude};
-}
-
-} // namespace
-
+// Distance and azimuths on the program's sphere, the long path, the label
+// texts, and the WGS-84 ellipsoid against published figures.
 class TestGreatCircle : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void betweenLocators_data()
+    // Direct and reverse azimuth, distance; then the long path's azimuth and
+    // distance. Stations as locators or "LAT,LON".
+    void paths_data()
     {
         QTest::addColumn<QString>("own");
         QTest::addColumn<QString>("kor");
-        QTest::addColumn<int>("push");
-        QTest::addColumn<int>("pull");
-        QTest::addColumn<double>("distance");
-        QTest::newRow("worked example") << "KO85TS" << "JO62QM" << 267 << 87 << 1611.0;
-        QTest::newRow("stations swapped") << "JO62QM" << "KO85TS" << 67 << 247 << 1611.0;
-        QTest::newRow("across the Atlantic") << "KO85TS" << "FN20XR" << 310 << 130 << 7510.0;
-        QTest::newRow("corner to corner, 360 not 0") << "AA00AA" << "RR99XX" << 360 << 180 << 20010.0;
-        QTest::newRow("opposite centres") << "KO85TS" << "BD84TF" << 90 << 270 << 20015.0;
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("worked example") << "KO85TS" << "JO62QM" << "267° 87° 1611 km, long 87° 38419 km";
+        QTest::newRow("stations swapped") << "JO62QM" << "KO85TS" << "67° 247° 1611 km, long 247° 38419 km";
+        QTest::newRow("across the Atlantic") << "KO85TS" << "FN20XR" << "310° 130° 7510 km, long 130° 32520 km";
+        QTest::newRow("corner to corner, 360 not 0") << "AA00AA" << "RR99XX"
+                                                     << "360° 180° 20010 km, long 180° 20020 km";
+        QTest::newRow("opposite centres") << "KO85TS" << "BD84TF" << "90° 270° 20015 km, long 270° 20015 km";
+        QTest::newRow("due north") << "50,30" << "60,30" << "0° 180° 1112 km, long 180° 38918 km";
+        QTest::newRow("due south: long path 0 not 360") << "50,30" << "40,30" << "180° 360° 1112 km, long 0° 38918 km";
+        QTest::newRow("due east on the equator") << "0,10" << "0,40" << "90° 270° 3336 km, long 270° 36694 km";
+        QTest::newRow("due west on the equator") << "0,10" << "0,-20" << "270° 90° 3336 km, long 90° 36694 km";
+        // The azimuths are set even when the distance cannot be computed.
+        QTest::newRow("coincident points") << "KO85TS" << "KO85TS" << "0° 180° no distance";
     }
 
-    void betweenLocators()
+    void paths()
     {
         QFETCH(QString, own);
         QFETCH(QString, kor);
-        QFETCH(int, push);
-        QFETCH(int, pull);
-        QFETCH(double, distance);
-        const GreatCircle circle =
-            between(centreOf(own.toLatin1().constData()), centreOf(kor.toLatin1().constData()));
-        QCOMPARE(int(circle.azimutPush), push);
-        QCOMPARE(int(circle.azimutPull), pull);
-        QVERIFY(circle.distanceKm);
-        QCOMPARE(*circle.distanceKm, distance);
+        QFETCH(QString, expected);
+        const Position a = std::get<Position>(readStation(own.toStdString()));
+        const Position b = std::get<Position>(readStation(kor.toStdString()));
+        const GreatCircle circle = greatCircle(toRadians(a.latitude), toRadians(a.longitude),
+                                               toRadians(b.latitude), toRadians(b.longitude));
+        const LongPath way = longPath(circle.azimutPush, circle.distanceKm.value_or(0));
+        const QString found = QString("%1° %2° ").arg(circle.azimutPush).arg(circle.azimutPull)
+            + (circle.distanceKm
+                   ? QString("%1 km, long %2° %3 km").arg(*circle.distanceKm).arg(way.azimuth).arg(way.distanceKm)
+                   : "no distance");
+        QCOMPARE(found, expected);
     }
 
-    void alongMeridiansAndEquator_data()
-    {
-        QTest::addColumn<double>("ownLatitude");
-        QTest::addColumn<double>("ownLongitude");
-        QTest::addColumn<double>("korLatitude");
-        QTest::addColumn<double>("korLongitude");
-        QTest::addColumn<int>("push");
-        QTest::addColumn<int>("pull");
-        QTest::newRow("due north") << 50.0 << 30.0 << 60.0 << 30.0 << 0 << 180;
-        QTest::newRow("due south") << 50.0 << 30.0 << 40.0 << 30.0 << 180 << 360;
-        QTest::newRow("due east on the equator") << 0.0 << 10.0 << 0.0 << 40.0 << 90 << 270;
-        QTest::newRow("due west on the equator") << 0.0 << 10.0 << 0.0 << -20.0 << 270 << 90;
-    }
-
-    void alongMeridiansAndEquator()
-    {
-        QFETCH(double, ownLatitude);
-        QFETCH(double, ownLongitude);
-        QFETCH(double, korLatitude);
-        QFETCH(double, korLongitude);
-        QFETCH(int, push);
-        QFETCH(int, pull);
-        const GreatCircle circle = between({ownLatitude, ownLongitude}, {korLatitude, korLongitude});
-        QCOMPARE(int(circle.azimutPush), push);
-        QCOMPARE(int(circle.azimutPull), pull);
-    }
-
-    // The azimuths are set even when the distance cannot be computed.
-    void coincidentPointsFail()
-    {
-        const Position own = centreOf("KO85TS");
-        const GreatCircle circle = between(own, own);
-        QVERIFY(!circle.distanceKm);
-        QCOMPARE(int(circle.azimutPull), int(circle.azimutPush) + 180);
-    }
-
-    // The correspondent is shown after its trip to radians and back.
-    void roundTripKeepsTheShownSeconds()
-    {
-        const Position kor = centreOf("JO62QM");
-        const CoordinateParts longitude = splitCoordinate(toDegrees(toRadians(kor.longitude)));
-        const CoordinateParts latitude = splitCoordinate(toDegrees(toRadians(kor.latitude)));
-        QCOMPARE((QStringList{qs(longitude.degrees.view()), qs(longitude.minutes.view()), qs(longitude.seconds.view()),
-                              qs(latitude.degrees.view()), qs(latitude.minutes.view()), qs(latitude.seconds.view())}),
-                 (QStringList{"13", "22", "30", "52", "31", "15"}));
-    }
-
-    void formsTheLabelTexts_data()
-    {
-        QTest::addColumn<int>("push");
-        QTest::addColumn<int>("pull");
-        QTest::addColumn<double>("distance");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("worked example") << 267 << 87 << 1611.0
-                                        << QStringList{" АЗИМУТ прямой:      267 град.",
-                                                       " АЗИМУТ обратный:  87 град.", " ДАЛЬНОСТЬ:  1611 км"};
-        QTest::newRow("zeros") << 0 << 180 << 0.0
-                               << QStringList{" АЗИМУТ прямой:      0 град.", " АЗИМУТ обратный:  180 град.",
-                                              " ДАЛЬНОСТЬ:  0 км"};
-        QTest::newRow("negative takes the blank") << -5 << 175 << 20015.0
-                                                  << QStringList{" АЗИМУТ прямой:     -5 град.",
-                                                                 " АЗИМУТ обратный:  175 град.",
-                                                                 " ДАЛЬНОСТЬ:  20015 км"};
-    }
-
+    // A number reads with a leading blank, or its minus sign.
     void formsTheLabelTexts()
     {
-        QFETCH(int, push);
-        QFETCH(int, pull);
-        QFETCH(double, distance);
-        QFETCH(QStringList, texts);
-        const ResultTexts result = resultTexts(std::int16_t(push), std::int16_t(pull), distance);
-        QCOMPARE((QStringList{qs(result.azimutPush.view()), qs(result.azimutPull.view()), qs(result.dalnost.view())}),
-                 texts);
+        const auto labels = [](std::int16_t push, std::int16_t pull, double distance) {
+            const ResultTexts r = resultTexts(push, pull, distance);
+            return qs(r.azimutPush.view()) + '|' + qs(r.azimutPull.view()) + '|' + qs(r.dalnost.view());
+        };
+        QCOMPARE(labels(267, 87, 1611),
+                 " АЗИМУТ прямой:      267 град.| АЗИМУТ обратный:  87 град.| ДАЛЬНОСТЬ:  1611 км");
+        QCOMPARE(labels(0, 180, 0), " АЗИМУТ прямой:      0 град.| АЗИМУТ обратный:  180 град.| ДАЛЬНОСТЬ:  0 км");
+        QCOMPARE(labels(-5, 175, 20015),
+                 " АЗИМУТ прямой:     -5 град.| АЗИМУТ обратный:  175 град.| ДАЛЬНОСТЬ:  20015 км");
+    }
+
+    // Published figures, each to the precision its source gives: from
+    // (lat1, lon1) to (lat2, lon2), the distance in km, the azimuth at the
+    // start and the one from the end back to the start.
+    void wgs84PublishedExamples_data()
+    {
+        QTest::addColumn<QList<double>>("points");
+        QTest::addColumn<QList<double>>("expected");
+        QTest::addColumn<double>("degreesTolerance");
+        const auto dms = [](double d, double m, double s) { return d + m / 60 + s / 3600; };
+        // GeodSolve's manual page: JFK to Changi, -p 0 (metres, 0.1").
+        QTest::newRow("JFK to Singapore")
+            << QList<double>{dms(40, 38, 23), -dms(73, 46, 44), dms(1, 21, 33), dms(103, 59, 22)}
+            << QList<double>{15347.628, dms(3, 18, 29.9), dms(177, 29, 9.2) + 180} << 5e-5;
+        // Vincenty's test line, Flinders Peak to Buninyong (GRS80, which
+        // differs from WGS-84 by far less than the digits given).
+        QTest::newRow("Flinders Peak to Buninyong")
+            << QList<double>{-dms(37, 57, 3.7203), dms(144, 25, 29.5244), -dms(37, 39, 10.1561), dms(143, 55, 35.3839)}
+            << QList<double>{54.972271, dms(306, 52, 5.37), dms(127, 10, 25.07)} << 5e-6;
+    }
+
+    void wgs84PublishedExamples()
+    {
+        QFETCH(QList<double>, points);
+        QFETCH(QList<double>, expected);
+        QFETCH(double, degreesTolerance);
+        const Wgs84Path path = wgs84Path({points[0], points[1]}, {points[2], points[3]});
+        const QList<double> found{path.distanceKm, path.azimuth, path.reverseAzimuth};
+        for (qsizetype i = 0; i < found.size(); ++i)
+            QVERIFY2(std::abs(found[i] - expected[i]) < (i == 0 ? 0.0006 : degreesTolerance),
+                     qPrintable(QString::number(found[i], 'f', 6)));
+    }
+
+    // The worked example's long path and ellipsoid figures, as shown beside
+    // the result labels; 359.5 and above read 0.
+    void formsThePathTexts()
+    {
+        const Wgs84Path wgs84 = wgs84Path({55 + 18.5 / 24, 37.625}, {52 + 12.5 / 24, 13.375});
+        const PathTexts texts = pathTexts(longPath(267, 1611), wgs84);
+        QCOMPARE((QStringList{qs(texts.azimutPush.view()), qs(texts.azimutPull.view()), qs(texts.dalnost.view())}),
+                 (QStringList{"Длинный путь: 87 град.\nWGS-84: 267 град.", "WGS-84: 67 град.\nот корреспондента на вас",
+                              "Длинный путь: 38419 км\nWGS-84: 1616.4 км"}));
+        QCOMPARE(wholeDegrees(359.5), 0);
+        QCOMPARE(wholeDegrees(66.6), 67);
     }
 };
 

@@ -1,26 +1,30 @@
 #pragma once
 
-// Moving texts between the tests' tables (QString) and the core (UTF-8).
+// Moving texts between the tests' tables (QString) and the core (UTF-8), and
+// a reading's outcome as one text, so that one table column holds either.
 
-#include "geodesy/position.h"
+#include "geodesy/messages.h"
+#include "geodesy/station.h"
 
-#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-#include <array>
 #include <string_view>
 #include <variant>
 
 inline QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// Reads a position from six field texts, as the window does, so that the
-// boundary cases meet the same double arithmetic.
-inline std::variant<geodesy::Position, geodesy::PositionFailure> read(const QStringList& t)
+// Twelve digits, as QCOMPARE weighs doubles: rounding in the last bits is
+// left out, any real slip is not.
+inline QString at(double latitude, double longitude)
 {
-    std::array<QByteArray, 6> b;
-    for (std::size_t i = 0; i < b.size(); ++i)
-        b[i] = t[qsizetype(i)].toUtf8();
-    return geodesy::readPosition({b[0].constData(), b[1].constData(), b[2].constData()},
-                                 {b[3].constData(), b[4].constData(), b[5].constData()});
+    return QString::number(latitude, 'g', 12) + ' ' + QString::number(longitude, 'g', 12);
+}
+
+// The position, or the words the user reads for the failure.
+template <typename Failure>
+QString outcome(const std::variant<geodesy::Position, Failure>& result)
+{
+    if (const auto* position = std::get_if<geodesy::Position>(&result))
+        return at(position->latitude, position->longitude);
+    return qs(geodesy::message(std::get<Failure>(result)));
 }
