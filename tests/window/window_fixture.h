@@ -133,46 +133,35 @@ struct SeenBox {
 };
 
 // Answers modal boxes from a timer and keeps what each one showed. Presses
-// the button with the given caption, or the first; any other modal window,
-// such as About, is seen by its title and closed.
-class MessageBoxAnswerer : public QObject {
-public:
-    explicit MessageBoxAnswerer(QString press = {})
-        : press(std::move(press))
+// the button with the given caption, or the leftmost; any other modal
+// window, such as About, is seen by its title and closed.
+struct MessageBoxAnswerer : QObject {
+    explicit MessageBoxAnswerer(const QString& press = {})
     {
-        QObject::connect(&poll, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+        QObject::connect(&poll, &QTimer::timeout, this, [this, press] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (modal && !box)
+                seen << SeenBox{modal->windowTitle(), {}, {}, {}};
+            if (!box) {
+                if (modal)
+                    modal->close();
+                return;
+            }
+            QList<QAbstractButton*> buttons = box->buttons();
+            std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+                return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+            });
+            seen << SeenBox{box->windowTitle(), box->text(), box->icon(), {}};
+            QAbstractButton* chosen = buttons.first();
+            for (QAbstractButton* button : buttons) {
+                seen.last().buttons << button->text();
+                chosen = button->text() == press ? button : chosen;
+            }
+            chosen->click();
+        });
         poll.start(10);
     }
-
     QList<SeenBox> seen;
-
-private:
-    void answer()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) {
-            seen << SeenBox{modal->windowTitle(), {}, QMessageBox::NoIcon, {}};
-            modal->close();
-            return;
-        }
-        QList<QAbstractButton*> buttons = box->buttons();
-        std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
-            return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
-        });
-        SeenBox s{box->windowTitle(), box->text(), box->icon(), {}};
-        QAbstractButton* chosen = buttons.first();
-        for (QAbstractButton* button : buttons) {
-            s.buttons << button->text();
-            if (button->text() == press)
-                chosen = button;
-        }
-        seen << s;
-        chosen->click();
-    }
-
-    QString press;
     QTimer poll;
 };
