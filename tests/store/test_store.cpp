@@ -121,19 +121,23 @@ private Q_SLOTS:
                  QStringList());
     }
 
-    // One record, all NULL, made beside another run's draft (parallel builds
-    // make databases into one folder at once), and beside this program by the
-    // build. Neither a rebuild nor a reinstall replaces what is there: a file
-    // that is no database, a link to nowhere.
+    // One record, all NULL, made by runs at once, as parallel builds do,
+    // and beside this program by the build. Neither a rebuild nor a
+    // reinstall replaces what is there: a file that is no database, a link
+    // to nowhere.
     void makeUserDb()
     {
         const QTemporaryDir dir;
-        writeFile(dir.filePath("user.mdb.1.new"), "another run's draft");
         writeFile(dir.filePath("other.mdb"), "55;46;15;37;37;30;KO85TS\n");
         QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("link.mdb")));
-        for (const char* name : {"user.mdb", "other.mdb", "link.mdb"})
+        QProcess runs[4];
+        for (QProcess& run : runs)
+            run.start(AZIDAL_MAKE_USER_DB, {dir.filePath("user.mdb")});
+        for (QProcess& run : runs)
+            QCOMPARE(run.waitForFinished(30000) ? run.exitCode() : -1, 0);
+        for (const char* name : {"other.mdb", "link.mdb"})
             QCOMPARE(QProcess::execute(AZIDAL_MAKE_USER_DB, {dir.filePath(name)}), 0);
-        QCOMPARE(entries(dir.path()), (QStringList{"link.mdb", "other.mdb", "user.mdb", "user.mdb.1.new"}));
+        QCOMPARE(entries(dir.path()), (QStringList{"link.mdb", "other.mdb", "user.mdb"}));
         QCOMPARE(fileBytes(dir.filePath("other.mdb")), "55;46;15;37;37;30;KO85TS\n");
         for (const QString& path : {dir.filePath("user.mdb"), QCoreApplication::applicationDirPath() + "/user.mdb"})
             QCOMPARE(runSql(path, records), QStringList{"NULL, NULL, NULL, NULL, NULL, NULL, NULL"});
