@@ -67,7 +67,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("log");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a field a line") << "<CALL:4>ALFA\r\n<EOR>" << "<CALL:4>ALFA\r\n<DISTANCE:4>1611\r\n<ANT_AZ:3>267\r\n<EOR>";
+        QTest::newRow("a field a line")
+            << "<CALL:4>ALFA\r\n<EOR>" << "<CALL:4>ALFA\r\n<DISTANCE:4>1611\r\n<ANT_AZ:3>267\r\n<EOR>";
         QTest::newRow("glued") << "<CALL:4>ALFA<eor>" << "<CALL:4>ALFA<DISTANCE:4>1611<ANT_AZ:3>267<eor>";
         QTest::newRow("comment before the end tag") << "<CALL:4>ALFA -- ok\n<EOR>"
                                                     << "<CALL:4>ALFA -- ok\n<DISTANCE:4>1611 <ANT_AZ:3>267 <EOR>";
@@ -78,7 +79,8 @@ private Q_SLOTS:
         QTest::newRow("length past the end") << "<CALL:4>ALFA<EOR><CALL:40>ECHO<EOR>"
                                              << "17 2 данные поля длиннее, чем осталось до конца файла";
         QTest::newRow("<EOH> after a record")
-            << "<CALL:4>ALFA<EOR><EOH>" << "17 2 метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
+            << "<CALL:4>ALFA<EOR><EOH>"
+            << "17 2 метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
     }
     void fill()
     {

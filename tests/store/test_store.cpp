@@ -199,8 +199,8 @@ private Q_SLOTS:
         QTest::addColumn<Broken>("kind");
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("error");
-        QTest::newRow("file missing") << Broken::Missing
-                                      << "Такого файла нет: его удалили, переименовали или перенесли." << "unable to open";
+        QTest::newRow("file missing")
+            << Broken::Missing << "Такого файла нет: его удалили, переименовали или перенесли." << "unable to open";
         QTest::newRow("not a database") << Broken::NotSqlite << notADatabase << "not a database";
         QTest::newRow("table missing") << Broken::NoTable << noTable << "no such table: MyLocator";
         QTest::newRow("column missing") << Broken::NoColumn << noTable << "no such column";
@@ -250,16 +250,19 @@ private Q_SLOTS:
             setfsgid(nobody ? nobody->pw_gid : getegid());
             setfsuid(nobody ? nobody->pw_uid : geteuid());
             const auto asBefore = qScopeGuard([] { setfsuid(geteuid()); setfsgid(getegid()); });
+            const QByteArray refusing = QFile::encodeName(kind == Broken::ReadOnlyDir ? dir : path);
             if (readOnly && (faccessat(AT_FDCWD, QFile::encodeName(path), R_OK, AT_EACCESS) != 0
-                             || faccessat(AT_FDCWD, QFile::encodeName(kind == Broken::ReadOnlyDir ? dir : path), W_OK, AT_EACCESS) == 0))
+                             || faccessat(AT_FDCWD, refusing, W_OK, AT_EACCESS) == 0))
                 QSKIP("File permissions cannot be made to refuse writes here.");
             const auto [texts, loaded] = station(path, berlin, load);
             const store::Result saved = station(path, berlin, save).second;
             QCOMPARE(texts, readOnly ? moscow : berlin);
             QCOMPARE(loaded.message().section(" (", 0, 0),
                      readOnly ? "" : "Не удалось прочитать свою станцию из файла " + path + ".\n" + cause);
-            QCOMPARE(saved.message().section(" (", 0, 0), "Не удалось сохранить свою станцию в файл " + path + ".\n" + cause);
-            QVERIFY2(!saved.ok() && saved.message().endsWith(')') && saved.message().contains(error, Qt::CaseInsensitive),
+            QCOMPARE(saved.message().section(" (", 0, 0),
+                     "Не удалось сохранить свою станцию в файл " + path + ".\n" + cause);
+            QVERIFY2(!saved.ok() && saved.message().endsWith(')')
+                         && saved.message().contains(error, Qt::CaseInsensitive),
                      qPrintable(saved.message()));
         }
         if (kind == Broken::Locked)  // it waited for the other program, as long as it was told
@@ -272,8 +275,8 @@ private Q_SLOTS:
     // code carries its primary code in the low byte.
     void codesNotMadeHere()
     {
-        const std::pair<QString, QString> causes[] = {
-            {"13", "На диске не осталось места."}, {"6", locked}, {"3", noAccess}, {"23", noAccess}, {"1032", noAccess}};
+        const std::pair<QString, QString> causes[] = {{"13", "На диске не осталось места."}, {"6", locked},
+                                                      {"3", noAccess}, {"23", noAccess}, {"1032", noAccess}};
         for (const auto& [code, cause] : causes) {
             const QSqlError error("Unable to execute statement", "SQLite's words", QSqlError::StatementError, code);
             QCOMPARE(store::failureText(error, m_dir.path(), "MyLocator"), cause + " (SQLite's words)");
