@@ -5,14 +5,19 @@
 
 namespace {
 
+// Filled from --my KO85TS or from the record's own station; a value there is
+// kept, a record without the correspondent's position left alone, one with
+// a wrong position reported and left as it is.
 const QByteArray kLog("header\n<EOH>\n<GRIDSQUARE:6>jo62qm <EOR>\n"
                       "<MY_GRIDSQUARE:4>FN31 <LAT:11>N041 42.850 <LON:11>W072 43.500 <EOR>\n"
-                      "<GRIDSQUARE:4>IO91 <ANT_AZ:2>99 <EOR>\n<CALL:4>KILO <EOR>\n");
-// From --my KO85TS or the record's own station; a value there is kept.
+                      "<GRIDSQUARE:4>IO91 <ANT_AZ:2>99 <EOR>\n<CALL:4>KILO <EOR>\n"
+                      "<LAT:11>N091 00.000 <LON:11>E037 37.500 <EOR>\n");
 const QByteArray kFilled("header\n<EOH>\n<GRIDSQUARE:6>jo62qm <DISTANCE:4>1611 <ANT_AZ:3>267 <EOR>\n"
                          "<MY_GRIDSQUARE:4>FN31 <LAT:11>N041 42.850 <LON:11>W072 43.500 "
                          "<DISTANCE:2>33 <ANT_AZ:2>44 <EOR>\n"
-                         "<GRIDSQUARE:4>IO91 <ANT_AZ:2>99 <DISTANCE:4>2556 <EOR>\n<CALL:4>KILO <EOR>\n");
+                         "<GRIDSQUARE:4>IO91 <ANT_AZ:2>99 <DISTANCE:4>2556 <EOR>\n<CALL:4>KILO <EOR>\n"
+                         "<LAT:11>N091 00.000 <LON:11>E037 37.500 <EOR>\n");
+
 struct Run {
     int status;
     QString out;
@@ -28,6 +33,17 @@ Run qrb(const QStringList& arguments, const QString& input, const QString& direc
     process.closeWriteChannel();
     const bool finished = process.waitForFinished(30000);
     return {finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The files in a folder, each name followed by what the file holds.
+QByteArrayList folder(const QString& path)
+{
+    QByteArrayList files;
+    for (const QString& name : QDir(path).entryList(QDir::Files)) {
+        QFile file(QDir(path).filePath(name));
+        files << name.toUtf8() << (file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable");
+    }
+    return files;
 }
 
 } // namespace
@@ -48,7 +64,7 @@ private Q_SLOTS:
                                         << "ДАЛЬНОСТЬ: 1611 км, АЗИМУТ прямой: 267 град., обратный: 87 град.; длинный "
                                            "путь: 38419 км, азимут 87 град.; WGS-84: 1616.4 км, прямой 267 град., "
                                            "обратный 67 град.\n" << "";
-        QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "--ellipsoid" << "";
+        QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "вместо сферических.\n" << "";
         QTest::newRow("version") << QStringList{"--version"} << "" << 0 << "azidal-qrb 2.0" << "";
         QTest::newRow("unknown option") << QStringList{"--fast"} << "" << 2 << "" << "«fast»";
         QTest::newRow("one station") << QStringList{"KO85TS"} << "" << 2 << "" << "СВОЙ и КОРРЕСПОНДЕНТ";
@@ -62,6 +78,10 @@ private Q_SLOTS:
             << QStringList{"--csv"} << "KO85TS\nKO85TS KO8XTS\n\n55.7708,37.625 -33.9,18.4\n" << 1
             << "\"55.7708,37.625\",\"-33.9,18.4\",10137,196,16,29893,16\n"
             << "стандартный ввод:2: корреспондент «KO8XTS»: Не корректный ввод локатора !";
+        QTest::newRow("log on the ellipsoid, in tenths, values there replaced")
+            << QStringList{"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"}
+            << "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>" << 0
+            << "<distance:6:N>2563.8 <GRIDSQUARE:4>IO91 <ant_az:3>276 <EOR>" << "";
     }
     void statusAndMessages()
     {
@@ -75,45 +95,28 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
     }
 
-    // A log filled, in the folder that holds it: the files there afterwards
-    // and what each holds. A log that cannot be read stays whole.
-    void fillsALog_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("log");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QByteArrayList>("contents");
-        const QByteArray golf("<GRIDSQUARE:4>IO91 <ANT_AZ:2>99 <EOR>");
-        QTest::newRow("to another file, on the ellipsoid, in tenths, a value there replaced")
-            << QStringList{"--ellipsoid", "--overwrite", "-o", "out.adi"} << golf << 0
-            << QStringList{"log.adi", "out.adi"}
-            << QByteArrayList{golf, "<GRIDSQUARE:4>IO91 <ANT_AZ:3>276 <DISTANCE:6>2563.8 <EOR>"};
-        QTest::newRow("in place") << QStringList{"--in-place"} << kLog << 0 << QStringList{"log.adi", "log.adi.bak"}
-                                  << QByteArrayList{kFilled, kLog};
-        QTest::newRow("malformed, in place") << QStringList{"--in-place"} << kLog + "<CALL:4>ECHO" << 2
-                                             << QStringList{"log.adi"} << QByteArrayList{kLog + "<CALL:4>ECHO"};
-    }
+    // A log filled in the folder that holds it, into another file or in
+    // place, keeping the original as .bak; a log that cannot be read is left
+    // whole, with nothing beside it.
     void fillsALog()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QByteArray, log);
-        QFETCH(QStringList, files);
-        QFETCH(QByteArrayList, contents);
         const QTemporaryDir dir;
-        QFile file(dir.filePath("log.adi"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(log) == log.size());
-        file.close();
-        const Run run = qrb(QStringList{"--adif", "log.adi", "--my", "KO85TS"} + arguments, "", dir.path());
-        QTEST(run.status, "status");
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
-        for (int i = 0; i < files.size(); ++i) {
-            QFile written(dir.filePath(files[i]));
-            QVERIFY(written.open(QIODevice::ReadOnly));
-            QCOMPARE(written.readAll(), contents[i]);
-        }
-        const QString error = "azidal-qrb: log.adi: байт %1, запись 5: последняя запись не закончена меткой <EOR>\n";
-        QCOMPARE(run.err, run.status ? error.arg(kLog.size()) : "");
+        QFile log(dir.filePath("log.adi"));
+        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(kLog + "<CALL:4>ECHO") > 0 && log.flush());
+        const QStringList inPlace{"--adif", "log.adi", "--my", "KO85TS", "--in-place"};
+        const QString latLon = "azidal-qrb: log.adi: запись 5: LAT/LON «N091 00.000» «E037 37.500»: ожидаются "
+                               "координаты ADIF вида N055 46.250 и E037 37.500\n";
+        Run run = qrb(inPlace, "", dir.path());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err, latLon + QString("azidal-qrb: log.adi: байт %1, запись 6: последняя запись не закончена "
+                                           "меткой <EOR>\n").arg(kLog.size()));
+        QCOMPARE(folder(dir.path()), (QByteArrayList{"log.adi", kLog + "<CALL:4>ECHO"}));
+        QVERIFY(log.resize(kLog.size()));
+        QCOMPARE(qrb({"--adif", "log.adi", "--my", "KO85TS", "-o", "filled.adi"}, "", dir.path()).status, 1);
+        run = qrb(inPlace, "", dir.path());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, latLon);
+        QCOMPARE(folder(dir.path()), (QByteArrayList{"filled.adi", kFilled, "log.adi", kFilled, "log.adi.bak", kLog}));
     }
 };
 

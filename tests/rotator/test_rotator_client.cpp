@@ -20,8 +20,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<QString>("message");
         const QString bad = "Направление антенны не прочитано.\n\nНа 127.0.0.1:%1 ответ не похож на ответ rotctld.";
-        QTest::newRow("endless line") << QByteArray(1 << 20, '7') << bad;
-        QTest::newRow("long line") << QByteArray(65, '1') + '\n' << bad;
+        QTest::newRow("line too long") << QByteArray(65, '1') + '\n' << bad;
         QTest::newRow("not a number") << QByteArray("north\n0\n") << bad;
         QTest::newRow("azimuth out of range") << QByteArray("1e9\n0\n") << bad;
         QTest::newRow("elevation not a number") << QByteArray("10\nnan\n") << bad;

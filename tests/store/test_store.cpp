@@ -10,8 +10,6 @@
 #include <QtSql>
 #include <QtTest>
 
-#include <array>
-
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/fsuid.h>
@@ -21,22 +19,12 @@ namespace {
 
 const QStringList moscow = {"55", "46", "15", "37", "37", "30", "KO85TS"};
 const QStringList berlin = {"52", "31", "15", "13", "22", "30", "JO62QM"};
-const QStringList untouched = {"a", "b", "c", "d", "e", "f", "g"};
 
 // The causes the user reads.
-const QString missing = "Такого файла нет: его удалили, переименовали или перенесли.";
 const QString notADatabase = "Это не база данных станции, или файл повреждён.";
 const QString noTable = "В файле нет таблицы MyLocator или одного из её столбцов.";
 const QString locked = "Файл занят другой программой; закройте её и повторите.";
 const QString noAccess = "Нет прав на этот файл или его папку, или они доступны только для чтения.";
-
-// make_user_db's exit status for a path, or -1 if it did not finish.
-int makeUserDb(const QString& path)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(AZIDAL_MAKE_USER_DB), {path});
-    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-}
 
 // Runs one statement on a file, by a connection of the test's own: the first
 // column of each row it returns, or what went wrong.
@@ -61,14 +49,6 @@ QStringList runSql(const QString& path, const QString& sql)
 const QString records = "SELECT quote(H1G) || ', ' || quote(H1M) || ', ' || quote(H1S) || ', ' || quote(D1G) || ', ' "
                         "|| quote(D1M) || ', ' || quote(D1S) || ', ' || quote(AZIDAL) FROM MyLocator ORDER BY rowid";
 
-// Seven texts as the records show them when stored right: empty as NULL.
-QString quoted(QStringList texts)
-{
-    for (QString& text : texts)
-        text = text.isEmpty() ? "NULL" : "'" + text.replace("'", "''") + "'";
-    return texts.join(", ");
-}
-
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -87,41 +67,30 @@ QStringList entries(const QString& dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// The seven own-station fields, bound last column first, so that each field
-// must get its own column rather than the next one in line.
-struct Station {
-    Station(const QString& path, const QStringList& texts)
-    {
-        binding.setDatabaseName(path);
-        binding.setRecordSource("MyLocator");
-        binding.setBusyTimeout(300);  // short, for the locked file
-        for (int i = 6; i >= 0; --i) {
-            binding.bind(&fields[i], store::ownStationColumns[i]);
-            fields[i].setText(texts[i]);
-        }
-    }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const QLineEdit& field : fields)
-            result << field.text();
-        return result;
-    }
-    std::array<QLineEdit, 7> fields;
-    store::RecordBinding binding;
-};
-
-// A failure names the file in its first line and the cause in the second,
-// with the database's own error text after it in parentheses.
-void checkFailure(const store::Result& result, const QString& what, const QString& cause, const QString& error)
+// Reads or saves the own station with the seven fields holding `texts`,
+// bound last column first, so that each field must get its own column
+// rather than the next one in line: the fields afterwards, and the outcome.
+std::pair<QStringList, store::Result> station(const QString& path, QStringList texts,
+                                              store::Result (store::RecordBinding::*readOrSave)())
 {
-    QVERIFY(!result.ok());
-    QCOMPARE(result.message().section(" (", 0, 0), what + '\n' + cause);
-    QVERIFY2(result.message().endsWith(')') && result.message().contains(error, Qt::CaseInsensitive),
-             qPrintable(result.message()));
+    QLineEdit fields[7];
+    store::RecordBinding binding;
+    binding.setDatabaseName(path);
+    binding.setRecordSource("MyLocator");
+    binding.setBusyTimeout(300);  // short, for the locked file
+    for (int i = 6; i >= 0; --i) {
+        binding.bind(&fields[i], store::ownStationColumns[i]);
+        fields[i].setText(texts[i]);
+    }
+    const store::Result result = (binding.*readOrSave)();
+    for (int i = 0; i < 7; ++i)
+        texts[i] = fields[i].text();
+    return {texts, result};
 }
+constexpr auto load = &store::RecordBinding::refresh;
+constexpr auto save = &store::RecordBinding::updateRecord;
 
-enum class Broken { Missing, NotSqlite, ZeroBytes, NoTable, NoColumn, Damaged, Locked, ReadOnlyFile, ReadOnlyDir };
+enum class Broken { Missing, NotSqlite, NoTable, NoColumn, Damaged, Locked, ReadOnlyFile, ReadOnlyDir };
 
 } // namespace
 
@@ -146,63 +115,53 @@ private Q_SLOTS:
     {
         // The read-only cases run as "nobody", who must reach the files.
         QVERIFY(QFile::setPermissions(m_dir.path(), QFile::permissions(m_dir.path()) | QFile::ExeOther));
-        QCOMPARE(makeUserDb(m_dir.filePath("moscow.mdb")), 0);
-        QCOMPARE(runSql(m_dir.filePath("moscow.mdb"),
-                        "UPDATE MyLocator SET (H1G, H1M, H1S, D1G, D1M, D1S, AZIDAL) = (" + quoted(moscow) + ")"),
+        QCOMPARE(QProcess::execute(AZIDAL_MAKE_USER_DB, {m_dir.filePath("moscow.mdb")}), 0);
+        QCOMPARE(runSql(m_dir.filePath("moscow.mdb"), "UPDATE MyLocator SET (H1G, H1M, H1S, D1G, D1M, D1S, AZIDAL) "
+                                                     "= ('55', '46', '15', '37', '37', '30', 'KO85TS')"),
                  QStringList());
     }
 
-    // One made by the tool beside another run's draft (parallel builds make
-    // databases into one folder at once), and one the build put beside this
-    // test program. Its columns' type is seen where "05" stays "05".
-    void freshDatabase()
-    {
-        const QTemporaryDir dir;
-        writeFile(dir.filePath("user.mdb.1.new"), "another run's draft");
-        QCOMPARE(makeUserDb(dir.filePath("user.mdb")), 0);
-        QCOMPARE(entries(dir.path()), (QStringList{"user.mdb", "user.mdb.1.new"}));
-        QCOMPARE(fileBytes(dir.filePath("user.mdb.1.new")), QByteArray("another run's draft"));
-        for (const QString& path : {dir.filePath("user.mdb"), QCoreApplication::applicationDirPath() + "/user.mdb"})
-            QCOMPARE(runSql(path, records), QStringList{quoted(QStringList(7))});  // one record, all NULL
-    }
-
-    // Neither a rebuild nor a reinstall may replace what is there: a stored
-    // station, a file that is no database, a link to nowhere.
-    void keepsExistingFile()
+    // One record, all NULL, made by runs at once, as parallel builds do,
+    // and beside this program by the build. Neither a rebuild nor a
+    // reinstall replaces what is there: a file that is no database, a link
+    // to nowhere.
+    void makeUserDb()
     {
         const QTemporaryDir dir;
         writeFile(dir.filePath("other.mdb"), "55;46;15;37;37;30;KO85TS\n");
         QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("link.mdb")));
-        for (const QString& path : {stationFile(), dir.filePath("other.mdb"), dir.filePath("link.mdb")}) {
-            const QByteArray before = fileBytes(path);
-            QCOMPARE(makeUserDb(path), 0);
-            QCOMPARE(fileBytes(path), before);
-        }
+        QProcess runs[4];
+        for (QProcess& run : runs)
+            run.start(AZIDAL_MAKE_USER_DB, {dir.filePath("user.mdb")});
+        for (QProcess& run : runs)
+            QCOMPARE(run.waitForFinished(30000) ? run.exitCode() : -1, 0);
+        for (const char* name : {"other.mdb", "link.mdb"})
+            QCOMPARE(QProcess::execute(AZIDAL_MAKE_USER_DB, {dir.filePath(name)}), 0);
+        QCOMPARE(entries(dir.path()), (QStringList{"link.mdb", "other.mdb", "user.mdb"}));
+        QCOMPARE(fileBytes(dir.filePath("other.mdb")), "55;46;15;37;37;30;KO85TS\n");
+        for (const QString& path : {dir.filePath("user.mdb"), QCoreApplication::applicationDirPath() + "/user.mdb"})
+            QCOMPARE(runSql(path, records), QStringList{"NULL, NULL, NULL, NULL, NULL, NULL, NULL"});
     }
 
     // The life of one installation: where the station is read from.
     void location()
     {
         const QTemporaryDir root;
-        const QString bin = root.filePath("bin"), beside = bin + "/user.mdb";
-        const QString installed = root.filePath("share/azidal/user.mdb");
+        const QString bin = root.filePath("bin"), installed = root.filePath("share/azidal/user.mdb");
         const QString data = root.filePath("home/.local/share/azidal"), own = data + "/user.mdb";
         const auto start = [&] { return store::stationDatabasePath(bin, installed, data); };
         QCOMPARE(start(), own);  // nothing to copy: the user is told of a missing file there
-        QVERIFY(!QFileInfo::exists(own));
         writeFile(installed, "template");
         QVERIFY(QFile::setPermissions(installed, QFile::ReadOwner | QFile::ReadOther));
-        writeFile(beside, "beside");
-        QCOMPARE(start(), beside);  // build tree or portable folder
-        QVERIFY(!QFileInfo::exists(own));
-        QVERIFY(QFile::remove(beside));
+        writeFile(bin + "/user.mdb", "beside");
+        QCOMPARE(start(), bin + "/user.mdb");  // build tree or portable folder
+        QVERIFY(QFile::remove(bin + "/user.mdb"));
         QCOMPARE(start(), own);  // installed, first start: the user's own copy, for saving
         QCOMPARE(fileBytes(own), "template");
         QVERIFY(QFile::permissions(own) & QFile::WriteOwner);
         writeFile(own, "saved");
         QCOMPARE(start(), own);  // a later start keeps it
         QCOMPARE(fileBytes(own), "saved");
-        QCOMPARE(fileBytes(installed), "template");
     }
 
     // Saved exactly as typed and read back after a restart. A table emptied
@@ -211,41 +170,38 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("emptyTable");
         QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("stored");
         QTest::newRow("odd texts, 05 stays 05, empty is NULL")
-            << false << QStringList{"05", "'", "", "\"?", "1); DROP TABLE MyLocator;--", " 5 ", "ко85тс"};
-        QTest::newRow("empty table") << true << berlin;
+            << false << QStringList{"05", "'", "", "\"?", "1); DROP TABLE MyLocator;--", " 5 ", "ко85тс"}
+            << "'05', '''', NULL, '\"?', '1); DROP TABLE MyLocator;--', ' 5 ', 'ко85тс'";
+        QTest::newRow("empty table") << true << berlin << "'52', '31', '15', '13', '22', '30', 'JO62QM'";
     }
     void saveThenRefresh()
     {
         QFETCH(bool, emptyTable);
         QFETCH(QStringList, texts);
+        QFETCH(QString, stored);
         const QString path = stationFile();
         if (emptyTable)
             QCOMPARE(runSql(path, "DELETE FROM MyLocator"), QStringList());
-        Station loading(path, untouched);
-        QVERIFY(loading.binding.refresh().ok());
-        QCOMPARE(loading.texts(), emptyTable ? QStringList(7) : moscow);
-        const store::Result saved = Station(path, texts).binding.updateRecord();
+        QCOMPARE(station(path, berlin, load).first, emptyTable ? QStringList(7) : moscow);
+        const store::Result saved = station(path, texts, save).second;
         QVERIFY2(saved.ok(), qPrintable(saved.message()));
-        QCOMPARE(runSql(path, records), QStringList{quoted(texts)});
-
-        const QByteArray before = fileBytes(path);
-        Station restarted(path, untouched);  // with edits that the refresh discards
-        QVERIFY(restarted.binding.refresh().ok());
-        QCOMPARE(restarted.texts(), texts);
-        QCOMPARE(fileBytes(path), before);  // reading writes nothing
+        QCOMPARE(runSql(path, records), QStringList{stored});
+        QCOMPARE(station(path, moscow, load).first, texts);  // after a restart, with edits the load discards
     }
 
-    // What the user is told for each cause, on the load and on the save; a
-    // read-only file loads, only the save fails.
+    // What the user is told for each cause, on the load and on the save: the
+    // file in the first line, the cause in the second, then the database's
+    // own words in parentheses. A read-only file loads, only the save fails.
     void failures_data()
     {
         QTest::addColumn<Broken>("kind");
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("error");
-        QTest::newRow("file missing") << Broken::Missing << missing << "unable to open";
+        QTest::newRow("file missing")
+            << Broken::Missing << "Такого файла нет: его удалили, переименовали или перенесли." << "unable to open";
         QTest::newRow("not a database") << Broken::NotSqlite << notADatabase << "not a database";
-        QTest::newRow("zero bytes") << Broken::ZeroBytes << noTable << "no such table: MyLocator";
         QTest::newRow("table missing") << Broken::NoTable << noTable << "no such table: MyLocator";
         QTest::newRow("column missing") << Broken::NoColumn << noTable << "no such column";
         QTest::newRow("damaged") << Broken::Damaged << notADatabase << "malformed";
@@ -271,7 +227,6 @@ private Q_SLOTS:
         switch (kind) {
         case Broken::Missing: QVERIFY(QFile::remove(path)); break;
         case Broken::NotSqlite: writeFile(path, "55;46;15;37;37;30;KO85TS\n"); break;
-        case Broken::ZeroBytes: writeFile(path, ""); break;
         case Broken::NoTable: QCOMPARE(runSql(path, "ALTER TABLE MyLocator RENAME TO Stations"), QStringList()); break;
         case Broken::NoColumn: QCOMPARE(runSql(path, "ALTER TABLE MyLocator DROP COLUMN AZIDAL"), QStringList()); break;
         case Broken::Damaged: writeFile(path, fileBytes(path).left(4096).leftJustified(8192, '\xff')); break;
@@ -295,17 +250,20 @@ private Q_SLOTS:
             setfsgid(nobody ? nobody->pw_gid : getegid());
             setfsuid(nobody ? nobody->pw_uid : geteuid());
             const auto asBefore = qScopeGuard([] { setfsuid(geteuid()); setfsgid(getegid()); });
-            const QByteArray readOnlyPath = QFile::encodeName(kind == Broken::ReadOnlyDir ? dir : path);
+            const QByteArray refusing = QFile::encodeName(kind == Broken::ReadOnlyDir ? dir : path);
             if (readOnly && (faccessat(AT_FDCWD, QFile::encodeName(path), R_OK, AT_EACCESS) != 0
-                             || faccessat(AT_FDCWD, readOnlyPath, W_OK, AT_EACCESS) == 0))
+                             || faccessat(AT_FDCWD, refusing, W_OK, AT_EACCESS) == 0))
                 QSKIP("File permissions cannot be made to refuse writes here.");
-            Station station(path, untouched);
-            const store::Result loaded = station.binding.refresh();
-            QCOMPARE(station.texts(), readOnly ? moscow : untouched);
-            if (!readOnly)
-                checkFailure(loaded, QString("Не удалось прочитать свою станцию из файла %1.").arg(path), cause, error);
-            checkFailure(Station(path, berlin).binding.updateRecord(),
-                         QString("Не удалось сохранить свою станцию в файл %1.").arg(path), cause, error);
+            const auto [texts, loaded] = station(path, berlin, load);
+            const store::Result saved = station(path, berlin, save).second;
+            QCOMPARE(texts, readOnly ? moscow : berlin);
+            QCOMPARE(loaded.message().section(" (", 0, 0),
+                     readOnly ? "" : "Не удалось прочитать свою станцию из файла " + path + ".\n" + cause);
+            QCOMPARE(saved.message().section(" (", 0, 0),
+                     "Не удалось сохранить свою станцию в файл " + path + ".\n" + cause);
+            QVERIFY2(!saved.ok() && saved.message().endsWith(')')
+                         && saved.message().contains(error, Qt::CaseInsensitive),
+                     qPrintable(saved.message()));
         }
         if (kind == Broken::Locked)  // it waited for the other program, as long as it was told
             QVERIFY2(clock.elapsed() >= 500 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
@@ -315,22 +273,14 @@ private Q_SLOTS:
 
     // Causes that cannot be made here, by SQLite's result codes; an extended
     // code carries its primary code in the low byte.
-    void codesNotMadeHere_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("disk full") << "13" << "На диске не осталось места.";
-        QTest::newRow("table locked") << "6" << locked;
-        QTest::newRow("permission refused") << "3" << noAccess;
-        QTest::newRow("refused by an authorizer") << "23" << noAccess;
-        QTest::newRow("read-only, the file moved") << "1032" << noAccess;
-    }
     void codesNotMadeHere()
     {
-        QFETCH(QString, code);
-        QFETCH(QString, cause);
-        const QSqlError error("Unable to execute statement", "SQLite's words", QSqlError::StatementError, code);
-        QCOMPARE(store::failureText(error, m_dir.path(), "MyLocator"), cause + " (SQLite's words)");
+        const std::pair<QString, QString> causes[] = {{"13", "На диске не осталось места."}, {"6", locked},
+                                                      {"3", noAccess}, {"23", noAccess}, {"1032", noAccess}};
+        for (const auto& [code, cause] : causes) {
+            const QSqlError error("Unable to execute statement", "SQLite's words", QSqlError::StatementError, code);
+            QCOMPARE(store::failureText(error, m_dir.path(), "MyLocator"), cause + " (SQLite's words)");
+        }
     }
 };
 
