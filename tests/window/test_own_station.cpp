@@ -74,24 +74,6 @@ private Q_SLOTS:
         QCOMPARE(ownTexts(*window), Stored);
     }
 
-    // As the fields stand: an empty one as NULL, a pasted locator in its
-    // case, computed coordinates; the next start shows them.
-    void saveKeepsTheFieldsForTheNextStart()
-    {
-        {
-            auto window = openWindow();
-            fill(*window, {"txtMyLocator=jo62qm", "txtKorLocator=KO85TS"});
-            QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
-            window->txtH1S->clear();
-            window->txtMyLocator->selectAll();
-            window->txtMyLocator->insert(QStringLiteral("jo62qm"));
-            QTest::mouseClick(window->cmdSave, Qt::LeftButton);
-        }
-        QCOMPARE(record(), (QStringList{"52", "31", "NULL", "13", "22", "30", "jo62qm"}));
-        auto restarted = openWindow();
-        QCOMPARE(ownTexts(*restarted), (QStringList{"52", "31", "", "13", "22", "30", "jo62qm"}));
-    }
-
     // Longer than a user could type: shown and saved back whole, and checked
     // as it stands. Typing still cannot lengthen it.
     void overlongStoredTextsStayWhole()
