@@ -1,8 +1,8 @@
 // The fields while they are edited and walked with the keyboard: focus
-// colours and selection, the calculation buttons following the
-// correspondent's fields, capitals and length limits, the keyboard ring, the
-// tab order and the access keys, and random use. How entered and cleared
-// fields look is in the picture tests.
+// and selection, capitals and length limits, the keyboard ring and the tab
+// order, and random use. How fields entered by the program look, and the
+// calculation buttons following the correspondent's fields, are in the
+// pictures after each calculation and clearing routine.
 
 #include "window_fixture.h"
 
@@ -12,7 +12,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 
 namespace {
 
@@ -102,32 +101,6 @@ private Q_SLOTS:
         QCOMPARE(background(locator), Focused);
     }
 
-    // "Расчет по КООРДИНАТАМ" needs both degrees fields, blanks count;
-    // "Расчет по ЛОКАТОРУ" needs the locator. Deleting the last character
-    // typed disables again.
-    void buttonsFollowTheFields_data()
-    {
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<bool>("byCoordinates");
-        QTest::addColumn<bool>("byLocator");
-        QTest::newRow("both degrees, a blank counts") << QStringList{"txtH2G=5", "txtD2G= "} << true << false;
-        QTest::newRow("latitude empty") << QStringList{"txtD2G=abc", "txtD2S=30"} << false << false;
-        QTest::newRow("locator") << QStringList{"txtKorLocator=k"} << false << true;
-    }
-    void buttonsFollowTheFields()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(bool, byCoordinates);
-        QFETCH(bool, byLocator);
-        auto window = openWindow();
-        for (const QString& pair : typed)
-            type(field(*window, pair.section('=', 0, 0)), pair.section('=', 1));
-        QCOMPARE(window->cmdRaschetLocator->isEnabled(), byCoordinates);
-        QCOMPARE(window->cmdRaschetKoordinat->isEnabled(), byLocator);
-        QTest::keyClick(window->focusWidget(), Qt::Key_Backspace);
-        QVERIFY(!window->cmdRaschetLocator->isEnabled() && !window->cmdRaschetKoordinat->isEnabled());
-    }
-
     // Typed letters become capitals in the locator fields only, Cyrillic
     // ones too; a paste keeps its case. Each field takes what fits, typed or
     // pasted, and a key at the start of a full field changes nothing.
@@ -192,36 +165,6 @@ private Q_SLOTS:
         QCOMPARE(answerer.seen.size(), 1);
         QCOMPARE(answerer.seen.first().title, QStringLiteral("О программе..."));
         QCOMPARE(focused(*window), QStringLiteral("cmdInfo"));
-    }
-
-    // A calculation chosen by its access key leaves the focus where a click
-    // would, with the whole text selected, even when the focus was in that
-    // field all along.
-    void accessKeyEndsLikeAClick_data()
-    {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Alt+Л") << QStringList{"txtMyLocator=KO85TS", "txtKorLocator=JO62QM"} << "cmdRaschetKoordinat";
-        QTest::newRow("Alt+К") << QStringList{"txtH1G=55", "txtD1G=37", "txtD2G=13", "txtH2G=52"}
-                               << "cmdRaschetLocator";
-        QTest::newRow("Alt+Л, a wrong character") << QStringList{"txtMyLocator=KO85TS", "txtKorLocator=JO62Q!"}
-                                                  << "cmdRaschetKoordinat";
-    }
-    void accessKeyEndsLikeAClick()
-    {
-        QFETCH(QStringList, fields);
-        QFETCH(QString, button);
-        auto window = openWindow();
-        MessageBoxAnswerer answerer;
-        for (const QString& pair : fields)
-            type(field(*window, pair.section('=', 0, 0)), pair.section('=', 1));
-        auto* command = window->findChild<QPushButton*>(button);
-        QCOMPARE(command->shortcut().toString(), "Alt+" + command->text().section('&', 1).left(1));
-        QSignalSpy clicks(command, &QPushButton::clicked);
-        command->animateClick();  // what the access key does; the focus stays put
-        QTRY_COMPARE(clicks.count(), 1);
-        QCOMPARE(focused(*window), fields.last().section('=', 0, 0));
-        QCOMPARE(window->focusWidget()->property("selectedText").toString(), fields.last().section('=', 1));
     }
 
     // Thousands of random keys, button clicks and pastes, every box

@@ -43,7 +43,10 @@ QStringList record(const QStringList& write = {})
 
 QStringList ownTexts(frmRaschet& window)
 {
-    return texts(window, OwnFields).replaceInStrings(QRegularExpression(QStringLiteral("^\\w+=")), QString());
+    QStringList texts;
+    for (const QString& name : OwnFields)
+        texts << window.findChild<QLineEdit*>(name)->text();
+    return texts;
 }
 
 } // namespace

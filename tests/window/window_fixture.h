@@ -81,17 +81,6 @@ inline void fill(frmRaschet& window, const QStringList& pairs)
         window.findChild<QLineEdit*>(pair.section('=', 0, 0))->setText(pair.section('=', 1));
 }
 
-// The same pairs as the fields hold them now.
-inline QStringList texts(frmRaschet& window, const QStringList& pairs)
-{
-    QStringList found;
-    for (const QString& pair : pairs) {
-        const QString name = pair.section('=', 0, 0);
-        found << name + '=' + window.findChild<QLineEdit*>(name)->text();
-    }
-    return found;
-}
-
 // A window compared with its reference picture in tests/window/pictures/:
 // one comparison catches a moved control, a wrong caption, colour or font,
 // a field left filled or emptied, the focus elsewhere and a wrong compass
