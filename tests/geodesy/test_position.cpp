@@ -15,37 +15,30 @@ class TestPosition : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The value, after "not " when the text is no number as a whole.
     void numbers_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("isNumber");
-        QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "55" << true << 55.0;
-        QTest::newRow("blanks around") << "  55 " << true << 55.0;
-        QTest::newRow("sign, fraction, exponent") << "-12.5E1" << true << -125.0;
-        QTest::newRow("plus sign") << "+5" << true << 5.0;
-        QTest::newRow("fraction only") << ".5" << true << 0.5;
-        QTest::newRow("trailing point") << "5." << true << 5.0;
-        QTest::newRow("small e") << "1e3" << true << 1000.0;
-        QTest::newRow("blanks") << "   " << false << 0.0;
-        QTest::newRow("sign alone") << "-" << false << 0.0;
-        QTest::newRow("point alone") << "." << false << 0.0;
-        QTest::newRow("exponent without digits") << "5E" << false << 5.0;
-        QTest::newRow("blank inside") << "1 2" << false << 1.0;
-        QTest::newRow("hexadecimal") << "0x10" << false << 0.0;
-        QTest::newRow("infinity word") << "inf" << false << 0.0;
-        QTest::newRow("beyond double") << "1E999" << false << qInf();
-        QTest::newRow("below double") << "1E-999" << true << 0.0;
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("blanks around, sign, fraction, exponent") << " \t-12.5E1\t " << "-125";
+        QTest::newRow("plus sign, small e") << "+1e3" << "1000";
+        QTest::newRow("fraction only") << ".5" << "0.5";
+        QTest::newRow("trailing point") << "5." << "5";
+        QTest::newRow("sign alone") << "-" << "not 0";
+        QTest::newRow("exponent without digits") << "5E" << "not 5";
+        QTest::newRow("blank inside") << "1 2" << "not 1";
+        QTest::newRow("decimal comma") << "55,5" << "not 55";
+        QTest::newRow("hexadecimal") << "0x10" << "not 0";
+        QTest::newRow("beyond double") << "1E999" << "not inf";
+        QTest::newRow("below double") << "1E-999" << "0";
     }
 
     void numbers()
     {
         QFETCH(QString, text);
-        QFETCH(bool, isNumber);
-        QFETCH(double, value);
+        QFETCH(QString, expected);
         const QByteArray utf8 = text.toUtf8();
-        QCOMPARE(geodesy::isNumber(utf8.constData()), isNumber);
-        QCOMPARE(numberValue(utf8.constData()), value);
+        QCOMPARE((isNumber(utf8.constData()) ? "" : "not ") + QString::number(numberValue(utf8.constData())), expected);
     }
 
     // The six fields, latitude degrees, minutes, seconds, then longitude,
@@ -56,16 +49,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QString>("expected");
         QTest::newRow("worked example") << "55|45|0|37|37|0" << "55.75 37.6166666667 KO85TS";
-        QTest::newRow("sign on degrees only") << "-10|30|0|-11|30|0" << "-9.5 -10.5 II40SM";
         QTest::newRow("minus zero degrees") << "-0|30|0|0||" << "0.5 0 JJ00AM";
-        QTest::newRow("origin") << "0|||0||" << "0 0 JJ00AA";
         QTest::newRow("south pole alone") << "-90|||-180||" << "-90 -180 AA00AA";
         QTest::newRow("south pole with seconds") << "-90||30|0||" << "-89.9916666667 0 JA00AA";
         QTest::newRow("north and east limits: S, which decoding refuses") << "90|0|0|180|0|0" << "90 180 SS00AA";
         QTest::newRow("sixty minutes pass") << "89|60|0|0|60|60" << "90 1.01666666667 JS00MA";
         QTest::newRow("negative minutes subtract") << "10|-5|0|0||" << "9.91666666667 0 JJ09AW";
-        QTest::newRow("minutes that are no number") << "10|ab||20|1x|" << "10 20.0166666667 KK00AA";
-        QTest::newRow("fractional minutes") << "10|30,5||0||" << "10.5 0 JK00AM";
+        QTest::newRow("minutes read as far as a number goes") << "10|30,5|ab|20|1x|" << "10.5 20.0166666667 KK00AM";
         QTest::newRow("west of Greenwich") << "40|43|45|-75|57|30" << "40.7291666667 -74.0416666667 FN20XR";
         // Double arithmetic decides a boundary: 10' falls a hair below it.
         QTest::newRow("longitude boundary a hair below") << "0|||0|10|0" << "0 0.166666666667 JJ00BA";
@@ -82,14 +72,11 @@ private Q_SLOTS:
         const QString above60 = "Минута или секунда не может быть больше 60.";
         QTest::newRow("empty latitude degrees") << "|1|1|37||" << noCoordinates;
         QTest::newRow("letters in longitude degrees") << "55|||abc||" << noCoordinates;
-        QTest::newRow("comma in degrees") << "55,5|||37||" << noCoordinates;
         QTest::newRow("-90 with minutes 0") << "-90|0|0|0||" << beyond;
         QTest::newRow("-180 with minutes 0") << "0|||-180|0|" << beyond;
         QTest::newRow("limit before range") << "-90|5||500||" << beyond;
-        QTest::newRow("one second past 90") << "90|0|1|0||" << latitude;
         QTest::newRow("61 minutes past 89") << "89|61|0|0||" << latitude;
         QTest::newRow("both out of range") << "91|||181||" << latitude;
-        QTest::newRow("longitude past 180") << "0|||180|0|1" << longitude;
         QTest::newRow("range before minutes") << "0|||179|61|" << longitude;
         QTest::newRow("61 minutes") << "10|61|0|0||" << above60;
         QTest::newRow("61 longitude seconds") << "10|||0||61" << above60;
@@ -113,7 +100,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("angle");
         QTest::addColumn<QString>("fields");
-        QTest::newRow("negative half degree") << -37.5 << "-38 30 0";
         QTest::newRow("KO85TS latitude") << 145 + 18.5 / 24 - 90 << "55 46 15";
         QTest::newRow("KO85TS longitude") << 37.625 << "37 37 30";
         QTest::newRow("JO62QM latitude, via radians") << toDegrees(toRadians(142 + 12.5 / 24 - 90)) << "52 31 15";
