@@ -1,29 +1,22 @@
-// Encoding the centre of any locator that decodes gives that locator back.
+// Encoding the centre of any locator that decodes gives that locator back,
+// and the cells of the encoding are those of the decoding.
 
 #include "invariant.h"
 
 #include "geodesy/locator.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <string_view>
 #include <variant>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+FUZZ_TARGET(text)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-
     const geodesy::LocatorDecoding decoding = geodesy::decodeLocator(text);
     const auto* centre = std::get_if<geodesy::DecodedLocator>(&decoding.result);
     if (!centre)
-        return 0;
-
+        return;
     const geodesy::EncodedLocator encoded = geodesy::encodeLocator({centre->latitude, centre->longitude});
-    FUZZ_REQUIRE(encoded.text == decoding.upper);
-
     const geodesy::LocPart& cell = centre->locPart;
-    const geodesy::LocIndex expected = {double(cell.cell1), double(cell.cell2), double(cell.cell3 - '0'),
-                                        double(cell.cell4 - '0'), double(cell.cell5), double(cell.cell6)};
-    FUZZ_REQUIRE(encoded.locIndex == expected);
-    return 0;
+    FUZZ_REQUIRE(encoded.text == decoding.upper);
+    FUZZ_REQUIRE(encoded.locIndex
+                 == (geodesy::LocIndex{double(cell.cell1), double(cell.cell2), double(cell.cell3 - '0'),
+                                       double(cell.cell4 - '0'), double(cell.cell5), double(cell.cell6)}));
 }

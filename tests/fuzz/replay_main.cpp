@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -16,22 +16,16 @@ int main(int argc, char** argv)
     std::size_t count = 0;
     for (int a = 1; a < argc; ++a)
         for (const auto& entry : std::filesystem::directory_iterator(argv[a])) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            if (!entry.is_regular_file() || !in) {
-                std::fprintf(stderr, "cannot read %s\n", entry.path().c_str());
-                return 1;
-            }
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-            // Named first, so that a crash shows which input caused it.
+            // Named first, so that a crash or an unreadable file shows which.
             std::fprintf(stderr, "%s\n", entry.path().c_str());
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            if (!entry.is_regular_file() || !in)
+                return 1;
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++count;
         }
     // An empty or misplaced corpus would otherwise pass unnoticed.
-    if (count == 0) {
-        std::fprintf(stderr, "no inputs found\n");
-        return 1;
-    }
     std::printf("%zu inputs passed\n", count);
-    return 0;
+    return count == 0;
 }

@@ -1,0 +1,315 @@
+#include "geodesy/great_circle.h"
+#include "geodesy/locator.h"
+#include "geodesy/long_path.h"
+#include "geodesy/messages.h"
+#include "geodesy/number.h"
+#include "geodesy/position.h"
+#include "geodesy/station.h"
+#include "geodesy/wgs84.h"
+
+#include <QtTest>
+
+using namespace geodesy;
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The position to twelve digits, as QCOMPARE weighs doubles (rounding in the
+// last bits is left out, any real slip is not), or the words the user reads
+// for the failure.
+template <typename Failure>
+QString outcome(const std::variant<Position, Failure>& result)
+{
+    if (const auto* p = std::get_if<Position>(&result))
+        return QString::number(p->latitude, 'g', 12) + ' ' + QString::number(p->longitude, 'g', 12);
+    return qs(message(std::get<Failure>(result)));
+}
+
+const QString latitudeRange = "Широта не может быть меньше -90 град. и больше 90 град.";
+const QString longitudeRange = "Долгота не может быть меньше -180 град. и больше 180 град.";
+
+} // namespace
+
+// The calculation core: number texts and the six coordinate fields as the
+// window reads them; locators of every length and decimal degrees, as the
+// command line and logs give stations, every six-character locator coming
+// back from its centre; distance and azimuths on the program's sphere, the
+// long path, the label texts, and the WGS-84 ellipsoid against published
+// figures.
+class TestGeodesy : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The value, after "not " when the text is no number as a whole.
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("blanks around, sign, fraction, exponent") << " \t-12.5E1\t " << "-125";
+        QTest::newRow("plus sign, small e") << "+1e3" << "1000";
+        QTest::newRow("fraction only") << ".5" << "0.5";
+        QTest::newRow("trailing point") << "5." << "5";
+        QTest::newRow("sign alone") << "-" << "not 0";
+        QTest::newRow("exponent without digits") << "5E" << "not 5";
+        QTest::newRow("blank inside") << "1 2" << "not 1";
+        QTest::newRow("decimal comma") << "55,5" << "not 55";
+        QTest::newRow("hexadecimal") << "0x10" << "not 0";
+        QTest::newRow("beyond double") << "1E999" << "not inf";
+        QTest::newRow("below double") << "1E-999" << "0";
+    }
+
+    void numbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const QByteArray utf8 = text.toUtf8();
+        QCOMPARE((isNumber(utf8.constData()) ? "" : "not ") + QString::number(numberValue(utf8.constData())), expected);
+    }
+
+    // The six fields, latitude degrees, minutes, seconds, then longitude,
+    // parted by "|": the position and its locator, or the first failed
+    // check's words.
+    void positions_data()
+    {
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("worked example") << "55|45|0|37|37|0" << "55.75 37.6166666667 KO85TS";
+        QTest::newRow("minus zero degrees") << "-0|30|0|0||" << "0.5 0 JJ00AM";
+        QTest::newRow("south pole alone") << "-90|||-180||" << "-90 -180 AA00AA";
+        QTest::newRow("south pole with seconds") << "-90||30|0||" << "-89.9916666667 0 JA00AA";
+        QTest::newRow("north and east limits: S, which decoding refuses") << "90|0|0|180|0|0" << "90 180 SS00AA";
+        QTest::newRow("sixty minutes pass") << "89|60|0|0|60|60" << "90 1.01666666667 JS00MA";
+        QTest::newRow("negative minutes subtract") << "10|-5|0|0||" << "9.91666666667 0 JJ09AW";
+        QTest::newRow("minutes read as far as a number goes") << "10|30,5|ab|20|1x|" << "10.5 20.0166666667 KK00AM";
+        QTest::newRow("west of Greenwich") << "40|43|45|-75|57|30" << "40.7291666667 -74.0416666667 FN20XR";
+        // Double arithmetic decides a boundary: 10' falls a hair below it.
+        QTest::newRow("longitude boundary a hair below") << "0|||0|10|0" << "0 0.166666666667 JJ00BA";
+        QTest::newRow("latitude boundary a hair below") << "0|5|0|0||" << "0.0833333333333 0 JJ00AB";
+        QTest::newRow("longitude boundary exact") << "0|||0|5|0" << "0 0.0833333333333 JJ00BA";
+        QTest::newRow("last second below the edge") << "89|59|59|179|59|59" << "89.9997222222 179.999722222 RR99XX";
+        QTest::newRow("last second below zero") << "-1|59|59|-1|59|59"
+                                                << "-0.000277777777778 -0.000277777777778 II99XX";
+
+        const QString noCoordinates = "Введите координаты для определения локатора.";
+        const QString beyond = "Широта или долгота превышает допустимые значения !";
+        const QString above60 = "Минута или секунда не может быть больше 60.";
+        QTest::newRow("empty latitude degrees") << "|1|1|37||" << noCoordinates;
+        QTest::newRow("letters in longitude degrees") << "55|||abc||" << noCoordinates;
+        QTest::newRow("-90 with minutes 0") << "-90|0|0|0||" << beyond;
+        QTest::newRow("-180 with minutes 0") << "0|||-180|0|" << beyond;
+        QTest::newRow("limit before range") << "-90|5||500||" << beyond;
+        QTest::newRow("61 minutes past 89") << "89|61|0|0||" << latitudeRange;
+        QTest::newRow("both out of range") << "91|||181||" << latitudeRange;
+        QTest::newRow("range before minutes") << "0|||179|61|" << longitudeRange;
+        QTest::newRow("61 minutes") << "10|61|0|0||" << above60;
+        QTest::newRow("61 longitude seconds") << "10|||0||61" << above60;
+    }
+
+    void positions()
+    {
+        QFETCH(QString, fields);
+        QFETCH(QString, expected);
+        const auto field = [&fields](int i) { return fields.section('|', i, i).toStdString(); };
+        const auto result = readPosition({field(0), field(1), field(2)}, {field(3), field(4), field(5)});
+        QString found = outcome(result);
+        if (const auto* position = std::get_if<Position>(&result))
+            found += ' ' + qs(encodeLocator(*position).text);
+        QCOMPARE(found, expected);
+    }
+
+    // The own station's fields are filled straight from its locator's
+    // centre, the correspondent's after its trip to radians and back.
+    void splitsAngles_data()
+    {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("KO85TS latitude") << 145 + 18.5 / 24 - 90 << "55 46 15";
+        QTest::newRow("KO85TS longitude") << 37.625 << "37 37 30";
+        QTest::newRow("JO62QM latitude, via radians") << toDegrees(toRadians(142 + 12.5 / 24 - 90)) << "52 31 15";
+        QTest::newRow("JO62QM longitude, via radians") << toDegrees(toRadians(192 + 16.5 / 12 - 180)) << "13 22 30";
+        QTest::newRow("minus zero") << -0.0 << "0 0 0";
+        QTest::newRow("FN20XR longitude, seconds cut") << (104 + 23.5 / 12) - 180 << "-75 57 29";
+    }
+
+    void splitsAngles()
+    {
+        QFETCH(double, angle);
+        QFETCH(QString, fields);
+        const CoordinateParts parts = splitCoordinate(angle);
+        QCOMPARE(qs(parts.degrees.view()) + ' ' + qs(parts.minutes.view()) + ' ' + qs(parts.seconds.view()), fields);
+    }
+
+    // The centre of the smallest square named, or the refusal's words.
+    void readsStations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("worked example") << "KO85TS" << "55.7708333333 37.625";
+        QTest::newRow("lower case") << "jo62qm" << "52.5208333333 13.375";
+        QTest::newRow("south pole, antimeridian") << "AA" << "-85 -170";
+        QTest::newRow("north pole, antimeridian") << "RR99" << "89.5 179";
+        QTest::newRow("west edge of a subsquare") << "KO85TS00" << "55.7520833333 37.5875";
+        QTest::newRow("north-east corner, 10") << "rr99xx99xx" << "89.9999131944 179.999826389";
+        QTest::newRow("degrees at the bounds") << "90,-180" << "90 -180";
+
+        const QString wrong = "Не корректный ввод локатора !";
+        QTest::newRow("letter in a digit place") << "KO8XTS" << wrong;
+        QTest::newRow("digit in a letter place") << "K085TS" << wrong;
+        QTest::newRow("Y beyond the alphabet") << "KO85TY" << wrong;
+        QTest::newRow("blank in a letter place") << "KO85 S" << wrong;
+        QTest::newRow("Cyrillic letter, six characters") << "кO85TS" << wrong;
+        const QString locator = " Не верно введен локатор";
+        QTest::newRow("field letter S east") << "SO85TS" << longitudeRange + locator;
+        QTest::newRow("latitude tested first") << "SS85TS" << latitudeRange + locator;
+
+        const QString length = "Локатор должен состоять из 2, 4, 6, 8 или 10 символов.";
+        const QString characters = "Не корректный ввод локатора: пары символов идут так: буквы, цифры, буквы A-X, "
+                                   "цифры, буквы A-X (например KO85TS27HL).";
+        QTest::newRow("empty") << "" << length;
+        QTest::newRow("seven: a trailing blank counts") << "KO85TS " << length;
+        QTest::newRow("digit for a field letter") << "K085" << characters;
+        QTest::newRow("one letter among the digits") << "KO8X" << characters;
+        QTest::newRow("Y in 9-10") << "KO85TS27YA" << characters;
+        QTest::newRow("Ukrainian") << "ґєії" << characters;
+        QTest::newRow("Cyrillic alphabet") << "абвгдеёжзийклмнопрстуфхцчшщъыьэюя" << length;
+        QTest::newRow("Latin-1, but not the division sign") << "àéþ÷ÿ" << length;
+        const QString north = "Широта не может быть больше 90 град.: вторая буква локатора должна быть от A до R.";
+        const QString east = "Долгота не может быть больше 180 град.: первая буква локатора должна быть от A до R.";
+        QTest::newRow("both beyond R: latitude first") << "SS" << north;
+        QTest::newRow("east beyond R") << "SO" << east;
+        QTest::newRow("not degrees") << "55,5,37"
+                                     << "Координаты в градусах записываются как ШИРОТА,ДОЛГОТА, например "
+                                        "55.7708,37.6250; юг и запад со знаком минус.";
+        QTest::newRow("latitude beyond 90") << "90.1,0" << latitudeRange;
+        QTest::newRow("longitude beyond 180") << "0,-180.5" << longitudeRange;
+    }
+
+    void readsStations()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const std::string utf8 = text.toStdString();
+        QCOMPARE(outcome(readStation(utf8)), expected);
+        // The window shows the text upper-cased, Latin and Cyrillic alike,
+        // once it has found the length right: six characters, not bytes.
+        const LocatorDecoding window = decodeLocator(utf8);
+        QCOMPARE(qs(window.upper), text.toUpper());
+        const auto* refused = std::get_if<LocatorFailure>(&window.result);
+        QCOMPARE(refused && *refused == LocatorFailure::WrongLength, text.size() != 6);
+    }
+
+    void writesInFivePieces()
+    {
+        const auto p = locatorPieces("KO85TS");
+        QCOMPARE(qs(p[0]) + '|' + qs(p[1]) + '|' + qs(p[2]) + '|' + qs(p[3]) + '|' + qs(p[4]), "K|O|85|T|S");
+    }
+
+    // Every locator of the usual grid (fields A to R, subsquares A to X)
+    // decodes to the centre of its subsquare, which encodes back to it.
+    void everyLocatorComesBack()
+    {
+        for (char f1 = 'A'; f1 <= 'R'; ++f1)
+            for (char f2 = 'A'; f2 <= 'R'; ++f2)
+                for (char s1 = '0'; s1 <= '9'; ++s1)
+                    for (char s2 = '0'; s2 <= '9'; ++s2)
+                        for (char u1 = 'A'; u1 <= 'X'; ++u1)
+                            for (char u2 = 'A'; u2 <= 'X'; ++u2) {
+                                const std::string text{f1, f2, s1, s2, u1, u2};
+                                const auto decoding = decodeLocator(text);
+                                const auto* centre = std::get_if<DecodedLocator>(&decoding.result);
+                                if (!centre || encodeLocator({centre->latitude, centre->longitude}).text != text)
+                                    QFAIL(text.c_str());
+                            }
+    }
+
+    // Direct and reverse azimuth, distance; then the long path's azimuth and
+    // distance. Stations as locators or "LAT,LON".
+    void paths_data()
+    {
+        QTest::addColumn<QString>("stations");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("worked example") << "KO85TS JO62QM" << "267° 87° 1611 km, long 87° 38419 km";
+        QTest::newRow("stations swapped") << "JO62QM KO85TS" << "67° 247° 1611 km, long 247° 38419 km";
+        QTest::newRow("across the Atlantic") << "KO85TS FN20XR" << "310° 130° 7510 km, long 130° 32520 km";
+        QTest::newRow("corner to corner, 360 not 0") << "AA00AA RR99XX" << "360° 180° 20010 km, long 180° 20020 km";
+        QTest::newRow("opposite centres") << "KO85TS BD84TF" << "90° 270° 20015 km, long 270° 20015 km";
+        QTest::newRow("due south: long path 0 not 360") << "50,30 40,30" << "180° 360° 1112 km, long 0° 38918 km";
+        QTest::newRow("due east on the equator") << "0,10 0,40" << "90° 270° 3336 km, long 270° 36694 km";
+        QTest::newRow("due west on the equator") << "0,10 0,-20" << "270° 90° 3336 km, long 90° 36694 km";
+        // The azimuths are set even when the distance cannot be computed.
+        QTest::newRow("coincident points") << "KO85TS KO85TS" << "0° 180° no distance";
+    }
+
+    void paths()
+    {
+        QFETCH(QString, stations);
+        QFETCH(QString, expected);
+        const Position a = std::get<Position>(readStation(stations.section(' ', 0, 0).toStdString()));
+        const Position b = std::get<Position>(readStation(stations.section(' ', 1, 1).toStdString()));
+        const GreatCircle circle = greatCircle(toRadians(a.latitude), toRadians(a.longitude),
+                                               toRadians(b.latitude), toRadians(b.longitude));
+        const LongPath way = longPath(circle.azimutPush, circle.distanceKm.value_or(0));
+        const QString found = QString("%1° %2° ").arg(circle.azimutPush).arg(circle.azimutPull)
+            + (circle.distanceKm
+                   ? QString("%1 km, long %2° %3 km").arg(*circle.distanceKm).arg(way.azimuth).arg(way.distanceKm)
+                   : "no distance");
+        QCOMPARE(found, expected);
+    }
+
+    // A number reads with a leading blank, or its minus sign.
+    void formsTheLabelTexts()
+    {
+        const ResultTexts r = resultTexts(-5, 0, 1611);
+        QCOMPARE(qs(r.azimutPush.view()) + '|' + qs(r.azimutPull.view()) + '|' + qs(r.dalnost.view()),
+                 " АЗИМУТ прямой:     -5 град.| АЗИМУТ обратный:  0 град.| ДАЛЬНОСТЬ:  1611 км");
+    }
+
+    // Published figures, each to the precision its source gives: from
+    // (lat1, lon1) to (lat2, lon2), the distance in km, the azimuth at the
+    // start and the one from the end back to the start.
+    void wgs84PublishedExamples_data()
+    {
+        QTest::addColumn<QList<double>>("points");
+        QTest::addColumn<QList<double>>("expected");
+        QTest::addColumn<double>("degreesTolerance");
+        const auto dms = [](double d, double m, double s) { return d + m / 60 + s / 3600; };
+        // GeodSolve's manual page: JFK to Changi, -p 0 (metres, 0.1").
+        QTest::newRow("JFK to Singapore")
+            << QList<double>{dms(40, 38, 23), -dms(73, 46, 44), dms(1, 21, 33), dms(103, 59, 22)}
+            << QList<double>{15347.628, dms(3, 18, 29.9), dms(177, 29, 9.2) + 180} << 5e-5;
+        // Vincenty's test line, Flinders Peak to Buninyong (GRS80, which
+        // differs from WGS-84 by far less than the digits given).
+        QTest::newRow("Flinders Peak to Buninyong")
+            << QList<double>{-dms(37, 57, 3.7203), dms(144, 25, 29.5244), -dms(37, 39, 10.1561), dms(143, 55, 35.3839)}
+            << QList<double>{54.972271, dms(306, 52, 5.37), dms(127, 10, 25.07)} << 5e-6;
+    }
+
+    void wgs84PublishedExamples()
+    {
+        QFETCH(QList<double>, points);
+        QFETCH(QList<double>, expected);
+        QFETCH(double, degreesTolerance);
+        const Wgs84Path path = wgs84Path({points[0], points[1]}, {points[2], points[3]});
+        const QList<double> found{path.distanceKm, path.azimuth, path.reverseAzimuth};
+        for (qsizetype i = 0; i < found.size(); ++i)
+            QVERIFY2(std::abs(found[i] - expected[i]) < (i == 0 ? 0.0006 : degreesTolerance),
+                     qPrintable(QString::number(found[i], 'f', 6)));
+    }
+
+    // The worked example's long path and ellipsoid figures, as shown beside
+    // the result labels; 359.5 and above read 0.
+    void formsThePathTexts()
+    {
+        const Wgs84Path wgs84 = wgs84Path({55 + 18.5 / 24, 37.625}, {52 + 12.5 / 24, 13.375});
+        const PathTexts texts = pathTexts(longPath(267, 1611), wgs84);
+        QCOMPARE((QStringList{qs(texts.azimutPush.view()), qs(texts.azimutPull.view()), qs(texts.dalnost.view())}),
+                 (QStringList{"Длинный путь: 87 град.\nWGS-84: 267 град.", "WGS-84: 67 град.\nот корреспондента на вас",
+                              "Длинный путь: 38419 км\nWGS-84: 1616.4 км"}));
+        QCOMPARE(wholeDegrees(359.5), 0);
+        QCOMPARE(wholeDegrees(66.6), 67);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGeodesy)
+#include "test_geodesy.moc"
