@@ -62,18 +62,6 @@ private Q_SLOTS:
         comparePictureAfterBox(*window, "worked-example-by-coordinates");  // IO91WM, 275, 95, 2500 km
     }
 
-    // The locator grows in its field piece by piece, and the field's change
-    // handler sees every step.
-    void locatorIsWrittenPieceByPiece()
-    {
-        auto window = openWindow();
-        QList<qsizetype> lengths;
-        connect(window->txtKorLocator, &QLineEdit::textChanged, this,
-                [&lengths](const QString& text) { lengths << text.size(); });
-        run(*window, {"txtKorLocator=AB", "txtH2G=51", "txtD2G=0", "txtH1G=55", "txtD1G=37"}, Coordinates);
-        QCOMPARE(lengths, (QList<qsizetype>{2, 0, 1, 2, 4, 5, 6}));
-    }
-
     // Each input error: its message, then, in the picture, what its clearing
     // routine emptied, what it left alone, the labels and the compass reset
     // and where the focus went.

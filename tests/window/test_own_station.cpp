@@ -6,38 +6,32 @@
 
 #include "store/user_db.h"
 
+#include "store/record_binding.h"
+
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
 const QStringList OwnFields{"txtH1G", "txtH1M", "txtH1S", "txtD1G", "txtD1M", "txtD1S", "txtMyLocator"};
 const QStringList Stored{"55", "05", "0", "37", "37", "0", "KO85TS"};
 
-// The record as another program would write or read it; NULL as "NULL".
+// The stored station, written first when given, by a binding of the
+// test's own (the store tests check the binding against the file).
 QStringList record(const QStringList& write = {})
 {
-    QStringList read;
-    {
-        auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test"));
-        db.setDatabaseName(store::stationDatabasePath());
-        QSqlQuery query(db.open() ? db : QSqlDatabase());
-        if (!write.isEmpty()) {
-            query.prepare(QStringLiteral("UPDATE MyLocator SET (H1G, H1M, H1S, D1G, D1M, D1S, AZIDAL) = "
-                                         "(?, ?, ?, ?, ?, ?, ?)"));
-            for (const QString& text : write)
-                query.addBindValue(text.isEmpty() ? QVariant() : QVariant(text));
-            if (!query.exec())
-                qWarning() << query.lastError().text();
-        }
-        query.exec(QStringLiteral("SELECT H1G, H1M, H1S, D1G, D1M, D1S, AZIDAL FROM MyLocator"));
-        while (query.next())
-            for (int i = 0; i < 7; ++i)
-                read << (query.value(i).isNull() ? QStringLiteral("NULL") : query.value(i).toString());
+    QLineEdit fields[7];
+    store::RecordBinding binding;
+    binding.setDatabaseName(store::stationDatabasePath());
+    binding.setRecordSource(QStringLiteral("MyLocator"));
+    for (int i = 0; i < 7; ++i) {
+        binding.bind(&fields[i], QString::fromLatin1(store::ownStationColumns[i]));
+        fields[i].setText(write.value(i));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("test"));
+    if (!(write.isEmpty() || binding.updateRecord()) || !binding.refresh())
+        return {QStringLiteral("the station cannot be read or written")};
+    QStringList read;
+    for (const QLineEdit& field : fields)
+        read << field.text();
     return read;
 }
 
