@@ -16,16 +16,14 @@ namespace {
 // Positions in 1/1440 inch as pixels at 96 dpi; the picture's top is 100.
 QPoint at(int left) { return QPoint(left / 15, 7); }
 
-// The main window stands in as a plain top-level widget whose outer
-// rectangle, frame included, is the given one.
+// The main window stands in as a plain top-level widget at the given outer
+// rectangle (offscreen, windows have no frame).
 struct MainWindow {
     QWidget widget;
     explicit MainWindow(const QRect& outer = QRect(300, 200, 519, 408))
     {
+        widget.setGeometry(outer);
         widget.show();
-        const QRect frame = widget.frameGeometry(), client = widget.geometry();
-        widget.setGeometry(outer.adjusted(client.left() - frame.left(), client.top() - frame.top(),
-                                          client.right() - frame.right(), client.bottom() - frame.bottom()));
     }
 };
 

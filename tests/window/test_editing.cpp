@@ -34,15 +34,13 @@ QStringList walk(frmRaschet& window, Qt::Key key, qsizetype steps)
     return walked;
 }
 
-const QString Characters = QStringLiteral("0123456789-+.,eE abcxyzKORSTXжЯ!");
-const Qt::Key Keys[] = {Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backspace,
-                        Qt::Key_Delete, Qt::Key_Left, Qt::Key_Home, Qt::Key_End};
-
+// Random texts of up to `longest` characters, digits, signs, letters.
 QString randomText(QRandomGenerator& random, int longest)
 {
+    const QString characters = QStringLiteral("0123456789-+.,eE abcxyzKORSTXжЯ!");
     QString text;
     for (int n = random.bounded(longest + 1); n > 0; --n)
-        text += Characters.at(random.bounded(int(Characters.size())));
+        text += characters.at(random.bounded(int(characters.size())));
     return text;
 }
 
@@ -188,6 +186,8 @@ private Q_SLOTS:
             if (button->isVisible() && button != window->cmdExit)  // Exit would end the test
                 buttons << button;
 
+        const std::array keys{Qt::Key_Return, Qt::Key_Up,   Qt::Key_Down, Qt::Key_Tab,
+                              Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Home};
         int boxes = 0;
         for (int step = 0; step < 1500; ++step) {
             MessageBoxAnswerer answerer(random.bounded(2) ? QStringLiteral("Продолжить") : QString());
@@ -198,7 +198,7 @@ private Q_SLOTS:
                 break;
             case 1:
                 field->setFocus();
-                QTest::keyClick(field, Keys[random.bounded(int(std::size(Keys)))],
+                QTest::keyClick(field, keys[random.bounded(int(keys.size()))],
                                 random.bounded(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier);
                 break;
             case 2:
