@@ -88,7 +88,7 @@ inline void fill(frmRaschet& window, const QStringList& pairs)
 // picture taken and the differing pixels in red are left in the working
 // directory. After a deliberate change of the look, make the references
 // anew and look at each one before committing it:
-//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R test_commands
+//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R test_window
 inline void comparePicture(QWidget& widget, const QString& name)
 {
     const QString reference = QStringLiteral(AZIDAL_PICTURES "/%1.png").arg(name);
