@@ -172,6 +172,7 @@ private Q_SLOTS:
         QTest::newRow("one letter among the digits") << "KO8X" << characters;
         QTest::newRow("Y in 9-10") << "KO85TS27YA" << characters;
         QTest::newRow("Ukrainian") << "ґєії" << characters;
+        QTest::newRow("ends of the block ѐ … џ") << "ѐџ" << characters;
         QTest::newRow("Cyrillic alphabet") << "абвгдеёжзийклмнопрстуфхцчшщъыьэюя" << length;
         QTest::newRow("Latin-1, but not the division sign") << "àéþ÷ÿ" << length;
         const QString north = "Широта не может быть больше 90 град.: вторая буква локатора должна быть от A до R.";

@@ -77,7 +77,8 @@ private Q_SLOTS:
         QTest::newRow("bad line, the rest still written")
             << QStringList{"--csv"} << "KO85TS\nKO85TS KO8XTS\n\n55.7708,37.625 -33.9,18.4\n" << 1
             << "\"55.7708,37.625\",\"-33.9,18.4\",10137,196,16,29893,16\n"
-            << "стандартный ввод:2: корреспондент «KO8XTS»: Не корректный ввод локатора !";
+            << "ввод:1: ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел\nazidal-qrb: стандартный ввод:2: "
+               "корреспондент «KO8XTS»: Не корректный ввод локатора !";
         QTest::newRow("log on the ellipsoid, in tenths, values there replaced")
             << QStringList{"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"}
             << "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>" << 0
