@@ -106,6 +106,14 @@ class TestRotator : public QObject {
 private Q_SLOTS:
     void init() { QSettings(QStringLiteral("azidal"), QStringLiteral("azidal")).clear(); }
 
+    // As it first opens: what it is for, and the defaults.
+    void settingsDialog()
+    {
+        frmRotator dialog(RotatorSettings::load());
+        dialog.show();
+        comparePicture(dialog, QStringLiteral("rotator-settings"));
+    }
+
     // One session: the menu before and after a calculation, the settings,
     // a turn followed to its end, a stop, a minimised window.
     void turnStopAndHeading()

@@ -25,19 +25,21 @@ inline const QStringList Ring{"txtH2G", "txtH2M", "txtH2S", "txtD2G", "txtD2M", 
                               "txtH1G", "txtH1M", "txtH1S", "txtD1G", "txtD1M", "txtD1S", "txtMyLocator"};
 inline const QList<int> TypingLimits{3, 2, 2, 4, 2, 2, 6, 3, 2, 2, 4, 2, 2, 6};
 
-// With no database beside it, the program keeps the user's own copy in the
-// data directory: here a temporary folder of this test's, removed when the
-// test ends however it ends. The path of the station there.
+// The program keeps the user's station in the data folder, when no
+// database stands beside it, and its settings in the configuration folder:
+// here both in a temporary folder of this test's, removed when the test ends
+// however it ends. Pointed there as the program loads, before anything can
+// read them.
+inline QTemporaryDir testHome;
+inline const bool homePointed = qputenv("XDG_DATA_HOME", QFile::encodeName(testHome.filePath("data")))
+                                && qputenv("XDG_CONFIG_HOME", QFile::encodeName(testHome.filePath("config")));
+
+// The path of the station there.
 inline QString stationPath()
 {
-    static QTemporaryDir home;
-    static const bool pointed = [] {
-        if (QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/user.mdb")))
-            qFatal("a user.mdb beside the test program would be used instead of the test's own; remove it");
-        return qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
-    }();
-    Q_UNUSED(pointed);
-    return home.filePath(QCoreApplication::applicationName() + QStringLiteral("/user.mdb"));
+    if (QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/user.mdb")))
+        qFatal("a user.mdb beside the test program would be used instead of the test's own; remove it");
+    return testHome.filePath(QStringLiteral("data/") + QCoreApplication::applicationName() + QStringLiteral("/user.mdb"));
 }
 
 // A fresh, empty station in place of whatever is there.
@@ -88,7 +90,7 @@ inline void fill(frmRaschet& window, const QStringList& pairs)
 // picture taken and the differing pixels in red are left in the working
 // directory. After a deliberate change of the look, make the references
 // anew and look at each one before committing it:
-//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R test_window
+//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R '^test_(window|rotator)$'
 inline void comparePicture(QWidget& widget, const QString& name)
 {
     const QString reference = QStringLiteral(AZIDAL_PICTURES "/%1.png").arg(name);
