@@ -27,9 +27,9 @@ inline const QList<int> TypingLimits{3, 2, 2, 4, 2, 2, 6, 3, 2, 2, 4, 2, 2, 6};
 
 // The program keeps the user's station in the data folder, when no
 // database stands beside it, and its settings in the configuration folder:
-// here both in a temporary folder of this test's, removed when the test ends
-// however it ends. Pointed there as the program loads, before anything can
-// read them.
+// here both in a temporary folder of this test's, new for each run, so that
+// nothing a failed run left can reach a later one. Pointed there as the
+// program loads, before anything can read them.
 inline QTemporaryDir testHome;
 inline const bool homePointed = qputenv("XDG_DATA_HOME", QFile::encodeName(testHome.filePath("data")))
                                 && qputenv("XDG_CONFIG_HOME", QFile::encodeName(testHome.filePath("config")));
