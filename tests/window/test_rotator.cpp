@@ -139,6 +139,7 @@ private Q_SLOTS:
 
         QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);  // to 191, far away
         QTRY_VERIFY_WITH_TIMEOUT(heading(*window) > 13, 3000);
+        configure(*window, daemon.port, true);  // the same rotator: the turn is still followed
         QTest::keyClick(window.get(), Qt::Key_Escape);
         QTest::qWait(1500);
         const int stopped = heading(*window);
