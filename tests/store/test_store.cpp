@@ -3,10 +3,9 @@
 // the user is told when the file refuses either.
 
 #include "store/failure_text.h"
-#include "store/record_binding.h"
 #include "store/user_db.h"
+#include "tests/store/station_binding.h"
 
-#include <QLineEdit>
 #include <QtSql>
 #include <QtTest>
 
@@ -67,28 +66,6 @@ QStringList entries(const QString& dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// Reads or saves the own station with the seven fields holding `texts`,
-// bound last column first, so that each field must get its own column
-// rather than the next one in line: the fields afterwards, and the outcome.
-std::pair<QStringList, store::Result> station(const QString& path, QStringList texts,
-                                              store::Result (store::RecordBinding::*readOrSave)())
-{
-    QLineEdit fields[7];
-    store::RecordBinding binding;
-    binding.setDatabaseName(path);
-    binding.setRecordSource("MyLocator");
-    binding.setBusyTimeout(300);  // short, for the locked file
-    for (int i = 6; i >= 0; --i) {
-        binding.bind(&fields[i], store::ownStationColumns[i]);
-        fields[i].setText(texts[i]);
-    }
-    const store::Result result = (binding.*readOrSave)();
-    for (int i = 0; i < 7; ++i)
-        texts[i] = fields[i].text();
-    return {texts, result};
-}
-constexpr auto load = &store::RecordBinding::refresh;
-constexpr auto save = &store::RecordBinding::updateRecord;
 
 enum class Broken { Missing, NotSqlite, NoTable, NoColumn, Damaged, Locked, ReadOnlyFile, ReadOnlyDir };
 

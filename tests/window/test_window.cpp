@@ -7,8 +7,8 @@
 #include "window_fixture.h"
 
 #include "about/frmInfo.h"
-#include "store/record_binding.h"
 #include "store/user_db.h"
+#include "tests/store/station_binding.h"
 #include "window/compass_canvas.h"
 
 #include <QClipboard>
@@ -48,24 +48,15 @@ void comparePictureAfterBox(frmRaschet& window, const QString& name)
 const QStringList OwnFields{"txtH1G", "txtH1M", "txtH1S", "txtD1G", "txtD1M", "txtD1S", "txtMyLocator"};
 const QStringList Stored{"55", "05", "0", "37", "37", "0", "KO85TS"};
 
-// The stored station, written first when given, by a binding of the
-// test's own (the store tests check the binding against the file).
+// The stored station, written first when given (the store tests check the
+// binding against the file).
 QStringList record(const QStringList& write = {})
 {
-    QLineEdit fields[7];
-    store::RecordBinding binding;
-    binding.setDatabaseName(store::stationDatabasePath());
-    binding.setRecordSource(QStringLiteral("MyLocator"));
-    for (int i = 0; i < 7; ++i) {
-        binding.bind(&fields[i], QString::fromLatin1(store::ownStationColumns[i]));
-        fields[i].setText(write.value(i));
-    }
-    if (!(write.isEmpty() || binding.updateRecord()) || !binding.refresh())
-        return {QStringLiteral("the station cannot be read or written")};
-    QStringList read;
-    for (const QLineEdit& field : fields)
-        read << field.text();
-    return read;
+    const QString path = store::stationDatabasePath();
+    if (!write.isEmpty() && !station(path, write, save).second.ok())
+        return {QStringLiteral("the station cannot be written")};
+    const auto [read, loaded] = station(path, QStringList(7), load);
+    return loaded.ok() ? read : QStringList{QStringLiteral("the station cannot be read")};
 }
 
 QStringList ownTexts(frmRaschet& window)
