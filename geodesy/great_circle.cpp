@@ -38,6 +38,14 @@ LabelText labelText(std::string_view prefix, long long number, std::string_view 
 double toRadians(double degrees) { return (degrees / 180) * kPi; }
 double toDegrees(double radians) { return (radians * 180) / kPi; }
 
+double latitudeToRadians(double degrees)
+{
+    constexpr double rightAngle = 1.57079632679489661923;  // the true pi / 2
+    if (degrees == 90 || degrees == -90)
+        return degrees > 0 ? rightAngle : -rightAngle;
+    return toRadians(degrees);
+}
+
 GreatCircle greatCircle(double h1, double d1, double h2, double d2)
 {
     GreatCircle result;

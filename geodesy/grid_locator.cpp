@@ -19,7 +19,7 @@ bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
 
 std::variant<Position, GridFailure> decodeGridLocator(std::string_view text)
 {
-    const std::string upper = upperCase(text);
+    const std::string upper = locatorLetters(text);
     const std::size_t length = characterCount(upper);
     if (length != 2 && length != 4 && length != 8 && length != 10)
         return GridFailure::WrongLength;

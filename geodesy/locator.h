@@ -64,13 +64,14 @@ struct DecodedLocator {
 };
 
 struct LocatorDecoding {
-    // The text in upper case, character by character (Latin and Cyrillic);
-    // the own locator's field shows it once the length has been found right.
+    // The text as locatorLetters reads it; the own locator's field shows it
+    // once the length has been found right.
     std::string upper;
     std::variant<DecodedLocator, LocatorFailure> result;
 };
 
-// Decodes a locator in any letter case. Length is counted in characters of
+// Decodes a locator in any letter case, Cyrillic look-alikes read as the
+// Latin letters they look like (locatorLetters). Length is counted in characters of
 // the UTF-8 text. The checks come in the order of LocatorFailure; latitude is
 // tested before longitude. KO85TS gives longitude 37.625, latitude 55.77083….
 LocatorDecoding decodeLocator(std::string_view text);
@@ -81,5 +82,11 @@ std::size_t characterCount(std::string_view text);
 // The text with each Latin and Cyrillic letter in upper case; other
 // characters, and bytes that are not UTF-8, are kept.
 std::string upperCase(std::string_view text);
+
+// A locator's text as it is read: in upper case, and with the eleven
+// Cyrillic letters that look like Latin ones, А В Е К М Н О Р С Т Х, turned
+// into those. On a Russian keyboard layout «ко85тс» is typed as easily as
+// KO85TS and looks the same. Every other character is kept.
+std::string locatorLetters(std::string_view text);
 
 } // namespace geodesy

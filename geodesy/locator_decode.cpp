@@ -20,7 +20,7 @@ bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
 
 LocatorDecoding decodeLocator(std::string_view text)
 {
-    LocatorDecoding decoding{upperCase(text), LocatorFailure::WrongLength};
+    LocatorDecoding decoding{locatorLetters(text), LocatorFailure::WrongLength};
     const std::string& t = decoding.upper;
     if (characterCount(t) != 6)
         return decoding;

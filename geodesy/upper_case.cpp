@@ -1,5 +1,8 @@
 #include "geodesy/locator.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace geodesy {
 namespace {
 
@@ -41,6 +44,35 @@ std::string upperCase(std::string_view text)
         out[i] = static_cast<char>(0xC0 | (upper >> 6));
         out[i + 1] = static_cast<char>(0x80 | (upper & 0x3F));
         ++i;
+    }
+    return out;
+}
+
+std::string locatorLetters(std::string_view text)
+{
+    struct Twin {
+        char16_t cyrillic;
+        char latin;
+    };
+    constexpr Twin twins[] = {{u'А', 'A'}, {u'В', 'B'}, {u'Е', 'E'}, {u'К', 'K'}, {u'М', 'M'}, {u'Н', 'H'},
+                              {u'О', 'O'}, {u'Р', 'P'}, {u'С', 'C'}, {u'Т', 'T'}, {u'Х', 'X'}};
+    const std::string upper = upperCase(text);
+    std::string out;
+    out.reserve(upper.size());
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        // All of them are two bytes long in UTF-8, D0 and one more.
+        const auto next = i + 1 < upper.size() ? static_cast<unsigned char>(upper[i + 1]) : 0;
+        if (static_cast<unsigned char>(upper[i]) == 0xD0 && (next & 0xC0) == 0x80) {
+            const auto c = static_cast<char16_t>(0x400 | (next & 0x3F));
+            const Twin* twin = std::find_if(std::begin(twins), std::end(twins),
+                                            [c](const Twin& t) { return t.cyrillic == c; });
+            if (twin != std::end(twins)) {
+                out.push_back(twin->latin);
+                ++i;
+                continue;
+            }
+        }
+        out.push_back(upper[i]);
     }
     return out;
 }

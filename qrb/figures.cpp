@@ -8,8 +8,8 @@ std::optional<Figures> figuresBetween(const geodesy::Position& own, const geodes
                                       bool ellipsoid)
 {
     using namespace geodesy;
-    const GreatCircle circle = greatCircle(toRadians(own.latitude), toRadians(own.longitude),
-                                           toRadians(kor.latitude), toRadians(kor.longitude));
+    const GreatCircle circle = greatCircle(latitudeToRadians(own.latitude), toRadians(own.longitude),
+                                           latitudeToRadians(kor.latitude), toRadians(kor.longitude));
     if (!circle.distanceKm)
         return std::nullopt;
     Figures figures{circle.azimutPush, circle.azimutPull, *circle.distanceKm,

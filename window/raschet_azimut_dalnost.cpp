@@ -22,9 +22,9 @@ bool frmRaschet::RaschetAzimutDalnost()
     const Position own{H1, D1};
     const Position kor{H2, D2};
     // The computation works on radians and leaves the four values so.
-    H1 = toRadians(H1);
+    H1 = latitudeToRadians(H1);
     D1 = toRadians(D1);
-    H2 = toRadians(H2);
+    H2 = latitudeToRadians(H2);
     D2 = toRadians(D2);
     const GreatCircle circle = greatCircle(H1, D1, H2, D2);
     AzimutPush = circle.azimutPush;

@@ -10,12 +10,18 @@ FUZZ_TARGET(text)
 {
     // Upper-casing works in place, whatever the bytes; an ASCII byte is
     // upper-cased alone, whatever stands before it.
-    const geodesy::LocatorDecoding decoding = geodesy::decodeLocator(text);
-    const std::string_view u = decoding.upper;
-    FUZZ_REQUIRE(u.size() == text.size());
+    const std::string upper = geodesy::upperCase(text);
+    FUZZ_REQUIRE(upper.size() == text.size());
     for (std::size_t i = 0; i < text.size(); ++i)
         if (static_cast<unsigned char>(text[i]) < 0x80)
-            FUZZ_REQUIRE(u[i] == (text[i] >= 'a' && text[i] <= 'z' ? text[i] - 'a' + 'A' : text[i]));
+            FUZZ_REQUIRE(upper[i] == (text[i] >= 'a' && text[i] <= 'z' ? text[i] - 'a' + 'A' : text[i]));
+
+    // A locator is read one character for one: a look-alike Cyrillic letter
+    // becomes one Latin letter, and read again nothing changes.
+    const geodesy::LocatorDecoding decoding = geodesy::decodeLocator(text);
+    const std::string_view u = decoding.upper;
+    FUZZ_REQUIRE(geodesy::characterCount(u) == geodesy::characterCount(text));
+    FUZZ_REQUIRE(geodesy::locatorLetters(u) == u);
 
     // A locator that decodes is six characters: field letters to R (beyond
     // lies outside the map), digits, subsquare letters to X; its centre lies
@@ -23,7 +29,7 @@ FUZZ_TARGET(text)
     const auto* centre = std::get_if<geodesy::DecodedLocator>(&decoding.result);
     if (!centre)
         return;
-    FUZZ_REQUIRE(text.size() == 6);
+    FUZZ_REQUIRE(u.size() == 6);
     for (std::size_t i = 0; i < 6; ++i)
         FUZZ_REQUIRE(u[i] >= "AA00AA"[i] && u[i] <= "RR99XX"[i]);
     FUZZ_REQUIRE(centre->latitude >= -90 && centre->latitude <= 90);

@@ -158,7 +158,7 @@ private Q_SLOTS:
         QTest::newRow("digit in a letter place") << "K085TS" << wrong;
         QTest::newRow("Y beyond the alphabet") << "KO85TY" << wrong;
         QTest::newRow("blank in a letter place") << "KO85 S" << wrong;
-        QTest::newRow("Cyrillic letter, six characters") << "кO85TS" << wrong;
+        QTest::newRow("Cyrillic letter, six characters") << "жO85TS" << wrong;
         const QString locator = " Не верно введен локатор";
         QTest::newRow("field letter S east") << "SO85TS" << longitudeRange + locator;
         QTest::newRow("latitude tested first") << "SS85TS" << latitudeRange + locator;
@@ -192,12 +192,35 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const std::string utf8 = text.toStdString();
         QCOMPARE(outcome(readStation(utf8)), expected);
-        // The window shows the text upper-cased, Latin and Cyrillic alike,
-        // once it has found the length right: six characters, not bytes.
+        // Latin and Cyrillic letters are upper-cased alike. The window finds
+        // the length in characters, not bytes.
+        QCOMPARE(qs(upperCase(utf8)), text.toUpper());
         const LocatorDecoding window = decodeLocator(utf8);
-        QCOMPARE(qs(window.upper), text.toUpper());
         const auto* refused = std::get_if<LocatorFailure>(&window.result);
         QCOMPARE(refused && *refused == LocatorFailure::WrongLength, text.size() != 6);
+    }
+
+    // As typed on a Russian keyboard layout: the eleven Cyrillic twins of
+    // Latin letters are read as those, in either case; the window shows the
+    // own locator so.
+    void cyrillicTwins_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("readAs");
+        QTest::newRow("a whole locator") << "ко85тм" << "KO85TM";
+        QTest::newRow("among Latin letters") << "KО85TМ" << "KO85TM";
+        QTest::newRow("ten characters") << "ко85тм27хх" << "KO85TM27XX";
+        QTest::newRow("all eleven, either case") << "АаВвЕеКкМмНнОоРрСсТтХх" << "AABBEEKKMMHHOOPPCCTTXX";
+        QTest::newRow("other letters stay Cyrillic") << "бгджзлпуфцшэюяёї" << "БГДЖЗЛПУФЦШЭЮЯЁЇ";
+    }
+
+    void cyrillicTwins()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, readAs);
+        const std::string utf8 = typed.toStdString();
+        QCOMPARE(qs(decodeLocator(utf8).upper), readAs);
+        QCOMPARE(outcome(readStation(utf8)), outcome(readStation(readAs.toStdString())));
     }
 
     void writesInFivePieces()
@@ -238,6 +261,11 @@ private Q_SLOTS:
         QTest::newRow("due south: long path 0 not 360") << "50,30 40,30" << "180° 360° 1112 km, long 0° 38918 km";
         QTest::newRow("due east on the equator") << "0,10 0,40" << "90° 270° 3336 km, long 270° 36694 km";
         QTest::newRow("due west on the equator") << "0,10 0,-20" << "270° 90° 3336 km, long 90° 36694 km";
+        // The program's pi is a hair above the true one; a pole still lies
+        // due north or due south, from anywhere.
+        QTest::newRow("North Pole") << "KO85TS 90,0" << "360° 180° 3806 km, long 180° 36224 km";
+        QTest::newRow("North Pole across the antimeridian") << "-30,170 90,-180" << "0° 180° 13343 km, long 180° 26687 km";
+        QTest::newRow("South Pole") << "KO85TS -90,120" << "180° 360° 16209 km, long 0° 23821 km";
         // The azimuths are set even when the distance cannot be computed.
         QTest::newRow("coincident points") << "KO85TS KO85TS" << "0° 180° no distance";
     }
@@ -248,8 +276,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const Position a = std::get<Position>(readStation(stations.section(' ', 0, 0).toStdString()));
         const Position b = std::get<Position>(readStation(stations.section(' ', 1, 1).toStdString()));
-        const GreatCircle circle = greatCircle(toRadians(a.latitude), toRadians(a.longitude),
-                                               toRadians(b.latitude), toRadians(b.longitude));
+        const GreatCircle circle = greatCircle(latitudeToRadians(a.latitude), toRadians(a.longitude),
+                                               latitudeToRadians(b.latitude), toRadians(b.longitude));
         const LongPath way = longPath(circle.azimutPush, circle.distanceKm.value_or(0));
         const QString found = QString("%1° %2° ").arg(circle.azimutPush).arg(circle.azimutPull)
             + (circle.distanceKm
