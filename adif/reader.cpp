@@ -1,15 +1,40 @@
 #include "adif/reader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace adif {
 namespace {
 
 constexpr std::size_t kBlock = 64 * 1024;
-// Longer lengths cannot be meant: no log holds a field of a petabyte.
-constexpr std::size_t kLengthDigits = 15;
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// What stands where <NAME:LENGTH> or <NAME:LENGTH:TYPE> has its LENGTH.
+std::string_view lengthText(std::string_view inside)
+{
+    const std::size_t colon = inside.find(':');
+    if (colon == std::string_view::npos)
+        return {};
+    return inside.substr(colon + 1, inside.find(':', colon + 1) - (colon + 1));
+}
+
+// The length those decimal digits give, counted no further than just beyond
+// the longest a record may be, so that neither a 32-bit size nor anything
+// added to it can overflow. Empty when they are no length: the tag is text.
+std::optional<std::size_t> declaredLength(std::string_view digits)
+{
+    if (digits.empty())
+        return std::nullopt;
+    std::size_t length = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        length = std::min<std::size_t>(length * 10 + static_cast<std::size_t>(c - '0'), kLongestSection + 1);
+    }
+    return length;
+}
 
 } // namespace
 
@@ -36,16 +61,14 @@ std::string_view message(Malformed kind)
     switch (kind) {
     case Malformed::UnclosedTag:
         return "метка не закрыта знаком «>»";
-    case Malformed::MissingLength:
-        return "у поля нет длины: ожидается <ИМЯ:ДЛИНА>";
-    case Malformed::BadLength:
-        return "длина поля — не десятичное число";
     case Malformed::DataPastEnd:
         return "данные поля длиннее, чем осталось до конца файла";
     case Malformed::MissingEndOfRecord:
         return "последняя запись не закончена меткой <EOR>";
     case Malformed::MisplacedHeaderEnd:
         return "метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
+    case Malformed::TooLong:
+        return "запись или поле длиннее 4 МиБ: в журналах связей таких не бывает";
     }
     return {};
 }
@@ -58,26 +81,29 @@ Reader::Reader(Source source)
 
 // Reads more input after what is buffered, moving the current section to
 // the front of the buffer first, and growing the buffer when the section
-// fills it.
-bool Reader::fill()
+// fills it, up to the longest a section may be.
+Reader::Fill Reader::fill()
 {
     if (endOfInput_)
-        return false;
+        return Fill::End;
     if (start_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + start_, filled_ - start_);
         bufferOffset_ += start_;
         filled_ -= start_;
         start_ = 0;
     }
-    if (filled_ == buffer_.size())
+    if (filled_ == buffer_.size()) {
+        if (buffer_.size() >= kLongestSection)
+            return Fill::TooLong;
         buffer_.resize(buffer_.size() * 2);
+    }
     const std::size_t read = source_(buffer_.data() + filled_, buffer_.size() - filled_);
     if (read == 0) {
         endOfInput_ = true;
-        return false;
+        return Fill::End;
     }
     filled_ += read;
-    return true;
+    return Fill::More;
 }
 
 Reader::Step Reader::fail(Malformed kind, std::size_t at)
@@ -113,16 +139,22 @@ Reader::Step Reader::next()
 
     std::size_t at = 0;  // from the start of the section
     for (;;) {
+        // Text before the first field goes on in pieces, however long it is.
+        if (section_.fields.empty() && at >= kBlock)
+            return finishSection(SectionKind::Text, at, at);
+
         // The next tag.
-        const void* lt = nullptr;
-        while (!(lt = std::memchr(here() + at, '<', available() - at))) {
+        const void* lt = std::memchr(here() + at, '<', available() - at);
+        if (!lt) {
             at = available();
-            if (!fill()) {
-                if (!section_.fields.empty())
-                    return fail(Malformed::MissingEndOfRecord, section_.fields.front().tagStart);
-                done_ = true;
-                return at == 0 ? Step::End : finishSection(SectionKind::Trailer, at, at);
-            }
+            const Fill more = fill();
+            if (more == Fill::More)
+                continue;
+            if (!section_.fields.empty())
+                return fail(more == Fill::End ? Malformed::MissingEndOfRecord : Malformed::TooLong,
+                            section_.fields.front().tagStart);
+            done_ = true;
+            return at == 0 ? Step::End : finishSection(SectionKind::Text, at, at);
         }
         const std::size_t tag = static_cast<const char*>(lt) - here();
 
@@ -138,42 +170,42 @@ Reader::Step Reader::next()
             close += scanned;
             if (gt)
                 break;
-            if (!fill())
+            if (close - tag > kLongestTag)  // no name is that long: it will not close
                 return fail(Malformed::UnclosedTag, tag);
+            const Fill more = fill();
+            if (more != Fill::More)
+                return fail(more == Fill::End ? Malformed::UnclosedTag : Malformed::TooLong, tag);
         }
 
         const std::string_view inside(here() + tag + 1, close - tag - 1);
         const std::size_t colon = inside.find(':');
-        const std::string_view name = inside.substr(0, colon);
-        const bool header = sameName(name, "EOH");
-        if (header || sameName(name, "EOR")) {
+        const bool header = sameName(inside.substr(0, colon), "EOH");
+        if (header || sameName(inside.substr(0, colon), "EOR")) {
             if (header && headerOrRecordSeen_)
                 return fail(Malformed::MisplacedHeaderEnd, tag);
             headerOrRecordSeen_ = true;
             return finishSection(header ? SectionKind::Header : SectionKind::Record, close + 1, tag);
         }
-        if (colon == std::string_view::npos)
-            return fail(Malformed::MissingLength, tag);
-
-        const std::string_view lengthText = inside.substr(colon + 1, inside.find(':', colon + 1) - (colon + 1));
-        if (lengthText.empty() || lengthText.size() > kLengthDigits)
-            return fail(Malformed::BadLength, tag);
-        std::size_t length = 0;
-        for (const char c : lengthText) {
-            if (c < '0' || c > '9')
-                return fail(Malformed::BadLength, tag);
-            length = length * 10 + static_cast<std::size_t>(c - '0');
+        const std::string_view digits = lengthText(inside);
+        const std::optional<std::size_t> length = declaredLength(digits);
+        if (!length) {
+            at = close + 1;
+            continue;
         }
+        if (*length > kLongestSection)
+            return fail(Malformed::TooLong, tag);
 
         Field field{};
         field.tagStart = tag;
         field.lengthStart = tag + 1 + colon + 1;
-        field.lengthEnd = field.lengthStart + lengthText.size();
+        field.lengthEnd = field.lengthStart + digits.size();
         field.dataStart = close + 1;
-        field.dataEnd = field.dataStart + length;
-        while (available() < field.dataEnd)
-            if (!fill())
-                return fail(Malformed::DataPastEnd, tag);
+        field.dataEnd = field.dataStart + *length;
+        while (available() < field.dataEnd) {
+            const Fill more = fill();
+            if (more != Fill::More)
+                return fail(more == Fill::End ? Malformed::DataPastEnd : Malformed::TooLong, tag);
+        }
         section_.fields.push_back(field);
         at = field.dataEnd;
     }

@@ -12,8 +12,14 @@ namespace adif {
 // An ADIF (.adi) log read as it stands, one section at a time, so that a
 // writer can give every byte back. A field is <NAME:LENGTH>data or
 // <NAME:LENGTH:TYPE>data, its length counted in bytes; <EOH> ends the
-// header, <EOR> each record; names are compared in any case. Text between
-// fields belongs to the section it stands in.
+// header, <EOR> each record; names are compared in any case. Any other tag
+// without a decimal length, such as LoTW's <APP_LoTW_EOF> or an address in
+// angle brackets in the header's free text, is text like the text between
+// fields, and belongs to the section it stands in.
+//
+// Memory stays flat whatever the input: text outside the fields comes in
+// pieces, and a record, a field or a tag longer than any log holds is
+// refused without waiting for its end: a field's declared length at once.
 
 // Field names compared as ADIF compares them, in any case.
 bool sameName(std::string_view a, std::string_view b);
@@ -30,15 +36,16 @@ struct Field {
 };
 
 enum class SectionKind {
-    Header,   // ends with <EOH>
-    Record,   // ends with <EOR>
-    Trailer,  // what follows the last end tag: no fields
+    Header,  // ends with <EOH>
+    Record,  // ends with <EOR>
+    Text,    // no fields and no end tag: what follows the last end tag, or
+             // a piece of a long text that comes before a field
 };
 
 struct Section {
-    SectionKind kind = SectionKind::Trailer;
+    SectionKind kind = SectionKind::Text;
     std::string_view text;     // from the end of the previous section through this one's end tag
-    std::size_t endTag = 0;    // offset of the end tag; text.size() for the trailer
+    std::size_t endTag = 0;    // offset of the end tag; text.size() for text
     std::vector<Field> fields;
 
     // The first field of that name, or null.
@@ -46,13 +53,17 @@ struct Section {
 };
 
 enum class Malformed {
-    UnclosedTag,         // "<" with no ">" before the next "<" or the end
-    MissingLength,       // <NAME> that is not <EOR> or <EOH>
-    BadLength,           // a length that is not a decimal number
+    UnclosedTag,         // "<" with no ">" before the next "<", the end, or
+                         // kLongestTag
     DataPastEnd,         // the length runs past the end of the file
     MissingEndOfRecord,  // fields after the last <EOR>
     MisplacedHeaderEnd,  // <EOH> after a record or a first <EOH>
+    TooLong,             // a record or a field beyond kLongestSection
 };
+
+// No log of contacts holds more in one record, or in one tag.
+inline constexpr std::size_t kLongestSection = 4 << 20;
+inline constexpr std::size_t kLongestTag = 64 << 10;
 
 struct ReadError {
     Malformed kind;
@@ -81,7 +92,9 @@ public:
     const ReadError& error() const { return error_; }
 
 private:
-    bool fill();
+    enum class Fill { More, End, TooLong };
+
+    Fill fill();
     Step fail(Malformed kind, std::size_t at);
     Step finishSection(SectionKind kind, std::size_t textEnd, std::size_t endTag);
 

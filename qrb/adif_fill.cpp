@@ -3,12 +3,15 @@
 #include "adif/location.h"
 #include "adif/reader.h"
 #include "adif/writer.h"
-#include "geodesy/messages.h"
 #include "geodesy/station.h"
 #include "qrb/figures.h"
 #include "qrb/output_file.h"
+#include "qrb/system_error.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <variant>
+#include <vector>
 
 namespace {
 
@@ -37,7 +40,7 @@ std::string_view dataOf(const adif::Section& record, std::string_view name)
 }
 
 // A station's position in a record; nothing when the record does not give
-// it, or what is wrong with it.
+// it, or, in the user's words, what is wrong with it.
 using Lookup = std::variant<std::monostate, geodesy::Position, std::string>;
 
 Lookup positionIn(const adif::Section& record, const StationFields& fields)
@@ -48,7 +51,7 @@ Lookup positionIn(const adif::Section& record, const StationFields& fields)
             locator.append(dataOf(record, fields.gridExtension).substr(0, 2));
         const auto position = geodesy::readLocator(locator);
         if (const auto* failure = std::get_if<geodesy::StationFailure>(&position))
-            return std::string(fields.grid) + " «" + locator + "»: " + std::string(geodesy::message(*failure));
+            return std::string(fields.grid) + ": " + std::string(geodesy::message(*failure));
         return std::get<geodesy::Position>(position);
     }
     const std::string_view latitude = dataOf(record, fields.latitude);
@@ -58,18 +61,21 @@ Lookup positionIn(const adif::Section& record, const StationFields& fields)
     const auto lat = adif::readLocation(latitude, adif::Axis::Latitude);
     const auto lon = adif::readLocation(longitude, adif::Axis::Longitude);
     if (!lat || !lon)
-        return std::string(fields.latitude) + "/" + std::string(fields.longitude) + " «" + std::string(latitude)
-            + "» «" + std::string(longitude) + "»: ожидаются координаты ADIF вида N055 46.250 и E037 37.500";
+        return std::string(fields.latitude) + "/" + std::string(fields.longitude)
+            + ": ожидаются координаты ADIF вида N055 46.250 и E037 37.500";
     return geodesy::Position{*lat, *lon};
 }
 
-// The two values to give a QSO, or what is wrong with it; nothing when the
-// record names no correspondent's position.
+// The values to give a QSO: DISTANCE always, ANT_AZ unless the QSO was made
+// from the own position, where no direction leads anywhere.
 struct Values {
     geodesy::InlineText<32> distance;
     geodesy::InlineText<32> azimuth;
+    std::size_t count = 2;
 };
 
+// The values, or what is wrong with the record; nothing when the record
+// names no correspondent's position.
 std::variant<std::monostate, Values, std::string> valuesFor(const adif::Section& record, const AdifFill& fill)
 {
     const Lookup kor = positionIn(record, kCorrespondent);
@@ -85,12 +91,14 @@ std::variant<std::monostate, Values, std::string> valuesFor(const adif::Section&
             return std::string("нет своих координат: ни MY_GRIDSQUARE, ни MY_LAT/MY_LON, ни --my");
         own = *fill.my;
     }
-    const auto figures = figuresBetween(std::get<geodesy::Position>(own), std::get<geodesy::Position>(kor),
-                                        fill.ellipsoid);
-    if (!figures)
-        return std::string(geodesy::kCoincidentPointsMessage);
+    const geodesy::Position& from = std::get<geodesy::Position>(own);
+    const geodesy::Position& to = std::get<geodesy::Position>(kor);
+    const auto figures = figuresBetween(from, to, fill.ellipsoid);
     Values values;
-    if (figures->wgs84) {
+    if (!figures || (from.latitude == to.latitude && from.longitude == to.longitude)) {
+        fill.ellipsoid ? values.distance.appendTenths(0) : values.distance.appendNumber(0);
+        values.count = 1;
+    } else if (figures->wgs84) {
         values.distance.appendTenths(figures->wgs84->distanceKm);
         values.azimuth.appendNumber(geodesy::wholeDegrees(figures->wgs84->azimuth));
     } else {
@@ -100,13 +108,65 @@ std::variant<std::monostate, Values, std::string> valuesFor(const adif::Section&
     return values;
 }
 
+// "1 запись", "3 записи", "11 записей", "21 запись".
+std::string records(std::uint64_t count)
+{
+    const std::uint64_t last = count % 10;
+    const char* word = " записей";
+    if (count % 100 / 10 != 1 && last == 1)
+        word = " запись";
+    else if (count % 100 / 10 != 1 && last >= 2 && last <= 4)
+        word = " записи";
+    return std::to_string(count) + word;
+}
+
+// What was wrong with the records, each kind told once, after the log has
+// been read: a log without its own station would otherwise say so for every
+// QSO.
+class Problems {
+public:
+    void add(std::string words, std::uint64_t record)
+    {
+        auto kind = std::find_if(kinds_.begin(), kinds_.end(), [&words](const Kind& k) { return k.words == words; });
+        if (kind == kinds_.end())
+            kind = kinds_.insert(kinds_.end(), Kind{std::move(words), 0, {}});
+        if (kind->first.size() < kShown)
+            kind->first.push_back(record);
+        ++kind->count;
+    }
+
+    bool any() const { return !kinds_.empty(); }
+
+    // "log.adi: GRIDSQUARE: … — 7 записей: 2, 3, 5, 8, 13 и ещё 2".
+    void report(const std::string& logName) const
+    {
+        for (const Kind& kind : kinds_) {
+            std::string numbers;
+            for (const std::uint64_t record : kind.first)
+                numbers += (numbers.empty() ? "" : ", ") + std::to_string(record);
+            if (kind.count > kind.first.size())
+                numbers += " и ещё " + std::to_string(kind.count - kind.first.size());
+            ::report(logName, ": ", kind.words, " — " + records(kind.count) + ": " + numbers);
+        }
+    }
+
+private:
+    static constexpr std::size_t kShown = 5;
+    struct Kind {
+        std::string words;
+        std::uint64_t count;
+        std::vector<std::uint64_t> first;
+    };
+    std::vector<Kind> kinds_;  // in the order first met
+};
+
 } // namespace
 
 ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
 {
     adif::Reader reader([&fill](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, fill.log); });
-    ExitStatus status = kSuccess;
-    unsigned long record = 0;
+    Problems problems;
+    std::uint64_t record = 0;
     adif::Reader::Step step;
     while ((step = reader.next()) == adif::Reader::Step::Section) {
         const adif::Section& section = reader.section();
@@ -118,16 +178,15 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
         const auto values = valuesFor(section, fill);
         if (const auto* given = std::get_if<Values>(&values)) {
             const adif::FieldValue fields[] = {{"DISTANCE", given->distance.view()}, {"ANT_AZ", given->azimuth.view()}};
-            adif::appendSection(section, fields, 2, fill.overwrite, out.buffer());
+            adif::appendSection(section, fields, given->count, fill.overwrite, out.buffer());
         } else {
-            if (const auto* wrong = std::get_if<std::string>(&values)) {
-                report(fill.name, ": запись " + std::to_string(record) + ": ", *wrong);
-                status = kBadInput;
-            }
+            if (const auto* wrong = std::get_if<std::string>(&values))
+                problems.add(*wrong, record);
             out.buffer().append(section.text);
         }
         out.written();
     }
+    problems.report(fill.name);
     if (std::ferror(fill.log)) {
         report("не удалось прочитать «", fill.name, "»: ", systemError());
         return kMisuse;
@@ -138,5 +197,5 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
                adif::message(error.kind));
         return kMisuse;
     }
-    return status;
+    return problems.any() ? kBadInput : kSuccess;
 }

@@ -3,9 +3,11 @@
 #include "qrb/figures.h"
 #include "qrb/line_reader.h"
 #include "qrb/output_file.h"
+#include "qrb/system_error.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -71,7 +73,7 @@ void appendRow(std::string& out, std::string_view own, std::string_view kor, con
     out.append(numbers.view());
 }
 
-void reportLine(const std::string& inputName, unsigned long number, std::string_view text)
+void reportLine(const std::string& inputName, std::uint64_t number, std::string_view text)
 {
     report(inputName, ":" + std::to_string(number) + ": ", text);
 }
@@ -87,9 +89,18 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
         LineReader lines(input.file);
         std::string_view line;
         std::array<std::string_view, 2> words;
-        for (unsigned long number = 1; lines.next(line); ++number) {
+        LineReader::Line kind;
+        for (std::uint64_t number = 1; (kind = lines.next(line)) != LineReader::Line::End; ++number) {
+            if (kind == LineReader::Line::TooLong) {
+                reportLine(input.name, number,
+                           "строка длиннее " + std::to_string(LineReader::kLongestLine)
+                               + " байт, а пара положений занимает десятки");
+                status = kBadInput;
+                continue;
+            }
+            // Blank lines and comments are passed over.
             const std::size_t count = splitWords(line, words);
-            if (count == 0)
+            if (count == 0 || words[0].front() == '#')
                 continue;
             if (count != 2) {
                 reportLine(input.name, number, "ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел");

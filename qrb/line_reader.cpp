@@ -8,28 +8,32 @@ LineReader::LineReader(std::FILE* file)
 {
 }
 
-bool LineReader::next(std::string_view& line)
+LineReader::Line LineReader::next(std::string_view& line)
 {
+    bool tooLong = false;
     std::size_t searched = start_;
     for (;;) {
         const void* newline = std::memchr(buffer_.data() + searched, '\n', filled_ - searched);
         if (newline || endOfFile_) {
             const std::size_t end = newline ? static_cast<const char*>(newline) - buffer_.data() : filled_;
-            if (!newline && end == start_)
-                return false;
+            if (!newline && end == start_ && !tooLong)
+                return Line::End;
             line = std::string_view(buffer_.data() + start_, end - start_);
             if (!line.empty() && line.back() == '\r')
                 line.remove_suffix(1);
             start_ = newline ? end + 1 : end;
-            return true;
+            return tooLong || line.size() > kLongestLine ? Line::TooLong : Line::Text;
         }
-        // Keep the unfinished line at the front and read on after it.
+        // What is read of a line too long is dropped; the rest of an
+        // unfinished line moves to the front, and reading goes on after it.
+        if (filled_ - start_ > kLongestLine) {
+            tooLong = true;
+            start_ = filled_;
+        }
         std::memmove(buffer_.data(), buffer_.data() + start_, filled_ - start_);
         filled_ -= start_;
         start_ = 0;
         searched = filled_;
-        if (filled_ == buffer_.size())
-            buffer_.resize(buffer_.size() * 2);
         const std::size_t read = std::fread(buffer_.data() + filled_, 1, buffer_.size() - filled_, file_);
         filled_ += read;
         endOfFile_ = read == 0;

@@ -4,14 +4,23 @@
 #include <string>
 #include <string_view>
 
-// Lines of a file, read in large blocks.
+// Lines of a file, read in large blocks. Memory stays flat whatever the
+// file holds: a line longer than kLongestLine is passed over as it is read,
+// never held whole.
 class LineReader {
 public:
+    static constexpr std::size_t kLongestLine = 4096;
+
     explicit LineReader(std::FILE* file);
 
-    // The next line without its "\n" or "\r\n"; false at the end. The view
-    // holds until the next call.
-    bool next(std::string_view& line);
+    enum class Line {
+        Text,     // a line, without its "\n" or "\r\n"
+        TooLong,  // a line longer than kLongestLine
+        End,
+    };
+
+    // The next line; its text, for Text, holds until the next call.
+    Line next(std::string_view& line);
 
 private:
     std::FILE* file_;

@@ -8,6 +8,7 @@
 #include "qrb/options.h"
 #include "qrb/output_file.h"
 #include "qrb/report.h"
+#include "qrb/system_error.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -31,6 +32,12 @@ FilePointer openInput(const std::string& name)
     return FilePointer(name == "-" ? stdin : std::fopen(name.c_str(), "rb"), closeUnlessStandard);
 }
 
+// An input as the messages name it.
+std::string shownName(const std::string& name)
+{
+    return name == "-" ? "стандартный ввод" : name;
+}
+
 ExitStatus onePair(const Options& options, OutputFile& out)
 {
     const auto figures = figuresFor(options.stations[0], options.stations[1], options.ellipsoid);
@@ -52,15 +59,14 @@ ExitStatus batch(const Options& options, OutputFile& out)
             report("не удалось открыть «", name, "»: ", systemError());
             return kMisuse;
         }
-        inputs.push_back({name == "-" ? "стандартный ввод" : name, files.back().get()});
+        inputs.push_back({shownName(name), files.back().get()});
     }
     return writeCsv(inputs, options.ellipsoid, out);
 }
 
 ExitStatus fillLog(const Options& options, OutputFile& out)
 {
-    AdifFill fill{options.log == "-" ? "стандартный ввод" : options.log, nullptr, std::nullopt, options.overwrite,
-                  options.ellipsoid};
+    AdifFill fill{shownName(options.log), nullptr, std::nullopt, options.overwrite, options.ellipsoid};
     if (!options.my.empty()) {
         const auto my = geodesy::readStation(options.my);
         if (const auto* failure = std::get_if<geodesy::StationFailure>(&my)) {
@@ -97,7 +103,7 @@ int main(int argc, char* argv[])
     }
     const Options& options = std::get<Options>(read);
 
-    OutputFile out(options.inPlace ? options.log : options.output);
+    OutputFile out(options.inPlace ? options.log : options.output, options.inPlace);
     if (!out.open()) {
         report(out.failure());
         return kMisuse;
@@ -116,7 +122,7 @@ int main(int argc, char* argv[])
     }
     if (status == kMisuse)
         return status;
-    if (!out.commit(options.inPlace ? options.log + ".bak" : std::string())) {
+    if (!out.commit()) {
         report(out.failure());
         return kMisuse;
     }

@@ -1,5 +1,7 @@
 #include "qrb/options.h"
 
+#include "geodesy/station.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -8,6 +10,40 @@ namespace {
 std::string fileName(const QString& name)
 {
     return QFile::encodeName(name).toStdString();
+}
+
+bool isDegrees(const QString& argument)
+{
+    const auto read = geodesy::readDegrees(argument.toStdString());
+    const auto* failure = std::get_if<geodesy::DegreesFailure>(&read);
+    return !failure || *failure != geodesy::DegreesFailure::NotDegrees;
+}
+
+// QCommandLineParser takes "-33.9,18.4" for a bundle of short options. A
+// position in decimal degrees is a position wherever it stands, so it goes
+// to the parser behind a blank, with which no option begins; unshielded()
+// takes the blank off again. Values of options and what follows "--" are
+// left as they are.
+QStringList shielded(const QStringList& arguments, const QList<QCommandLineOption>& options)
+{
+    QStringList takesValue;
+    for (const QCommandLineOption& option : options)
+        if (!option.valueName().isEmpty())
+            for (const QString& name : option.names())
+                takesValue << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QStringList result = arguments;
+    for (qsizetype i = 1; i < result.size() && result[i] != QStringLiteral("--"); ++i) {
+        if (takesValue.contains(result[i]))
+            ++i;
+        else if (result[i].startsWith(QLatin1Char('-')) && isDegrees(result[i]))
+            result[i].prepend(QLatin1Char(' '));
+    }
+    return result;
+}
+
+QString unshielded(const QString& argument)
+{
+    return argument.startsWith(QStringLiteral(" -")) ? argument.mid(1) : argument;
 }
 
 } // namespace
@@ -22,7 +58,7 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         "  azidal-qrb --csv [ФАЙЛ...]              пары по одной в строке, результат в CSV\n"
         "  azidal-qrb --adif ЖУРНАЛ [--my СВОЙ]    журнал ADIF с полями DISTANCE и ANT_AZ\n"
         "Положение станции — QTH-локатор из 2, 4, 6, 8 или 10 знаков или градусы ШИРОТА,ДОЛГОТА\n"
-        "(юг и запад со знаком минус; перед отрицательной широтой поставьте --)."));
+        "(юг и запад со знаком минус)."));
     parser.addPositionalArgument(QStringLiteral("СВОЙ"), QStringLiteral("Свой локатор или координаты."),
                                  QStringLiteral("СВОЙ"));
     parser.addPositionalArgument(QStringLiteral("КОРРЕСПОНДЕНТ"),
@@ -47,11 +83,12 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
                                      QStringLiteral("Заменить журнал дополненным, сохранив прежний как ЖУРНАЛ.bak."));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"),
                                        QStringLiteral("Заменять значения DISTANCE и ANT_AZ, уже стоящие в записях."));
-    parser.addOptions({csv, ellipsoid, adifLog, my, output, inPlace, overwrite});
+    const QList<QCommandLineOption> all{csv, ellipsoid, adifLog, my, output, inPlace, overwrite};
+    parser.addOptions(all);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
-    if (!parser.parse(arguments))
+    if (!parser.parse(shielded(arguments, all)))
         return parser.errorText().toStdString();
     if (parser.isSet(help))
         parser.showHelp(0);
@@ -64,7 +101,9 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
     options.overwrite = parser.isSet(overwrite);
     options.my = parser.value(my).toStdString();
     options.output = fileName(parser.value(output));
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
+    for (QString& argument : positional)
+        argument = unshielded(argument);
 
     if (parser.isSet(csv) && parser.isSet(adifLog))
         return "--csv и --adif нельзя использовать вместе.";

@@ -1,14 +1,74 @@
 #include "qrb/output_file.h"
 
-#include "qrb/report.h"
+#include "qrb/system_error.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
-OutputFile::OutputFile(std::string target)
+namespace {
+
+// The file a path names in the end, through any symbolic links; the path
+// itself when it is no link, or names nothing yet. Empty, with errno set,
+// when the links go round or cannot be read.
+std::optional<std::string> finalTarget(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {  // as many as the kernel follows
+        struct stat link {};
+        if (lstat(path.c_str(), &link) != 0)
+            return errno == ENOENT ? std::optional<std::string>(path) : std::nullopt;
+        if (!S_ISLNK(link.st_mode))
+            return path;
+        std::string to(PATH_MAX, '\0');
+        const ssize_t length = readlink(path.c_str(), to.data(), to.size());
+        if (length < 0)
+            return std::nullopt;
+        to.resize(static_cast<std::size_t>(length));
+        // A relative link leads on from the folder that holds it.
+        if (to.front() != '/' && path.find('/') != std::string::npos)
+            to = path.substr(0, path.rfind('/') + 1) + to;
+        path = to;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A copy that is on the disk when this returns true.
+bool copyFile(const std::string& from, const std::string& to, mode_t mode)
+{
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    bool copied = out >= 0;
+    char block[1 << 16];
+    ssize_t read = 0;
+    while (copied && (read = ::read(in, block, sizeof block)) > 0)
+        copied = ::write(out, block, static_cast<std::size_t>(read)) == read;
+    copied = copied && read == 0 && fsync(out) == 0;
+    const int saved = errno;
+    if (out >= 0 && ::close(out) != 0)
+        copied = false;
+    ::close(in);
+    errno = saved;
+    return copied;
+}
+
+} // namespace
+
+OutputFile::OutputFile(std::string target, bool keepBackup)
     : target_(std::move(target))
+    , keepBackup_(keepBackup)
 {
     buffer_.reserve(kFlushSize * 2);
 }
@@ -33,17 +93,30 @@ bool OutputFile::open()
         file_ = stdout;
         return true;
     }
-    std::string name = target_ + ".tmp-XXXXXX";
+    const std::optional<std::string> resolved = finalTarget(target_);
+    if (!resolved)
+        return fail("не удалось пройти по ссылке «" + target_ + "»");
+    path_ = *resolved;
+
+    struct stat existing {};
+    const bool exists = stat(path_.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        if (keepBackup_) {
+            failure_ = "--in-place заменяет только обычный файл, а «" + target_ + "» — не он";
+            return false;
+        }
+        file_ = std::fopen(path_.c_str(), "wb");
+        return file_ || fail("не удалось открыть «" + target_ + "»");
+    }
+
+    std::string name = path_ + ".tmp-XXXXXX";
     const int descriptor = mkstemp(name.data());
     if (descriptor < 0)
-        return fail("не удалось создать временный файл рядом с «" + target_ + "»");
+        return fail("не удалось создать временный файл рядом с «" + path_ + "»");
     temporary_ = name;
     // The permissions the target has, or those a new file would get.
-    struct stat existing {};
-    mode_t mode = 0;
-    if (stat(target_.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
+    mode_t mode = existing.st_mode & 07777;
+    if (!exists) {
         const mode_t mask = umask(0);
         umask(mask);
         mode = 0666 & ~mask;
@@ -65,7 +138,7 @@ void OutputFile::flush()
     buffer_.clear();
 }
 
-bool OutputFile::commit(const std::string& backup)
+bool OutputFile::commit()
 {
     flush();
     const std::string written = target_.empty() ? "в стандартный вывод" : "«" + target_ + "»";
@@ -73,22 +146,43 @@ bool OutputFile::commit(const std::string& backup)
         return fail("не удалось записать " + written);
     if (file_ == stdout)
         return true;
+    if (temporary_.empty()) {  // a device, written into as it stands
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        return closed || fail("не удалось записать " + written);
+    }
 
     const bool synced = fsync(fileno(file_)) == 0;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!synced || !closed)
         return fail("не удалось записать " + written);
-    // The original stays under the backup's name as a second link, so that
-    // the target's name never points at nothing.
-    if (!backup.empty()) {
-        if (unlink(backup.c_str()) != 0 && errno != ENOENT)
-            return fail("не удалось заменить «" + backup + "»");
-        if (link(target_.c_str(), backup.c_str()) != 0)
-            return fail("не удалось сохранить копию «" + backup + "»");
-    }
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
-        return fail("не удалось заменить «" + target_ + "»");
+    if (keepBackup_ && !keepOriginal())
+        return false;
+    if (std::rename(temporary_.c_str(), path_.c_str()) != 0)
+        return fail("не удалось заменить «" + path_ + "»");
     temporary_.clear();
+
+    // The new name is on the disk only once its folder is.
+    const int folder = ::open(folderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool folderSynced = folder >= 0 && (fsync(folder) == 0 || errno == EINVAL);
+    if (folder >= 0)
+        ::close(folder);
+    return folderSynced || fail("не удалось записать на диск папку «" + folderOf(path_) + "»");
+}
+
+// The original stays under the backup's name: a second link to it where the
+// file system has them, so that the target's name never points at nothing,
+// or else a whole copy, made before the target is replaced.
+bool OutputFile::keepOriginal()
+{
+    const std::string backup = path_ + ".bak";
+    if (unlink(backup.c_str()) != 0 && errno != ENOENT)
+        return fail("не удалось заменить «" + backup + "»");
+    if (link(path_.c_str(), backup.c_str()) == 0)
+        return true;
+    struct stat original {};
+    if (stat(path_.c_str(), &original) != 0 || !copyFile(path_, backup, original.st_mode & 07777))
+        return fail("не удалось сохранить копию «" + backup + "»");
     return true;
 }

@@ -4,17 +4,22 @@
 #include <string>
 
 // Where the results go: standard output, or a file that appears whole or
-// not at all. A file is written to a temporary file beside it, which
-// replaces it only when the whole run has succeeded.
+// not at all. A regular file is written to a temporary file beside it,
+// which replaces it only when the whole run has succeeded. A symbolic link
+// is followed, and the file it leads to is replaced, the link kept. A
+// device, a FIFO or a terminal is written into as it stands, as the shell's
+// ">" does: it is never replaced.
 class OutputFile {
 public:
-    // Standard output when `target` is empty.
-    explicit OutputFile(std::string target);
+    // Standard output when `target` is empty. With `keepBackup`, the file
+    // replaced stays beside itself as ".bak".
+    OutputFile(std::string target, bool keepBackup);
     ~OutputFile();
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates the temporary file; false with failure() set.
+    // Creates the temporary file, or opens the device; false with failure()
+    // set.
     bool open();
 
     // Results are appended here; written() sends them on once there are
@@ -26,10 +31,9 @@ public:
             flush();
     }
 
-    // Writes the rest and puts the file in place. A `backup` named keeps
-    // what stood at the target under that name. False with failure() set;
-    // the target is then as it was.
-    bool commit(const std::string& backup);
+    // Writes the rest and puts the file in place, on the disk for good.
+    // False with failure() set; the target is then as it was.
+    bool commit();
 
     const std::string& failure() const { return failure_; }
 
@@ -37,9 +41,12 @@ private:
     static constexpr std::size_t kFlushSize = 1 << 20;
 
     void flush();
+    bool keepOriginal();
     bool fail(const std::string& what);
 
-    std::string target_;
+    std::string target_;  // as the user named it
+    std::string path_;    // the file itself, links followed
+    bool keepBackup_;
     std::string temporary_;
     std::FILE* file_ = nullptr;
     std::string buffer_;

@@ -12,7 +12,3 @@ enum ExitStatus {
 // Writes "azidal-qrb: " and the parts as one line on standard error.
 void report(std::string_view part1, std::string_view part2 = {}, std::string_view part3 = {},
             std::string_view part4 = {});
-
-// The system's words for the last failed call, as the user's locale gives
-// them.
-std::string_view systemError();

@@ -52,6 +52,9 @@ private Q_SLOTS:
                "records\r\n<CALL:4>ECHO<QSO_DATE:8:D>20240101\r\n<EoR>\r\ntrailing text\r\n";
         QTest::newRow("no header, '<' and '>' inside data, UTF-8 counted in bytes, empty data, empty record")
             << "<NAME:12>Москва<COMMENT:9>a <b> c >\n<NOTES:0><EOR><EOR>";
+        QTest::newRow("a LoTW download's trailer")
+            << "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n<CALL:4>ALFA\n<eor>\n\n"
+               "<APP_LoTW_EOF>\n";
     }
     void roundTripIsByteForByte()
     {
@@ -74,10 +77,21 @@ private Q_SLOTS:
                                                     << "<CALL:4>ALFA -- ok\n<DISTANCE:4>1611 <ANT_AZ:3>267 <EOR>";
         QTest::newRow("tag never closes") << "<CALL:4>ALFA<EOR><CALL:4 ALFA<EOR>" << "17 2 метка не закрыта знаком «>»";
         QTest::newRow("tag open at the end") << "<CALL:4>ALFA<EO" << "12 1 метка не закрыта знаком «>»";
-        QTest::newRow("no length") << "<EOH><CALL>ALFA<EOR>" << "5 1 у поля нет длины: ожидается <ИМЯ:ДЛИНА>";
-        QTest::newRow("length not a number") << "<CALL:-4>ALFA<EOR>" << "0 1 длина поля — не десятичное число";
+        // A tag without a decimal length is text, like the text between fields.
+        QTest::newRow("an address in the header's text")
+            << "(C) 2012 A. Author <author@example.org>, <https://example.org>\n<EOH><CALL:4>ALFA<EOR>"
+            << "(C) 2012 A. Author <author@example.org>, <https://example.org>\n<EOH>"
+               "<CALL:4>ALFA<DISTANCE:4>1611<ANT_AZ:3>267<EOR>";
+        QTest::newRow("a stray tag in a record") << "<CALL:4>ALFA <mycall> <CALL:-4>ECHO <EOR>"
+                                                 << "<CALL:4>ALFA <mycall> <CALL:-4>ECHO <DISTANCE:4>1611 <ANT_AZ:3>267 <EOR>";
+        QTest::newRow("a last <EOF>") << "<CALL:4>ALFA<EOR><EOF>" << "<CALL:4>ALFA<DISTANCE:4>1611<ANT_AZ:3>267<EOR><EOF>";
         QTest::newRow("length past the end") << "<CALL:4>ALFA<EOR><CALL:40>ECHO<EOR>"
                                              << "17 2 данные поля длиннее, чем осталось до конца файла";
+        // Refused at once, without waiting for the data; the length read
+        // neither overflows a 32-bit size nor grows the buffer.
+        const QString tooLong = "5 1 запись или поле длиннее 4 МиБ: в журналах связей таких не бывает";
+        QTest::newRow("length of a petabyte") << "<EOH><CALL:1000000000000000>ECHO" << tooLong;
+        QTest::newRow("length beyond 64 bits") << "<EOH><CALL:99999999999999999999>ECHO" << tooLong;
         QTest::newRow("<EOH> after a record")
             << "<CALL:4>ALFA<EOR><EOH>"
             << "17 2 метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
@@ -87,6 +101,28 @@ private Q_SLOTS:
         QFETCH(QString, log);
         QFETCH(QString, expected);
         QCOMPARE(rewrite(log, true), expected.toUtf8());
+    }
+
+    // Text of any length, outside the fields, comes in pieces: memory stays
+    // flat for a log of a gigabyte of text.
+    void longTextComesInPieces()
+    {
+        const std::string log = std::string(1 << 20, 'x') + "<EOH><CALL:4>ALFA<EOR>" + std::string(1 << 20, 'y');
+        std::size_t at = 0;
+        adif::Reader reader([&](char* buffer, std::size_t size) {
+            const std::size_t n = std::min(size, log.size() - at);
+            std::memcpy(buffer, log.data() + at, n);
+            at += n;
+            return n;
+        });
+        std::string read;
+        std::size_t longest = 0;
+        while (reader.next() == adif::Reader::Step::Section) {
+            read.append(reader.section().text);
+            longest = std::max(longest, reader.section().text.size());
+        }
+        QVERIFY(read == log);
+        QVERIFY2(longest <= (256 << 10), qPrintable(QString::number(longest)));
     }
 
     // "XDDD MM.MMM", its direction on its own axis, within 90 or 180 degrees;

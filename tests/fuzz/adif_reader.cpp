@@ -30,8 +30,8 @@ bool readThrough(std::string_view log, std::string& texts, std::string& rewritte
         const adif::Section& section = reader.section();
         const std::string_view text = section.text;
         FUZZ_REQUIRE(section.endTag <= text.size());
-        FUZZ_REQUIRE((section.kind == adif::SectionKind::Trailer) == (section.endTag == text.size()));
-        FUZZ_REQUIRE(section.kind != adif::SectionKind::Trailer || section.fields.empty());
+        FUZZ_REQUIRE((section.kind == adif::SectionKind::Text) == (section.endTag == text.size()));
+        FUZZ_REQUIRE(section.kind != adif::SectionKind::Text || section.fields.empty());
         std::size_t previous = 0;
         for (const adif::Field& field : section.fields) {
             FUZZ_REQUIRE(field.tagStart >= previous && text[field.tagStart] == '<');

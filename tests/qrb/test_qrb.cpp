@@ -3,6 +3,9 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 // Filled from --my KO85TS or from the record's own station; a value there is
@@ -24,10 +27,12 @@ struct Run {
     QString err;
 };
 
-Run qrb(const QStringList& arguments, const QString& input, const QString& directory = {})
+Run qrb(const QStringList& arguments, const QString& input, const QString& directory = {},
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setWorkingDirectory(directory);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(AZIDAL_QRB), arguments);
     process.write(input.toUtf8());
     process.closeWriteChannel();
@@ -45,6 +50,36 @@ QByteArrayList folder(const QString& path)
     }
     return files;
 }
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+}
+
+// What stands at a path itself, a link not followed.
+char kindOf(const QString& path)
+{
+    struct stat status {};
+    if (lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return '-';
+    return S_ISLNK(status.st_mode) ? 'l' : S_ISFIFO(status.st_mode) ? 'p' : S_ISCHR(status.st_mode) ? 'c' : 'f';
+}
+
+// A LoTW download as it comes: lines ended by CRLF, the header's free text
+// with an address in angle brackets, lower-case tags, a ten-character
+// locator split into GRIDSQUARE and GRIDSQUARE_EXT, a position as LAT/LON
+// only, LoTW's trailer.
+const QByteArray kLotw("ARRL Logbook of the World Status Report\r\nCopyright (C) 2012 A. Author <author@example.org>\r\n"
+                       "<PROGRAMID:4>LoTW\r\n<eoh>\r\n<call:4>ALFA\r\n<gridsquare:8>JO62QM27\r\n"
+                       "<gridsquare_ext:2>HL\r\n<eor>\r\n<CALL:4>ECHO\r\n<LAT:11>N052 31.250\r\n"
+                       "<LON:11>E013 22.500\r\n<EOR>\r\n<APP_LoTW_EOF>\r\n");
 
 } // namespace
 
@@ -70,7 +105,10 @@ private Q_SLOTS:
         QTest::newRow("one station") << QStringList{"KO85TS"} << "" << 2 << "" << "СВОЙ и КОРРЕСПОНДЕНТ";
         QTest::newRow("--in-place without a log") << QStringList{"--in-place", "KO85TS", "JO62QM"} << "" << 2 << ""
                                                   << "только с --adif";
-        QTest::newRow("missing file") << QStringList{"--csv", "none"} << "" << 2 << "" << "не удалось открыть «none»";
+        QTest::newRow("missing file") << QStringList{"--csv", "none"} << "" << 2 << ""
+                                      << "не удалось открыть «none»: нет такого файла или папки\n";
+        QTest::newRow("a folder for a file") << QStringList{"--csv", "/"} << "" << 2 << ""
+                                             << "не удалось прочитать «/»: это папка, а не файл\n";
         QTest::newRow("missing log") << QStringList{"--adif", "none"} << "" << 2 << "" << "не удалось открыть «none»";
         QTest::newRow("bad pair") << QStringList{"KO85TS", "KO85T"} << "" << 1 << ""
                                   << "корреспондент «KO85T»: Локатор должен состоять";
@@ -79,6 +117,26 @@ private Q_SLOTS:
             << "\"55.7708,37.625\",\"-33.9,18.4\",10137,196,16,29893,16\n"
             << "ввод:1: ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел\nazidal-qrb: стандартный ввод:2: "
                "корреспондент «KO8XTS»: Не корректный ввод локатора !";
+        QTest::newRow("comments, blanks and CRLF as people write them; the file's own line numbers")
+            << QStringList{"--csv"} << "# own, correspondent\r\n\r\n  \t# a comment\n\tKO85TS  JO62QM \r\nKO8X JO62\n"
+            << 1 << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:5: свои координаты «KO8X»";
+        QTest::newRow("a line too long, never read whole")
+            << QStringList{"--csv"} << QString(5000, 'x') + "\nKO85TS JO62QM\n" << 1
+            << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:1: строка длиннее 4096 байт";
+        QTest::newRow("a negative position first") << QStringList{"-33.9,18.4", "--ellipsoid", "KO85TS"} << "" << 0
+                                                   << "ДАЛЬНОСТЬ: 10137 км, АЗИМУТ прямой: 11 град." << "";
+        QTest::newRow("and after --") << QStringList{"--", "-33.9,18.4", "KO85TS"} << "" << 0
+                                      << "ДАЛЬНОСТЬ: 10137 км, АЗИМУТ прямой: 11 град." << "";
+        QTest::newRow("a negative value of --my")
+            << QStringList{"--adif", "-", "--my", "-33.9,18.4"} << "<GRIDSQUARE:6>KO85TS<EOR>" << 0
+            << "<GRIDSQUARE:6>KO85TS<DISTANCE:5>10137<ANT_AZ:2>11<EOR>" << "";
+        QTest::newRow("the North Pole, due north on the sphere and on the ellipsoid")
+            << QStringList{"--ellipsoid", "KO85TS", "90,0"} << "" << 0
+            << "ДАЛЬНОСТЬ: 3806 км, АЗИМУТ прямой: 360 град., обратный: 180 град.; длинный путь: 36224 км, азимут "
+               "180 град.; WGS-84: 3818.9 км, прямой 0 град." << "";
+        QTest::newRow("a QSO at the own position: no direction") << QStringList{"--adif", "-", "--my", "KO85TS"}
+                                                                 << "<GRIDSQUARE:6>ko85ts <EOR>" << 0
+                                                                 << "<GRIDSQUARE:6>ko85ts <DISTANCE:1>0 <EOR>" << "";
         QTest::newRow("log on the ellipsoid, in tenths, values there replaced")
             << QStringList{"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"}
             << "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>" << 0
@@ -96,6 +154,129 @@ private Q_SLOTS:
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
     }
 
+    // A LoTW download, filled for a station given as a Russian keyboard
+    // layout types it: «ко85тс» is KO85TC.
+    void fillsARealLog()
+    {
+        const QByteArray filled = QByteArray(kLotw)
+                                      .replace("<gridsquare_ext:2>HL\r\n", "<gridsquare_ext:2>HL\r\n<DISTANCE:4>1610\r\n"
+                                                                           "<ANT_AZ:3>270\r\n")
+                                      .replace("<LON:11>E013 22.500\r\n", "<LON:11>E013 22.500\r\n<DISTANCE:4>1609\r\n"
+                                                                          "<ANT_AZ:3>270\r\n");
+        const Run run = qrb({"--adif", "-", "--my", "ко85тс"}, QString::fromUtf8(kLotw));
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out.toUtf8(), filled);
+    }
+
+    // Each kind of problem once, however many records it hit: how many, and
+    // the first of them.
+    void oneMessagePerKind()
+    {
+        QByteArray log("<EOH>\n<GRIDSQUARE:3>FN3 <MY_GRIDSQUARE:4>KO85 <EOR>\n");
+        for (int i = 0; i < 6; ++i)
+            log += "<GRIDSQUARE:4>FN31 <EOR>\n";
+        log += "<GRIDSQUARE:6>XX00AA <MY_GRIDSQUARE:4>KO85 <EOR>\n<GRIDSQUARE:2>XX <MY_GRIDSQUARE:4>KO85 <EOR>\n";
+        const Run run = qrb({"--adif", "-"}, QString::fromUtf8(log));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, "azidal-qrb: стандартный ввод: GRIDSQUARE: Локатор должен состоять из 2, 4, 6, 8 или 10 "
+                          "символов. — 1 запись: 1\n"
+                          "azidal-qrb: стандартный ввод: нет своих координат: ни MY_GRIDSQUARE, ни MY_LAT/MY_LON, ни --my "
+                          "— 6 записей: 2, 3, 4, 5, 6 и ещё 1\n"
+                          "azidal-qrb: стандартный ввод: GRIDSQUARE: Широта не может быть меньше -90 град. и больше 90 "
+                          "град. Не верно введен локатор — 1 запись: 8\n"
+                          "azidal-qrb: стандартный ввод: GRIDSQUARE: Широта не может быть больше 90 град.: вторая буква "
+                          "локатора должна быть от A до R. — 1 запись: 9\n");
+        QCOMPARE(run.out.toUtf8(), log);
+    }
+
+    // A link is followed and stays a link; a FIFO and a device are written
+    // into as they stand and never replaced; --in-place takes only a
+    // regular file.
+    void outputPaths()
+    {
+        const QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("real"));
+        writeFile(dir.filePath("real/log.adi"), kLog);
+        QVERIFY(QFile::link("real/log.adi", dir.filePath("link.adi")));
+        QCOMPARE(qrb({"--adif", "link.adi", "--my", "KO85TS", "--in-place"}, "", dir.path()).status, 1);
+        QCOMPARE(kindOf(dir.filePath("link.adi")), 'l');
+        QCOMPARE(readFile(dir.filePath("link.adi")), kFilled);
+        QCOMPARE(readFile(dir.filePath("real/log.adi.bak")), kLog);
+        QVERIFY(!QFile::exists(dir.filePath("link.adi.bak")));
+
+        QVERIFY(QFile::link("real/new.adi", dir.filePath("new.adi")));  // to nothing yet
+        QCOMPARE(qrb({"--adif", "real/log.adi.bak", "--my", "KO85TS", "-o", "new.adi"}, "", dir.path()).status, 1);
+        QCOMPARE(kindOf(dir.filePath("new.adi")), 'l');
+        QCOMPARE(readFile(dir.filePath("real/new.adi")), kFilled);
+
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+        QProcess reader;
+        reader.start("cat", {dir.filePath("fifo")});
+        QCOMPARE(qrb({"KO85TS", "JO62QM", "-o", "fifo"}, "", dir.path()).status, 0);
+        QVERIFY(reader.waitForFinished());
+        QVERIFY(reader.readAllStandardOutput().startsWith("ДАЛЬНОСТЬ: 1611 км"));
+        QCOMPARE(kindOf(dir.filePath("fifo")), 'p');
+        const Run inPlace = qrb({"--adif", "fifo", "--in-place"}, "", dir.path());
+        QCOMPARE(inPlace.status, 2);
+        QCOMPARE(inPlace.err, "azidal-qrb: --in-place заменяет только обычный файл, а «fifo» — не он\n");
+
+        // A null device of the test's own where it may make one, else the system's.
+        const QString device = mknod(QFile::encodeName(dir.filePath("null")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0
+                                   ? dir.filePath("null") : "/dev/null";
+        QCOMPARE(qrb({"--csv", "-o", device}, "KO85TS JO62QM\n").status, 0);
+        QCOMPARE(kindOf(device), 'c');
+        for (const QString& folder : {dir.path(), dir.filePath("real"), QFileInfo(device).path()})
+            QCOMPARE(QDir(folder).entryList({"*.tmp-*"}, QDir::AllEntries | QDir::Hidden | QDir::System), QStringList());
+    }
+
+    // Where the file system has no hard links (FAT, some network shares),
+    // --in-place keeps the original as a copy; the log's name never points
+    // at nothing on the way. The system's refusal is made here by a library
+    // put before the C library's own link().
+    void backupWithoutHardLinks()
+    {
+        const QTemporaryDir dir;
+        writeFile(dir.filePath("log.adi"), kLog);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_PRELOAD", AZIDAL_NO_HARD_LINKS);
+        environment.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+        const Run run = qrb({"--adif", "log.adi", "--my", "KO85TS", "--in-place"}, "", dir.path(), environment);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(folder(dir.path()), (QByteArrayList{"log.adi", kFilled, "log.adi.bak", kLog}));
+        struct stat backup {};
+        QCOMPARE(stat(QFile::encodeName(dir.filePath("log.adi.bak")).constData(), &backup), 0);
+        QCOMPARE(backup.st_nlink, nlink_t(1));
+    }
+
+    // Under a limit of address space far below the input's size: a line of a
+    // gigabyte, a field declaring a petabyte. Each gets its message, never an
+    // allocation failure.
+    void memoryStaysFlat_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("a gigabyte without a newline") << "head -c 1073741824 /dev/zero | \"$0\" --csv" << 1
+                                                      << "azidal-qrb: стандартный ввод:1: строка длиннее 4096 байт";
+        QTest::newRow("a field of a petabyte")
+            << "{ printf '<EOH><CALL:1000000000000000>'; head -c 100000000 /dev/zero; } | \"$0\" --adif - --my KO85TS"
+            << 2 << "azidal-qrb: стандартный ввод: байт 5, запись 1: запись или поле длиннее 4 МиБ";
+    }
+    void memoryStaysFlat()
+    {
+#ifdef AZIDAL_SANITIZE
+        QSKIP("AddressSanitizer reserves terabytes of address space at start");
+#endif
+        QFETCH(QString, command);
+        QFETCH(QString, err);
+        // The program needs some 55 MiB to start at all.
+        QProcess shell;
+        shell.start("bash", {"-c", "ulimit -v 80000; " + command, AZIDAL_QRB});
+        QVERIFY(shell.waitForFinished(60000));
+        QTEST(shell.exitCode(), "status");
+        QVERIFY2(QString::fromUtf8(shell.readAllStandardError()).startsWith(err), qPrintable(err));
+    }
+
     // A log filled in the folder that holds it, into another file or in
     // place, keeping the original as .bak; a log that cannot be read is left
     // whole, with nothing beside it.
@@ -105,8 +286,8 @@ private Q_SLOTS:
         QFile log(dir.filePath("log.adi"));
         QVERIFY(log.open(QIODevice::WriteOnly) && log.write(kLog + "<CALL:4>ECHO") > 0 && log.flush());
         const QStringList inPlace{"--adif", "log.adi", "--my", "KO85TS", "--in-place"};
-        const QString latLon = "azidal-qrb: log.adi: запись 5: LAT/LON «N091 00.000» «E037 37.500»: ожидаются "
-                               "координаты ADIF вида N055 46.250 и E037 37.500\n";
+        const QString latLon = "azidal-qrb: log.adi: LAT/LON: ожидаются координаты ADIF вида N055 46.250 и E037 37.500 "
+                               "— 1 запись: 5\n";
         Run run = qrb(inPlace, "", dir.path());
         QCOMPARE(run.status, 2);
         QCOMPARE(run.err, latLon + QString("azidal-qrb: log.adi: байт %1, запись 6: последняя запись не закончена "
