@@ -230,6 +230,27 @@ private Q_SLOTS:
         QVERIFY(run(*window, own + kor + QStringList{"txtMyLocator=AA00AA"}, Coordinates).isEmpty());
         QVERIFY(!window->Oshibka);
         comparePictureAfterBox(*window, "worked-example-by-coordinates");  // IO91WM, 275, 95, 2500 km
+
+        // The North Pole lies due north: 360, as the program writes north.
+        QVERIFY(run(*window, {"txtH2G=90", "txtH2M=0", "txtH2S=0", "txtD2G=0", "txtD2M=0", "txtD2S=0"}, Coordinates)
+                    .isEmpty());
+        QCOMPARE(window->lblAzimutPush->text(), QStringLiteral(" АЗИМУТ прямой:      360 град."));
+    }
+
+    // Typed on a Russian keyboard layout, «ко85тс» shows as «КО85ТС» and is
+    // read as the Latin KO85TC it looks like; the own locator is then shown
+    // as it was read, the correspondent's as it was typed.
+    void russianKeyboardLayout()
+    {
+        auto window = openWindow();
+        type(window->txtMyLocator, QStringLiteral("ко85тс"));
+        type(window->txtKorLocator, QStringLiteral("ко62тм"));
+        MessageBoxAnswerer answerer;
+        QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
+        QCOMPARE(answerer.seen.size(), 0);
+        QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  389 км"));
+        QCOMPARE(window->txtMyLocator->text(), QStringLiteral("KO85TC"));
+        QCOMPARE(window->txtKorLocator->text(), QStringLiteral("КО62ТМ"));
     }
 
     // Each input error: its message, then, in the picture, what its clearing
