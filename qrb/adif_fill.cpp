@@ -172,6 +172,7 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
         const adif::Section& section = reader.section();
         if (section.kind != adif::SectionKind::Record) {
             out.buffer().append(section.text);
+            out.written();
             continue;
         }
         ++record;

@@ -103,28 +103,6 @@ private Q_SLOTS:
         QCOMPARE(rewrite(log, true), expected.toUtf8());
     }
 
-    // Text of any length, outside the fields, comes in pieces: memory stays
-    // flat for a log of a gigabyte of text.
-    void longTextComesInPieces()
-    {
-        const std::string log = std::string(1 << 20, 'x') + "<EOH><CALL:4>ALFA<EOR>" + std::string(1 << 20, 'y');
-        std::size_t at = 0;
-        adif::Reader reader([&](char* buffer, std::size_t size) {
-            const std::size_t n = std::min(size, log.size() - at);
-            std::memcpy(buffer, log.data() + at, n);
-            at += n;
-            return n;
-        });
-        std::string read;
-        std::size_t longest = 0;
-        while (reader.next() == adif::Reader::Step::Section) {
-            read.append(reader.section().text);
-            longest = std::max(longest, reader.section().text.size());
-        }
-        QVERIFY(read == log);
-        QVERIFY2(longest <= (256 << 10), qPrintable(QString::number(longest)));
-    }
-
     // "XDDD MM.MMM", its direction on its own axis, within 90 or 180 degrees;
     // the command's tests read a longitude to the west.
     void locations()
