@@ -20,7 +20,9 @@ struct AdifFill {
 // Writes the log with DISTANCE (km) and ANT_AZ (degrees) added to every QSO
 // whose correspondent's position can be found: GRIDSQUARE (with
 // GRIDSQUARE_EXT), else LAT and LON; the own station's from MY_GRIDSQUARE,
-// else MY_LAT and MY_LON, else `my`. All else is written as it stands. A
-// QSO whose positions are wrong is reported and written unchanged
-// (kBadInput). A malformed log stops the run (kMisuse).
+// else MY_LAT and MY_LON, else `my`. A QSO made at the own position gets a
+// DISTANCE of 0 and no ANT_AZ. All else is written as it stands. A QSO whose
+// positions are wrong is written unchanged, and each kind of fault is
+// reported once, after the log (kBadInput). A malformed log stops the run
+// (kMisuse).
 ExitStatus fillAdif(const AdifFill& fill, OutputFile& out);
