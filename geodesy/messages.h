@@ -2,14 +2,19 @@
 
 #include "geodesy/locator.h"
 #include "geodesy/position.h"
+#include "geodesy/station.h"
 
 #include <string_view>
 
 namespace geodesy {
 
-// The words the user reads for each failure, in UTF-8.
+// The words the user reads for each failure of the core, in UTF-8: all of
+// them are here.
 std::string_view message(PositionFailure failure);
 std::string_view message(LocatorFailure failure);
+std::string_view message(GridFailure failure);
+std::string_view message(DegreesFailure failure);
+std::string_view message(const StationFailure& failure);
 
 inline constexpr std::string_view kCoincidentPointsMessage =
     "При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !";

@@ -50,9 +50,4 @@ std::variant<Position, StationFailure> readLocator(std::string_view text);
 // A locator, or decimal degrees when the text holds a comma.
 std::variant<Position, StationFailure> readStation(std::string_view text);
 
-// The words the user reads, in UTF-8.
-std::string_view message(GridFailure failure);
-std::string_view message(DegreesFailure failure);
-std::string_view message(const StationFailure& failure);
-
 } // namespace geodesy

@@ -26,28 +26,4 @@ Wgs84Path wgs84Path(const Position& own, const Position& kor)
     return {metres / 1000, fromZeroTo360(azimuth), fromZeroTo360(forwardAtKor + 180)};
 }
 
-int wholeDegrees(double azimuth)
-{
-    return static_cast<int>(std::lround(azimuth)) % 360;
-}
-
-PathTexts pathTexts(const LongPath& longPath, const Wgs84Path& wgs84)
-{
-    PathTexts texts;
-    texts.azimutPush.append("Длинный путь: ")
-        .appendNumber(longPath.azimuth)
-        .append(" град.\nWGS-84: ")
-        .appendNumber(wholeDegrees(wgs84.azimuth))
-        .append(" град.");
-    texts.azimutPull.append("WGS-84: ")
-        .appendNumber(wholeDegrees(wgs84.reverseAzimuth))
-        .append(" град.\nот корреспондента на вас");
-    texts.dalnost.append("Длинный путь: ")
-        .appendNumber(static_cast<long long>(longPath.distanceKm))
-        .append(" км\nWGS-84: ")
-        .appendTenths(wgs84.distanceKm)
-        .append(" км");
-    return texts;
-}
-
 } // namespace geodesy

@@ -3,8 +3,9 @@
 #include "adif/location.h"
 #include "adif/reader.h"
 #include "adif/writer.h"
+#include "geodesy/figure_texts.h"
+#include "geodesy/messages.h"
 #include "geodesy/station.h"
-#include "qrb/figures.h"
 #include "qrb/output_file.h"
 #include "qrb/system_error.h"
 
@@ -66,17 +67,10 @@ Lookup positionIn(const adif::Section& record, const StationFields& fields)
     return geodesy::Position{*lat, *lon};
 }
 
-// The values to give a QSO: DISTANCE always, ANT_AZ unless the QSO was made
-// from the own position, where no direction leads anywhere.
-struct Values {
-    geodesy::InlineText<32> distance;
-    geodesy::InlineText<32> azimuth;
-    std::size_t count = 2;
-};
-
-// The values, or what is wrong with the record; nothing when the record
-// names no correspondent's position.
-std::variant<std::monostate, Values, std::string> valuesFor(const adif::Section& record, const AdifFill& fill)
+// The values to give a QSO, or what is wrong with the record; nothing when
+// the record names no correspondent's position.
+std::variant<std::monostate, geodesy::LogValues, std::string> valuesFor(const adif::Section& record,
+                                                                        const AdifFill& fill)
 {
     const Lookup kor = positionIn(record, kCorrespondent);
     if (std::holds_alternative<std::monostate>(kor))
@@ -93,19 +87,10 @@ std::variant<std::monostate, Values, std::string> valuesFor(const adif::Section&
     }
     const geodesy::Position& from = std::get<geodesy::Position>(own);
     const geodesy::Position& to = std::get<geodesy::Position>(kor);
-    const auto figures = figuresBetween(from, to, fill.ellipsoid);
-    Values values;
-    if (!figures || (from.latitude == to.latitude && from.longitude == to.longitude)) {
-        fill.ellipsoid ? values.distance.appendTenths(0) : values.distance.appendNumber(0);
-        values.count = 1;
-    } else if (figures->wgs84) {
-        values.distance.appendTenths(figures->wgs84->distanceKm);
-        values.azimuth.appendNumber(geodesy::wholeDegrees(figures->wgs84->azimuth));
-    } else {
-        values.distance.appendNumber(static_cast<long long>(figures->distanceKm));
-        values.azimuth.appendNumber(figures->azimuth);
-    }
-    return values;
+    // A rover or a portable station logs its own square: on the sphere its
+    // rounding may still leave a distance of 0 km, but no direction.
+    const bool samePlace = from.latitude == to.latitude && from.longitude == to.longitude;
+    return geodesy::logValues(geodesy::pairFigures(from, to, fill.ellipsoid), samePlace);
 }
 
 // "1 запись", "3 записи", "11 записей", "21 запись".
@@ -177,9 +162,11 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
         }
         ++record;
         const auto values = valuesFor(section, fill);
-        if (const auto* given = std::get_if<Values>(&values)) {
-            const adif::FieldValue fields[] = {{"DISTANCE", given->distance.view()}, {"ANT_AZ", given->azimuth.view()}};
-            adif::appendSection(section, fields, given->count, fill.overwrite, out.buffer());
+        if (const auto* given = std::get_if<geodesy::LogValues>(&values)) {
+            const adif::FieldValue fields[] = {
+                {"DISTANCE", given->distance.view()},
+                {"ANT_AZ", given->antennaAzimuth ? given->antennaAzimuth->view() : std::string_view()}};
+            adif::appendSection(section, fields, given->antennaAzimuth ? 2 : 1, fill.overwrite, out.buffer());
         } else {
             if (const auto* wrong = std::get_if<std::string>(&values))
                 problems.add(*wrong, record);

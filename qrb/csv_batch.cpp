@@ -1,5 +1,6 @@
 #include "qrb/csv_batch.h"
 
+#include "geodesy/figure_texts.h"
 #include "qrb/figures.h"
 #include "qrb/line_reader.h"
 #include "qrb/output_file.h"
@@ -51,26 +52,12 @@ void appendField(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
-void appendRow(std::string& out, std::string_view own, std::string_view kor, const Figures& figures)
+void appendRow(std::string& out, std::string_view own, std::string_view kor, const geodesy::PairFigures& figures)
 {
     appendField(out, own);
     out.push_back(',');
     appendField(out, kor);
-    // The numbers are formed on the stack and appended at once: appending
-    // each to the string cost more than the digits.
-    geodesy::InlineText<128> numbers;
-    for (const long long number : {static_cast<long long>(figures.distanceKm), static_cast<long long>(figures.azimuth),
-                                   static_cast<long long>(figures.reverseAzimuth),
-                                   static_cast<long long>(figures.longPath.distanceKm),
-                                   static_cast<long long>(figures.longPath.azimuth)})
-        numbers.append(",").appendNumber(number);
-    if (figures.wgs84) {
-        numbers.append(",").appendTenths(figures.wgs84->distanceKm);
-        numbers.append(",").appendNumber(geodesy::wholeDegrees(figures.wgs84->azimuth));
-        numbers.append(",").appendNumber(geodesy::wholeDegrees(figures.wgs84->reverseAzimuth));
-    }
-    numbers.append("\n");
-    out.append(numbers.view());
+    out.append(geodesy::csvColumns(figures).view());
 }
 
 void reportLine(const std::string& inputName, std::uint64_t number, std::string_view text)
@@ -82,8 +69,7 @@ void reportLine(const std::string& inputName, std::uint64_t number, std::string_
 
 ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, OutputFile& out)
 {
-    out.buffer().append("own,correspondent,distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth");
-    out.buffer().append(ellipsoid ? ",wgs84_distance_km,wgs84_azimuth,wgs84_reverse_azimuth\n" : "\n");
+    out.buffer().append("own,correspondent").append(geodesy::csvColumnNames(ellipsoid));
     ExitStatus status = kSuccess;
     for (const NamedInput& input : inputs) {
         LineReader lines(input.file);
@@ -113,7 +99,7 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
                 status = kBadInput;
                 continue;
             }
-            appendRow(out.buffer(), words[0], words[1], std::get<Figures>(figures));
+            appendRow(out.buffer(), words[0], words[1], std::get<geodesy::PairFigures>(figures));
             out.written();
         }
         if (std::ferror(input.file)) {

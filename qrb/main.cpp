@@ -1,6 +1,8 @@
 // azidal-qrb: distance and azimuths between two stations on the command
 // line, for files of pairs, and for ADIF logs.
 
+#include "geodesy/figure_texts.h"
+#include "geodesy/messages.h"
 #include "geodesy/station.h"
 #include "qrb/adif_fill.h"
 #include "qrb/csv_batch.h"
@@ -45,7 +47,7 @@ ExitStatus onePair(const Options& options, OutputFile& out)
         report(*failure);
         return kBadInput;
     }
-    out.buffer().append(readableLine(std::get<Figures>(figures)));
+    out.buffer().append(geodesy::readableLine(std::get<geodesy::PairFigures>(figures)).view());
     return kSuccess;
 }
 

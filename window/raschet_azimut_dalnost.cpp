@@ -4,10 +4,8 @@
 
 #include "window/frmRaschet.h"
 
-#include "geodesy/great_circle.h"
-#include "geodesy/long_path.h"
+#include "geodesy/figure_texts.h"
 #include "geodesy/messages.h"
-#include "geodesy/wgs84.h"
 #include "window/field_texts.h"
 #include "window/message_box.h"
 
@@ -19,29 +17,27 @@
 bool frmRaschet::RaschetAzimutDalnost()
 {
     using namespace geodesy;
-    const Position own{H1, D1};
-    const Position kor{H2, D2};
-    // The computation works on radians and leaves the four values so.
+    const PairFigures figures = pairFigures({H1, D1}, {H2, D2}, true);
+    // The computation leaves the four values in radians, as it took them.
     H1 = latitudeToRadians(H1);
     D1 = toRadians(D1);
     H2 = latitudeToRadians(H2);
     D2 = toRadians(D2);
-    const GreatCircle circle = greatCircle(H1, D1, H2, D2);
-    AzimutPush = circle.azimutPush;
-    AzimutPull = circle.azimutPull;
-    AzimutValid = circle.distanceKm.has_value();
-    if (!circle.distanceKm)
+    AzimutPush = figures.shortPath.azimutPush;
+    AzimutPull = figures.shortPath.azimutPull;
+    AzimutValid = figures.shortPath.distanceKm.has_value();
+    if (!figures.shortPath.distanceKm)
         return false;
 
     restoreCompass();
     Form_Paint();
-    const ResultTexts texts = resultTexts(AzimutPush, AzimutPull, *circle.distanceKm);
+    const ResultTexts texts = resultTexts(AzimutPush, AzimutPull, *figures.shortPath.distanceKm);
     lblAzimutPush->setText(fromUtf8(texts.azimutPush.view()));
     lblAzimutPull->setText(fromUtf8(texts.azimutPull.view()));
     lblDalnost->setText(fromUtf8(texts.dalnost.view()));
 
     // The long path and the ellipsoid's figures wait under the labels.
-    const PathTexts extras = pathTexts(longPath(AzimutPush, *circle.distanceKm), wgs84Path(own, kor));
+    const PathTexts extras = pathTexts(figures);
     lblAzimutPush->setToolTip(fromUtf8(extras.azimutPush.view()));
     lblAzimutPull->setToolTip(fromUtf8(extras.azimutPull.view()));
     lblDalnost->setToolTip(fromUtf8(extras.dalnost.view()));

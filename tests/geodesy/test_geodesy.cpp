@@ -1,11 +1,10 @@
-#include "geodesy/great_circle.h"
+#include "geodesy/figure_texts.h"
 #include "geodesy/locator.h"
-#include "geodesy/long_path.h"
 #include "geodesy/messages.h"
 #include "geodesy/number.h"
+#include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
 #include "geodesy/station.h"
-#include "geodesy/wgs84.h"
 
 #include <QtTest>
 
@@ -259,13 +258,14 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const Position a = std::get<Position>(readStation(stations.section(' ', 0, 0).toStdString()));
         const Position b = std::get<Position>(readStation(stations.section(' ', 1, 1).toStdString()));
-        const GreatCircle circle = greatCircle(latitudeToRadians(a.latitude), toRadians(a.longitude),
-                                               latitudeToRadians(b.latitude), toRadians(b.longitude));
-        const LongPath way = longPath(circle.azimutPush, circle.distanceKm.value_or(0));
+        const PairFigures figures = pairFigures(a, b, false);
+        const GreatCircle& circle = figures.shortPath;
         const QString found = QString("%1° %2° ").arg(circle.azimutPush).arg(circle.azimutPull)
-            + (circle.distanceKm
-                   ? QString("%1 km, long %2° %3 km").arg(*circle.distanceKm).arg(way.azimuth).arg(way.distanceKm)
-                   : "no distance");
+            + (circle.distanceKm ? QString("%1 km, long %2° %3 km")
+                                       .arg(*circle.distanceKm)
+                                       .arg(figures.longPath->azimuth)
+                                       .arg(figures.longPath->distanceKm)
+                                 : "no distance");
         QCOMPARE(found, expected);
     }
 
@@ -313,8 +313,7 @@ private Q_SLOTS:
     // the result labels; 359.5 and above read 0.
     void formsThePathTexts()
     {
-        const Wgs84Path wgs84 = wgs84Path({55 + 18.5 / 24, 37.625}, {52 + 12.5 / 24, 13.375});
-        const PathTexts texts = pathTexts(longPath(267, 1611), wgs84);
+        const PathTexts texts = pathTexts(pairFigures({55 + 18.5 / 24, 37.625}, {52 + 12.5 / 24, 13.375}, true));
         QCOMPARE((QStringList{qs(texts.azimutPush.view()), qs(texts.azimutPull.view()), qs(texts.dalnost.view())}),
                  (QStringList{"Длинный путь: 87 град.\nWGS-84: 267 град.", "WGS-84: 67 град.\nот корреспондента на вас",
                               "Длинный путь: 38419 км\nWGS-84: 1616.4 км"}));

@@ -1,0 +1,104 @@
+#include "geodesy/figure_texts.h"
+
+#include <cmath>
+
+namespace geodesy {
+
+int wholeDegrees(double azimuth)
+{
+    return static_cast<int>(std::lround(azimuth)) % 360;
+}
+
+PathTexts pathTexts(const PairFigures& figures)
+{
+    const LongPath& longPath = *figures.longPath;
+    const Wgs84Path& wgs84 = *figures.wgs84;
+    PathTexts texts;
+    texts.azimutPush.append("Длинный путь: ")
+        .appendNumber(longPath.azimuth)
+        .append(" град.\nWGS-84: ")
+        .appendNumber(wholeDegrees(wgs84.azimuth))
+        .append(" град.");
+    texts.azimutPull.append("WGS-84: ")
+        .appendNumber(wholeDegrees(wgs84.reverseAzimuth))
+        .append(" град.\nот корреспондента на вас");
+    texts.dalnost.append("Длинный путь: ")
+        .appendNumber(static_cast<long long>(longPath.distanceKm))
+        .append(" км\nWGS-84: ")
+        .appendTenths(wgs84.distanceKm)
+        .append(" км");
+    return texts;
+}
+
+InlineText<384> readableLine(const PairFigures& figures)
+{
+    const GreatCircle& circle = figures.shortPath;
+    InlineText<384> line;
+    line.append("ДАЛЬНОСТЬ: ")
+        .appendNumber(static_cast<long long>(*circle.distanceKm))
+        .append(" км, АЗИМУТ прямой: ")
+        .appendNumber(circle.azimutPush)
+        .append(" град., обратный: ")
+        .appendNumber(circle.azimutPull)
+        .append(" град.; длинный путь: ")
+        .appendNumber(static_cast<long long>(figures.longPath->distanceKm))
+        .append(" км, азимут ")
+        .appendNumber(figures.longPath->azimuth)
+        .append(" град.");
+    if (figures.wgs84) {
+        line.append("; WGS-84: ")
+            .appendTenths(figures.wgs84->distanceKm)
+            .append(" км, прямой ")
+            .appendNumber(wholeDegrees(figures.wgs84->azimuth))
+            .append(" град., обратный ")
+            .appendNumber(wholeDegrees(figures.wgs84->reverseAzimuth))
+            .append(" град.");
+    }
+    line.append("\n");
+    return line;
+}
+
+InlineText<128> csvColumns(const PairFigures& figures)
+{
+    const GreatCircle& circle = figures.shortPath;
+    InlineText<128> columns;
+    for (const long long number : {static_cast<long long>(*circle.distanceKm), static_cast<long long>(circle.azimutPush),
+                                   static_cast<long long>(circle.azimutPull),
+                                   static_cast<long long>(figures.longPath->distanceKm),
+                                   static_cast<long long>(figures.longPath->azimuth)})
+        columns.append(",").appendNumber(number);
+    if (figures.wgs84) {
+        columns.append(",").appendTenths(figures.wgs84->distanceKm);
+        columns.append(",").appendNumber(wholeDegrees(figures.wgs84->azimuth));
+        columns.append(",").appendNumber(wholeDegrees(figures.wgs84->reverseAzimuth));
+    }
+    columns.append("\n");
+    return columns;
+}
+
+std::string_view csvColumnNames(bool withWgs84)
+{
+    return withWgs84 ? ",distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth,"
+                       "wgs84_distance_km,wgs84_azimuth,wgs84_reverse_azimuth\n"
+                     : ",distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth\n";
+}
+
+LogValues logValues(const PairFigures& figures, bool samePlace)
+{
+    LogValues values;
+    if (samePlace || !figures.shortPath.distanceKm) {
+        figures.wgs84 ? values.distance.appendTenths(0) : values.distance.appendNumber(0);
+        return values;
+    }
+    values.antennaAzimuth.emplace();
+    if (figures.wgs84) {
+        values.distance.appendTenths(figures.wgs84->distanceKm);
+        values.antennaAzimuth->appendNumber(wholeDegrees(figures.wgs84->azimuth));
+    } else {
+        values.distance.appendNumber(static_cast<long long>(*figures.shortPath.distanceKm));
+        values.antennaAzimuth->appendNumber(figures.shortPath.azimutPush);
+    }
+    return values;
+}
+
+} // namespace geodesy

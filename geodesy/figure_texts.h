@@ -1,0 +1,48 @@
+#pragma once
+
+#include "geodesy/inline_text.h"
+#include "geodesy/pair_figures.h"
+
+#include <optional>
+#include <string_view>
+
+namespace geodesy {
+
+// The texts of a pair's figures beyond the window's three result labels, in
+// UTF-8. Every front end forms them here, so that the window, the command's
+// line, its CSV and the logs it fills agree to the digit. Each takes figures
+// that have a distance; the ellipsoid's parts appear when they were asked
+// for.
+
+// An azimuth to the nearest whole degree, 0..359: 359.5 and above read 0.
+int wholeDegrees(double azimuth);
+
+// The tooltips of the three result labels: the long path and the
+// ellipsoid's figures, which need the ellipsoid's.
+using PathText = InlineText<128>;
+struct PathTexts {
+    PathText azimutPush;
+    PathText azimutPull;
+    PathText dalnost;
+};
+PathTexts pathTexts(const PairFigures& figures);
+
+// The command's one line for a pair, with its line end.
+InlineText<384> readableLine(const PairFigures& figures);
+
+// The CSV columns after the two stations', each after its comma, and the
+// line end; and their names, in the same order.
+InlineText<128> csvColumns(const PairFigures& figures);
+std::string_view csvColumnNames(bool withWgs84);
+
+// What a QSO in a log is given: DISTANCE in kilometres, in tenths on the
+// ellipsoid, and ANT_AZ in whole degrees. A QSO made from the own position
+// (`samePlace`, or no distance on the sphere) gets a distance of 0 and no
+// azimuth: no direction leads anywhere from there.
+struct LogValues {
+    InlineText<32> distance;
+    std::optional<InlineText<32>> antennaAzimuth;
+};
+LogValues logValues(const PairFigures& figures, bool samePlace);
+
+} // namespace geodesy
