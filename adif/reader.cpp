@@ -20,18 +20,19 @@ std::string_view lengthText(std::string_view inside)
     return inside.substr(colon + 1, inside.find(':', colon + 1) - (colon + 1));
 }
 
-// The length those decimal digits give, counted no further than just beyond
-// the longest a record may be, so that neither a 32-bit size nor anything
-// added to it can overflow. Empty when they are no length: the tag is text.
-std::optional<std::size_t> declaredLength(std::string_view digits)
+// The length those decimal digits give, counted no further than a length
+// no file has, so that nothing overflows. Empty when they are no length:
+// the tag is text.
+std::optional<std::uint64_t> declaredLength(std::string_view digits)
 {
+    constexpr std::uint64_t beyondAnyFile = 1000000000000000000;
     if (digits.empty())
         return std::nullopt;
-    std::size_t length = 0;
+    std::uint64_t length = 0;
     for (const char c : digits) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        length = std::min<std::size_t>(length * 10 + static_cast<std::size_t>(c - '0'), kLongestSection + 1);
+        length = std::min<std::uint64_t>(length * 10 + static_cast<std::uint64_t>(c - '0'), beyondAnyFile);
     }
     return length;
 }
@@ -68,13 +69,15 @@ std::string_view message(Malformed kind)
     case Malformed::MisplacedHeaderEnd:
         return "метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
     case Malformed::TooLong:
+        static_assert(kLongestSection == 4 << 20, "the words name the limit");
         return "запись или поле длиннее 4 МиБ: в журналах связей таких не бывает";
     }
     return {};
 }
 
-Reader::Reader(Source source)
+Reader::Reader(Source source, std::optional<std::uint64_t> size)
     : source_(std::move(source))
+    , size_(size)
 {
     buffer_.resize(kBlock);
 }
@@ -179,19 +182,22 @@ Reader::Step Reader::next()
 
         const std::string_view inside(here() + tag + 1, close - tag - 1);
         const std::size_t colon = inside.find(':');
-        const bool header = sameName(inside.substr(0, colon), "EOH");
-        if (header || sameName(inside.substr(0, colon), "EOR")) {
+        const std::string_view name = inside.substr(0, colon);
+        const bool header = sameName(name, "EOH");
+        if (header || sameName(name, "EOR")) {
             if (header && headerOrRecordSeen_)
                 return fail(Malformed::MisplacedHeaderEnd, tag);
             headerOrRecordSeen_ = true;
             return finishSection(header ? SectionKind::Header : SectionKind::Record, close + 1, tag);
         }
         const std::string_view digits = lengthText(inside);
-        const std::optional<std::size_t> length = declaredLength(digits);
+        const std::optional<std::uint64_t> length = declaredLength(digits);
         if (!length) {
             at = close + 1;
             continue;
         }
+        if (size_ && *length > *size_ - (bufferOffset_ + start_ + close + 1))
+            return fail(Malformed::DataPastEnd, tag);
         if (*length > kLongestSection)
             return fail(Malformed::TooLong, tag);
 
@@ -200,7 +206,7 @@ Reader::Step Reader::next()
         field.lengthStart = tag + 1 + colon + 1;
         field.lengthEnd = field.lengthStart + digits.size();
         field.dataStart = close + 1;
-        field.dataEnd = field.dataStart + *length;
+        field.dataEnd = field.dataStart + static_cast<std::size_t>(*length);  // within kLongestSection
         while (available() < field.dataEnd) {
             const Fill more = fill();
             if (more != Fill::More)

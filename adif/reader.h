@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,8 @@ namespace adif {
 //
 // Memory stays flat whatever the input: text outside the fields comes in
 // pieces, and a record, a field or a tag longer than any log holds is
-// refused without waiting for its end: a field's declared length at once.
+// refused without waiting for its end. A field's declared length is refused
+// at once when it runs past the end of an input of known size.
 
 // Field names compared as ADIF compares them, in any case.
 bool sameName(std::string_view a, std::string_view b);
@@ -80,7 +82,8 @@ public:
     // the end of the input.
     using Source = std::function<std::size_t(char* buffer, std::size_t size)>;
 
-    explicit Reader(Source source);
+    // `size` is the input's length in bytes, when it is known (a file).
+    explicit Reader(Source source, std::optional<std::uint64_t> size = std::nullopt);
 
     enum class Step { Section, End, Error };
 
@@ -99,6 +102,7 @@ private:
     Step finishSection(SectionKind kind, std::size_t textEnd, std::size_t endTag);
 
     Source source_;
+    std::optional<std::uint64_t> size_;
     std::string buffer_;
     std::size_t start_ = 0;   // where the current section begins in buffer_
     std::size_t filled_ = 0;  // bytes of buffer_ that hold input

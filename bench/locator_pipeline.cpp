@@ -33,9 +33,9 @@ unsigned long long calculate(const Pair& pair)
     const auto* ownCentre = std::get_if<DecodedLocator>(&own.result);
     if (!ownCentre)
         return 2;
-    const double h1 = latitudeToRadians(ownCentre->latitude);
+    const double h1 = toRadians(ownCentre->latitude);
     const double d1 = toRadians(ownCentre->longitude);
-    const double h2 = latitudeToRadians(korCentre->latitude);
+    const double h2 = toRadians(korCentre->latitude);
     const double d2 = toRadians(korCentre->longitude);
     const GreatCircle circle = greatCircle(h1, d1, h2, d2);
     if (!circle.distanceKm)

@@ -21,6 +21,17 @@ double bearing(double y, double x)
     return a;
 }
 
+// A latitude in radians, a pole made exactly a right angle.
+double atPole(double latitude)
+{
+    constexpr double rightAngle = 1.57079632679489661923;  // the true pi / 2
+    if (latitude == toRadians(90))
+        return rightAngle;
+    if (latitude == toRadians(-90))
+        return -rightAngle;
+    return latitude;
+}
+
 // prefix, the number with a leading blank when it is not negative, suffix
 LabelText labelText(std::string_view prefix, long long number, std::string_view suffix)
 {
@@ -38,16 +49,10 @@ LabelText labelText(std::string_view prefix, long long number, std::string_view 
 double toRadians(double degrees) { return (degrees / 180) * kPi; }
 double toDegrees(double radians) { return (radians * 180) / kPi; }
 
-double latitudeToRadians(double degrees)
-{
-    constexpr double rightAngle = 1.57079632679489661923;  // the true pi / 2
-    if (degrees == 90 || degrees == -90)
-        return degrees > 0 ? rightAngle : -rightAngle;
-    return toRadians(degrees);
-}
-
 GreatCircle greatCircle(double h1, double d1, double h2, double d2)
 {
+    h1 = atPole(h1);
+    h2 = atPole(h2);
     GreatCircle result;
     const double deltaLambda = d2 - d1;
     const double y = std::sin(deltaLambda);

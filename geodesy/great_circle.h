@@ -20,12 +20,6 @@ inline constexpr double kEarthRadiusKm = 6371;
 double toRadians(double degrees);
 double toDegrees(double radians);
 
-// A latitude in radians: toRadians, except that a pole, exactly 90 degrees
-// north or south, is exactly a right angle. With the program's pi a pole
-// would lie a hair beyond it, where tan changes sign and the azimuth to the
-// North Pole would read 180.
-double latitudeToRadians(double degrees);
-
 struct GreatCircle {
     // Direct azimuth, 0..360 in whole degrees clockwise from north (360 when
     // it rounds up from 359.5), and the reverse one, 1..360.
@@ -38,8 +32,10 @@ struct GreatCircle {
 };
 
 // From the own station (h1 latitude, d1 longitude) to the correspondent
-// (h2, d2), all in radians: latitudes as latitudeToRadians gives them,
-// longitudes as toRadians.
+// (h2, d2), all in radians as toRadians gives them. A pole, toRadians(90)
+// or toRadians(-90), is taken as exactly a right angle: the program's pi
+// would put it a hair beyond, where tan changes sign and the North Pole
+// would lie due south.
 GreatCircle greatCircle(double h1, double d1, double h2, double d2);
 
 // A result label text in UTF-8.

@@ -5,8 +5,8 @@ namespace geodesy {
 PairFigures pairFigures(const Position& own, const Position& kor, bool withWgs84)
 {
     PairFigures figures;
-    figures.shortPath = greatCircle(latitudeToRadians(own.latitude), toRadians(own.longitude),
-                                    latitudeToRadians(kor.latitude), toRadians(kor.longitude));
+    figures.shortPath = greatCircle(toRadians(own.latitude), toRadians(own.longitude),
+                                    toRadians(kor.latitude), toRadians(kor.longitude));
     if (figures.shortPath.distanceKm)
         figures.longPath = longPath(figures.shortPath.azimutPush, *figures.shortPath.distanceKm);
     if (withWgs84)

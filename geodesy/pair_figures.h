@@ -20,10 +20,10 @@ struct PairFigures {
     std::optional<Wgs84Path> wgs84;
 };
 
-// From the own station to the correspondent, both in degrees: the latitudes
-// through latitudeToRadians and the longitudes through toRadians into
-// greatCircle, then the long path from its results, then GeographicLib's
-// geodesic. The window and the command both take their figures from here.
+// From the own station to the correspondent, both in degrees: through
+// toRadians into greatCircle, then the long path from its results, then
+// GeographicLib's geodesic. The window and the command both take their
+// figures from here.
 PairFigures pairFigures(const Position& own, const Position& kor, bool withWgs84);
 
 } // namespace geodesy

@@ -10,6 +10,7 @@
 #include "qrb/system_error.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -149,7 +150,17 @@ private:
 
 ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
 {
-    adif::Reader reader([&fill](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, fill.log); });
+    // The reason of a failed read, kept before anything else can change errno.
+    int readError = 0;
+    const auto read = [&fill, &readError](char* buffer, std::size_t size) {
+        const std::size_t got = std::fread(buffer, 1, size, fill.log);
+        if (got < size && std::ferror(fill.log) && !readError)
+            readError = errno;
+        return got;
+    };
+    struct stat input {};
+    const bool sized = fstat(fileno(fill.log), &input) == 0 && S_ISREG(input.st_mode);
+    adif::Reader reader(read, sized ? std::optional<std::uint64_t>(input.st_size) : std::nullopt);
     Problems problems;
     std::uint64_t record = 0;
     adif::Reader::Step step;
@@ -176,7 +187,7 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
     }
     problems.report(fill.name);
     if (std::ferror(fill.log)) {
-        report("не удалось прочитать «", fill.name, "»: ", systemError());
+        report("не удалось прочитать «", fill.name, "»: ", systemError(readError));
         return kMisuse;
     }
     if (step == adif::Reader::Step::Error) {

@@ -77,6 +77,10 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
         std::array<std::string_view, 2> words;
         LineReader::Line kind;
         for (std::uint64_t number = 1; (kind = lines.next(line)) != LineReader::Line::End; ++number) {
+            // Blank lines and comments are passed over, however long.
+            const std::size_t count = splitWords(line, words);
+            if (count == 0 || words[0].front() == '#')
+                continue;
             if (kind == LineReader::Line::TooLong) {
                 reportLine(input.name, number,
                            "строка длиннее " + std::to_string(LineReader::kLongestLine)
@@ -84,10 +88,6 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
                 status = kBadInput;
                 continue;
             }
-            // Blank lines and comments are passed over.
-            const std::size_t count = splitWords(line, words);
-            if (count == 0 || words[0].front() == '#')
-                continue;
             if (count != 2) {
                 reportLine(input.name, number, "ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел");
                 status = kBadInput;
@@ -103,7 +103,7 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
             out.written();
         }
         if (std::ferror(input.file)) {
-            report("не удалось прочитать «", input.name, "»: ", systemError());
+            report("не удалось прочитать «", input.name, "»: ", systemError(lines.error()));
             return kMisuse;
         }
     }

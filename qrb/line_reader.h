@@ -14,13 +14,18 @@ public:
     explicit LineReader(std::FILE* file);
 
     enum class Line {
-        Text,     // a line, without its "\n" or "\r\n"
-        TooLong,  // a line longer than kLongestLine
+        Text,     // a line, without its "\n" or "\r\n"; one of blanks only,
+                  // however long, comes back empty
+        TooLong,  // a line longer than kLongestLine, of which only the
+                  // beginning comes back
         End,
     };
 
-    // The next line; its text, for Text, holds until the next call.
+    // The next line; its text holds until the next call.
     Line next(std::string_view& line);
+
+    // The errno of a read that failed, or 0.
+    int error() const { return error_; }
 
 private:
     std::FILE* file_;
@@ -28,4 +33,6 @@ private:
     std::size_t start_ = 0;
     std::size_t filled_ = 0;
     bool endOfFile_ = false;
+    int error_ = 0;
+    std::string beginning_;  // of a line too long
 };

@@ -2,7 +2,6 @@
 
 #include "qrb/system_error.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
@@ -27,6 +26,10 @@ std::optional<std::string> finalTarget(std::string path)
         const ssize_t length = readlink(path.c_str(), to.data(), to.size());
         if (length < 0)
             return std::nullopt;
+        if (static_cast<std::size_t>(length) == to.size()) {
+            errno = ENAMETOOLONG;
+            return std::nullopt;
+        }
         to.resize(static_cast<std::size_t>(length));
         // A relative link leads on from the folder that holds it.
         if (to.front() != '/' && path.find('/') != std::string::npos)
@@ -43,18 +46,40 @@ std::string folderOf(const std::string& path)
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A copy that is on the disk when this returns true.
+// Nothing, or a regular file: what may be replaced.
+bool replaceable(const std::string& path)
+{
+    struct stat status {};
+    return lstat(path.c_str(), &status) != 0 ? errno == ENOENT : S_ISREG(status.st_mode);
+}
+
+bool writeAll(int descriptor, const char* bytes, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor, bytes, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// A whole copy, on the disk, under a name nothing else has; false, with
+// errno set, when it could not be made.
 bool copyFile(const std::string& from, const std::string& to, mode_t mode)
 {
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
-    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    bool copied = out >= 0;
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    bool copied = out >= 0 && fchmod(out, mode) == 0;
     char block[1 << 16];
     ssize_t read = 0;
-    while (copied && (read = ::read(in, block, sizeof block)) > 0)
-        copied = ::write(out, block, static_cast<std::size_t>(read)) == read;
+    while (copied && ((read = ::read(in, block, sizeof block)) > 0 || (read < 0 && errno == EINTR)))
+        copied = read < 0 || writeAll(out, block, static_cast<std::size_t>(read));
     copied = copied && read == 0 && fsync(out) == 0;
     const int saved = errno;
     if (out >= 0 && ::close(out) != 0)
@@ -81,9 +106,9 @@ OutputFile::~OutputFile()
         unlink(temporary_.c_str());
 }
 
-bool OutputFile::fail(const std::string& what)
+bool OutputFile::fail(const std::string& what, int code)
 {
-    failure_ = what + ": " + std::string(systemError());
+    failure_ = what + ": " + systemError(code);
     return false;
 }
 
@@ -93,22 +118,23 @@ bool OutputFile::open()
         file_ = stdout;
         return true;
     }
-    const std::optional<std::string> resolved = finalTarget(target_);
-    if (!resolved)
-        return fail("не удалось пройти по ссылке «" + target_ + "»");
-    path_ = *resolved;
-
+    // A device, a FIFO, a terminal, or a descriptor like /dev/stdout, links
+    // to it followed: written into as it stands.
     struct stat existing {};
-    const bool exists = stat(path_.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode)) {
+    if (stat(target_.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         if (keepBackup_) {
             failure_ = "--in-place заменяет только обычный файл, а «" + target_ + "» — не он";
             return false;
         }
-        file_ = std::fopen(path_.c_str(), "wb");
+        file_ = std::fopen(target_.c_str(), "wb");
         return file_ || fail("не удалось открыть «" + target_ + "»");
     }
 
+    const std::optional<std::string> resolved = finalTarget(target_);
+    if (!resolved)
+        return fail("не удалось открыть «" + target_ + "»");
+    path_ = *resolved;
+    const bool exists = stat(path_.c_str(), &existing) == 0;
     std::string name = path_ + ".tmp-XXXXXX";
     const int descriptor = mkstemp(name.data());
     if (descriptor < 0)
@@ -133,8 +159,8 @@ bool OutputFile::open()
 
 void OutputFile::flush()
 {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size())
-        writeFailed_ = true;
+    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size() && !writeError_)
+        writeError_ = errno;
     buffer_.clear();
 }
 
@@ -142,8 +168,8 @@ bool OutputFile::commit()
 {
     flush();
     const std::string written = target_.empty() ? "в стандартный вывод" : "«" + target_ + "»";
-    if (writeFailed_ || std::fflush(file_) != 0)
-        return fail("не удалось записать " + written);
+    if (writeError_ || std::fflush(file_) != 0)
+        return fail("не удалось записать " + written, writeError_ ? writeError_ : errno);
     if (file_ == stdout)
         return true;
     if (temporary_.empty()) {  // a device, written into as it stands
@@ -153,10 +179,16 @@ bool OutputFile::commit()
     }
 
     const bool synced = fsync(fileno(file_)) == 0;
+    const int syncError = errno;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!synced || !closed)
-        return fail("не удалось записать " + written);
+        return fail("не удалось записать " + written, synced ? errno : syncError);
+    // What stands at the target now may have changed during the run.
+    if (!replaceable(path_)) {
+        failure_ = "«" + path_ + "» стал за время работы не обычным файлом; он оставлен как есть";
+        return false;
+    }
     if (keepBackup_ && !keepOriginal())
         return false;
     if (std::rename(temporary_.c_str(), path_.c_str()) != 0)
@@ -166,23 +198,33 @@ bool OutputFile::commit()
     // The new name is on the disk only once its folder is.
     const int folder = ::open(folderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const bool folderSynced = folder >= 0 && (fsync(folder) == 0 || errno == EINVAL);
+    const int folderError = errno;
     if (folder >= 0)
         ::close(folder);
-    return folderSynced || fail("не удалось записать на диск папку «" + folderOf(path_) + "»");
+    return folderSynced
+        || fail("«" + path_ + "» заменён, но папка «" + folderOf(path_) + "» не записана на диск", folderError);
 }
 
 // The original stays under the backup's name: a second link to it where the
-// file system has them, so that the target's name never points at nothing,
-// or else a whole copy, made before the target is replaced.
+// file system has them, or else a whole copy. Either is made under a name of
+// its own first and then renamed over the old backup, so that neither the
+// target's name nor the backup's ever points at nothing.
 bool OutputFile::keepOriginal()
 {
     const std::string backup = path_ + ".bak";
-    if (unlink(backup.c_str()) != 0 && errno != ENOENT)
-        return fail("не удалось заменить «" + backup + "»");
-    if (link(path_.c_str(), backup.c_str()) == 0)
-        return true;
+    if (!replaceable(backup)) {
+        failure_ = "«" + backup + "» — не обычный файл; уберите его, и копия журнала встанет на его место";
+        return false;
+    }
+    const std::string staged = backup + ".tmp-" + std::to_string(getpid());
+    unlink(staged.c_str());
     struct stat original {};
-    if (stat(path_.c_str(), &original) != 0 || !copyFile(path_, backup, original.st_mode & 07777))
-        return fail("не удалось сохранить копию «" + backup + "»");
+    const bool made = link(path_.c_str(), staged.c_str()) == 0
+        || (stat(path_.c_str(), &original) == 0 && copyFile(path_, staged, original.st_mode & 07777));
+    if (!made || std::rename(staged.c_str(), backup.c_str()) != 0) {
+        const int saved = errno;
+        unlink(staged.c_str());
+        return fail("не удалось сохранить копию «" + backup + "»", saved);
+    }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -32,7 +33,8 @@ public:
     }
 
     // Writes the rest and puts the file in place, on the disk for good.
-    // False with failure() set; the target is then as it was.
+    // False with failure() set; the target is then as it was, unless only
+    // the folder holding it could not be written to the disk afterwards.
     bool commit();
 
     const std::string& failure() const { return failure_; }
@@ -42,7 +44,7 @@ private:
 
     void flush();
     bool keepOriginal();
-    bool fail(const std::string& what);
+    bool fail(const std::string& what, int code = errno);
 
     std::string target_;  // as the user named it
     std::string path_;    // the file itself, links followed
@@ -50,6 +52,6 @@ private:
     std::string temporary_;
     std::FILE* file_ = nullptr;
     std::string buffer_;
-    bool writeFailed_ = false;
+    int writeError_ = 0;  // errno of the first write that failed
     std::string failure_;
 };

@@ -1,11 +1,9 @@
 #include "qrb/system_error.h"
 
-#include <cerrno>
 #include <cstring>
 
-std::string systemError()
+std::string systemError(int code)
 {
-    const int code = errno;
     switch (code) {
     case ENOENT: return "нет такого файла или папки";
     case EACCES:
@@ -17,6 +15,7 @@ std::string systemError()
     case EDQUOT: return "превышена дисковая квота";
     case EFBIG: return "файл слишком велик";
     case ELOOP: return "слишком много символических ссылок подряд, или они идут по кругу";
+    case EMLINK: return "у файла слишком много жёстких ссылок";
     case ENAMETOOLONG: return "слишком длинное имя";
     case EMFILE:
     case ENFILE: return "открыто слишком много файлов";

@@ -2,7 +2,9 @@
 
 #include <string>
 
-// The user's words for the last failed system call (errno): one Russian
+#include <cerrno>
+
+// The user's words for why a system call failed, by its errno: one Russian
 // phrase for each cause a user meets with files, the system's own text in
 // parentheses for anything else.
-std::string systemError();
+std::string systemError(int code = errno);

@@ -19,9 +19,9 @@ bool frmRaschet::RaschetAzimutDalnost()
     using namespace geodesy;
     const PairFigures figures = pairFigures({H1, D1}, {H2, D2}, true);
     // The computation leaves the four values in radians, as it took them.
-    H1 = latitudeToRadians(H1);
+    H1 = toRadians(H1);
     D1 = toRadians(D1);
-    H2 = latitudeToRadians(H2);
+    H2 = toRadians(H2);
     D2 = toRadians(D2);
     AzimutPush = figures.shortPath.azimutPush;
     AzimutPull = figures.shortPath.azimutPull;
