@@ -36,7 +36,7 @@ void frmRaschet::clearFields(std::initializer_list<QLineEdit*> fields, QLineEdit
     restoreCompass();
     AzimutPush = 0;
     AzimutPull = 0;
-    AzimutValid = false;
+    Q_EMIT calculationFailed();
     Form_Paint();
     Oshibka = true;
     moveFocusTo(focusTarget);

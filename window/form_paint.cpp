@@ -4,7 +4,9 @@
 
 #include "window/frmRaschet.h"
 
+#include "geodesy/great_circle.h"
 #include "window/compass_canvas.h"
+#include "window/rotator_control.h"
 
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -15,7 +17,6 @@
 void frmRaschet::Form_Paint()
 {
     // Fixed geometry, in pixels of the picture area's inside.
-    constexpr double Pi = 3.141593;
     constexpr double CentreX = 116;
     constexpr double CentreY = 114;
     constexpr double TickFrom = 91;
@@ -36,7 +37,7 @@ void frmRaschet::Form_Paint()
     // Screen angle t in degrees, clockwise from east. The end points are
     // worked out in double, handed on as float and only then rounded.
     auto pointAt = [&](double radius, double t) {
-        const double r = t * Pi / 180;
+        const double r = t * geodesy::kPi / 180;
         const float x = static_cast<float>(CentreX + radius * std::cos(r));
         const float y = static_cast<float>(CentreY + radius * std::sin(r));
         return QPoint(qRound(x), qRound(y));
@@ -59,9 +60,9 @@ void frmRaschet::Form_Paint()
     painter.setPen(QPen(PullColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(AzimutPull)));
     // Over both, so that antenna and azimuths are compared at a glance.
-    if (AzimutAntenna) {
+    if (const std::optional<int> heading = rotator->session().heading()) {
         painter.setPen(QPen(AntennaColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(*AzimutAntenna)));
+        painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(static_cast<qint16>(*heading))));
     }
     painter.end();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geodesy/locator.h"
+#include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
 #include "window/field_texts.h"
 
@@ -48,11 +49,7 @@ public:
     qint16 AzimutPull = 0;  // reverse azimuth, whole degrees
     bool Oshibka = false;   // raised by the clearing routines
 
-    // The antenna (rotator_control.cpp): whether the two azimuths are the
-    // results of a calculation that succeeded, to turn to; and the heading the
-    // rotator last reported in whole degrees, drawn by Form_Paint when known.
-    bool AzimutValid = false;
-    std::optional<qint16> AzimutAntenna;
+    // The antenna: its menu, keys and session (rotator_control.cpp).
     RotatorControl* rotator = nullptr;
 
     // Own station.
@@ -127,6 +124,14 @@ public:
     void ClearKorKoordinat();
     void ClearMyKoordinat();
     void ClearKorLocator();
+
+Q_SIGNALS:
+    // A calculation succeeded: its stations in degrees, and their figures.
+    void calculated(const geodesy::Position& own, const geodesy::Position& kor,
+                    const geodesy::PairFigures& figures);
+    // The azimuths in the window are no longer those of a calculation that
+    // succeeded: an input error cleared them, or the points coincided.
+    void calculationFailed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

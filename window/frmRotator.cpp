@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-frmRotator::frmRotator(const RotatorSettings& settings, QWidget* parent)
+frmRotator::frmRotator(const rotator::RotatorSettings& settings, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Настройка поворотного устройства"));
@@ -44,9 +44,9 @@ frmRotator::frmRotator(const RotatorSettings& settings, QWidget* parent)
     });
 }
 
-RotatorSettings frmRotator::settings() const
+rotator::RotatorSettings frmRotator::settings() const
 {
-    RotatorSettings chosen;
+    rotator::RotatorSettings chosen;
     chosen.host = txtHost->text().trimmed();
     chosen.port = static_cast<quint16>(spnPort->value());
     chosen.showHeading = chkHeading->isChecked();

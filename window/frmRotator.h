@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/rotator_settings.h"
+#include "rotator/rotator_settings.h"
 
 #include <QDialog>
 
@@ -16,9 +16,9 @@ class frmRotator : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmRotator(const RotatorSettings& settings, QWidget* parent = nullptr);
+    explicit frmRotator(const rotator::RotatorSettings& settings, QWidget* parent = nullptr);
 
-    RotatorSettings settings() const;
+    rotator::RotatorSettings settings() const;
 
     QLineEdit* txtHost = nullptr;
     QSpinBox* spnPort = nullptr;

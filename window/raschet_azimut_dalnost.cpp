@@ -17,7 +17,9 @@
 bool frmRaschet::RaschetAzimutDalnost()
 {
     using namespace geodesy;
-    const PairFigures figures = pairFigures({H1, D1}, {H2, D2}, true);
+    const Position own{H1, D1};
+    const Position kor{H2, D2};
+    const PairFigures figures = pairFigures(own, kor, true);
     // The computation leaves the four values in radians, as it took them.
     H1 = toRadians(H1);
     D1 = toRadians(D1);
@@ -25,9 +27,10 @@ bool frmRaschet::RaschetAzimutDalnost()
     D2 = toRadians(D2);
     AzimutPush = figures.shortPath.azimutPush;
     AzimutPull = figures.shortPath.azimutPull;
-    AzimutValid = figures.shortPath.distanceKm.has_value();
-    if (!figures.shortPath.distanceKm)
+    if (!figures.shortPath.distanceKm) {
+        Q_EMIT calculationFailed();
         return false;
+    }
 
     restoreCompass();
     Form_Paint();
@@ -41,6 +44,7 @@ bool frmRaschet::RaschetAzimutDalnost()
     lblAzimutPush->setToolTip(fromUtf8(extras.azimutPush.view()));
     lblAzimutPull->setToolTip(fromUtf8(extras.azimutPull.view()));
     lblDalnost->setToolTip(fromUtf8(extras.dalnost.view()));
+    Q_EMIT calculated(own, kor, figures);
     return true;
 }
 

@@ -1,12 +1,8 @@
 #pragma once
 
-#include "rotator/rotator_client.h"
-#include "window/rotator_settings.h"
+#include "rotator/rotator_session.h"
 
 #include <QObject>
-#include <QTimer>
-
-#include <optional>
 
 class QAction;
 class QMenu;
@@ -15,8 +11,9 @@ class QShortcut;
 class frmRaschet;
 
 // The main window's side of the rotator: the compass picture's context menu,
-// F5, Shift+F5 and Esc, the settings dialog, the heading polled once a second
-// for the compass, and one message box for each failure the user meets.
+// F5, Shift+F5 and Esc, the settings dialog, the heading drawn on the
+// compass, and a message box for each failure the session reports. The
+// session itself, which other windows share, is here too.
 class RotatorControl : public QObject
 {
     Q_OBJECT
@@ -24,11 +21,16 @@ class RotatorControl : public QObject
 public:
     explicit RotatorControl(frmRaschet* window);
 
+    rotator::RotatorSession& session() { return session_; }
+
     QMenu* mnuCompas = nullptr;
     QAction* mnuTurnPush = nullptr;   // "Повернуть антенну: прямой азимут N°"
     QAction* mnuTurnPull = nullptr;   // "Повернуть антенну: обратный азимут M°"
     QAction* mnuStop = nullptr;       // "Остановить антенну"
     QAction* mnuSettings = nullptr;   // "Настройка поворотного устройства…"
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void picCompas_ContextMenu(const QPoint& at);
@@ -36,21 +38,16 @@ private:
     void mnuTurnPull_Click();
     void mnuStop_Click();
     void mnuSettings_Click();
-    void tmrHeading_Timer();
-    void Rotator_Position(double azimuth);
-    void Rotator_Done(rotator::Request request);
-    void Rotator_Failed(const rotator::Failure& failure);
+    void Session_HeadingChanged();
+    void Session_TurnEnded();
+    void Session_Failed(const QString& message);
 
     void turnTo(qint16 azimuth);
-    void endTurn();
-    void showHeading(std::optional<qint16> heading);
-    void applySettings(const RotatorSettings& chosen);
-    void pollWhenNeeded();
 
     frmRaschet* window;
-    rotator::RotatorClient client;
-    RotatorSettings settings;
-    QTimer tmrHeading;
+    rotator::RotatorSession session_;
     QShortcut* stopKey = nullptr;
-    std::optional<qint16> target;  // the azimuth of the turn under way
+    // Whether the window's azimuths are those of a calculation that
+    // succeeded, to turn to.
+    bool azimuthsValid = false;
 };

@@ -96,7 +96,7 @@ QStringList menuEntries(frmRaschet& window)
     return entries;
 }
 
-int heading(const frmRaschet& window) { return window.AzimutAntenna.value_or(-1); }
+int heading(const frmRaschet& window) { return window.rotator->session().heading().value_or(-1); }
 
 } // namespace
 
@@ -104,12 +104,13 @@ class TestRotator : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { QSettings(QStringLiteral("azidal"), QStringLiteral("azidal")).clear(); }
+    void init() { QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear(); }
 
     // As it first opens: what it is for, and the defaults.
     void settingsDialog()
     {
-        frmRotator dialog(RotatorSettings::load());
+        QString failure;
+        frmRotator dialog(rotator::RotatorSettings::load(failure));
         dialog.show();
         comparePicture(dialog, QStringLiteral("rotator-settings"));
     }
@@ -129,7 +130,8 @@ private Q_SLOTS:
                                                     "Повернуть антенну: обратный азимут 191°",
                                                     "Остановить антенну (off)", settings}));
         configure(*window, daemon.port, true);
-        QCOMPARE(RotatorSettings::load().port, daemon.port);  // kept for the next start
+        QString failure;
+        QCOMPARE(rotator::RotatorSettings::load(failure).port, daemon.port);  // kept for the next start
 
         QTest::keyClick(window.get(), Qt::Key_F5);
         QTRY_COMPARE_WITH_TIMEOUT(heading(*window), 11, 6000);
