@@ -104,6 +104,7 @@ class TestRotator : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { pinLook(); }
     void init() { QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear(); }
 
     // As it first opens: what it is for, and the defaults.
@@ -112,7 +113,7 @@ private Q_SLOTS:
         QString failure;
         frmRotator dialog(rotator::RotatorSettings::load(failure));
         dialog.show();
-        comparePicture(dialog, QStringLiteral("rotator-settings"));
+        compareLook(dialog, QStringLiteral("rotator-settings"));
     }
 
     // One session: the menu before and after a calculation, the settings,

@@ -37,12 +37,13 @@ QList<SeenBox> run(frmRaschet& window, const QStringList& before, const QString&
     return answerer.seen;
 }
 
-// Offscreen, nothing gives the window its activation back after a box.
-void comparePictureAfterBox(frmRaschet& window, const QString& name)
+// Offscreen, nothing gives the window its activation back after a box; the
+// field that had the focus gets it again then.
+void compareLookAfterBox(frmRaschet& window, const QString& name)
 {
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    comparePicture(window, name);
+    compareLook(window, name);
 }
 
 const QStringList OwnFields{"txtH1G", "txtH1M", "txtH1S", "txtD1G", "txtD1M", "txtD1S", "txtMyLocator"};
@@ -116,7 +117,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
-        QApplication::setCursorFlashTime(0);  // a caret that does not blink, for the pictures
+        pinLook();
     }
     void init() { freshStation(); }
 
@@ -144,7 +145,7 @@ private Q_SLOTS:
             window->ClearMyKoordinat();
         else if (after == "ClearKorLocator")
             window->ClearKorLocator();
-        comparePicture(*window, QTest::currentDataTag());
+        compareLook(*window, QTest::currentDataTag());
     }
 
     // The azimuth lines in their exact colours: pixels just inside the end
@@ -209,7 +210,7 @@ private Q_SLOTS:
     {
         frmInfo dialog;
         dialog.Timer1_Timer();
-        comparePicture(dialog, QStringLiteral("about"));
+        compareLook(dialog, QStringLiteral("about"));
     }
     // The worked example by locator is in the pictures above; here its
     // tooltips, which an input error empties with the labels, and the
@@ -229,7 +230,7 @@ private Q_SLOTS:
         const QStringList kor{"txtH2G=51", "txtH2M=30", "txtH2S=0", "txtD2G=-1", "txtD2M=52", "txtD2S=48"};
         QVERIFY(run(*window, own + kor + QStringList{"txtMyLocator=AA00AA"}, Coordinates).isEmpty());
         QVERIFY(!window->Oshibka);
-        comparePictureAfterBox(*window, "worked-example-by-coordinates");  // IO91WM, 275, 95, 2500 km
+        compareLookAfterBox(*window, "worked-example-by-coordinates");  // IO91WM, 275, 95, 2500 km
 
         // The North Pole lies due north: 360, as the program writes north.
         QVERIFY(run(*window, {"txtH2G=90", "txtH2M=0", "txtH2S=0", "txtD2G=0", "txtD2M=0", "txtD2S=0"}, Coordinates)
@@ -304,7 +305,7 @@ private Q_SLOTS:
         QCOMPARE(seen.first().icon, QMessageBox::Warning);
         QCOMPARE(seen.first().buttons.size(), 1);
         QVERIFY(window->Oshibka);
-        comparePictureAfterBox(*window, QTest::currentDataTag());
+        compareLookAfterBox(*window, QTest::currentDataTag());
     }
 
     // Nothing is cleared: the own station's step has run, the last results
@@ -336,7 +337,7 @@ private Q_SLOTS:
         QCOMPARE(seen.first().icon, QMessageBox::Question);
         QCOMPARE(seen.first().buttons, (QStringList{"Отмена", "Повторить", "Продолжить"}));
         QVERIFY(!window->Oshibka);
-        comparePictureAfterBox(*window, "coincident-" + button);  // "old", the station, focus in txtH2G
+        compareLookAfterBox(*window, "coincident-" + button);  // "old", the station, focus in txtH2G
     }
     // Read right after the window first appears; read again by Load, over
     // what was typed or computed since.

@@ -4,6 +4,8 @@
 // the test's own, the main window shown and active as a user meets it, the
 // ways a user types, and message boxes answered as a user answers them.
 
+#include "tests/window/look.h"
+#include "window/compass_canvas.h"
 #include "window/frmRaschet.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -83,37 +86,55 @@ inline void fill(frmRaschet& window, const QStringList& pairs)
         window.findChild<QLineEdit*>(pair.section('=', 0, 0))->setText(pair.section('=', 1));
 }
 
-// A window compared with its reference picture in tests/window/pictures/:
-// one comparison catches a moved control, a wrong caption, colour or font,
-// a field left filled or emptied, the focus elsewhere and a wrong compass
-// line. Colours within 8 a channel count as equal. On a difference, the
-// picture taken and the differing pixels in red are left in the working
-// directory. After a deliberate change of the look, make the references
-// anew and look at each one before committing it:
-//     AZIDAL_WRITE_PICTURES=1 ctest --test-dir build -R '^test_(window|rotator)$'
-inline void comparePicture(QWidget& widget, const QString& name)
+// The look a test compares pinned where the user's desktop could change it:
+// the style and its colours. Called before the first window is made.
+inline void pinLook()
 {
-    const QString reference = QStringLiteral(AZIDAL_PICTURES "/%1.png").arg(name);
-    const QImage taken = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (qEnvironmentVariableIsSet("AZIDAL_WRITE_PICTURES"))
-        QVERIFY(taken.save(reference));
-    QImage difference = QImage(reference).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(taken.size(), difference.size());
-    int differing = 0;
-    for (int y = 0; y < taken.height(); ++y) {
-        for (int x = 0; x < taken.width(); ++x) {
-            const QRgb a = taken.pixel(x, y), b = difference.pixel(x, y);
-            if (qAbs(qRed(a) - qRed(b)) > 8 || qAbs(qGreen(a) - qGreen(b)) > 8 || qAbs(qBlue(a) - qBlue(b)) > 8) {
-                difference.setPixel(x, y, qRgb(255, 0, 0));
-                ++differing;
-            }
-        }
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setCursorFlashTime(0);  // a caret that does not blink
+}
+
+// A window compared with its reference look in tests/window/looks/:
+// NAME.txt tells every control (look.h), NAME-compass.png shows the compass
+// pixel for pixel. One comparison catches a moved control, a wrong caption,
+// colour, font, weight or italic, a field left filled or emptied, the focus
+// elsewhere and a wrong compass line. On a difference, what was taken stays
+// in the test's temporary folder, which is kept. After a deliberate change
+// of the look, make the references anew (nothing is compared then) and look
+// at each one before committing it:
+//     AZIDAL_WRITE_LOOKS=1 ctest --test-dir build -R '^test_(window|rotator)$'
+inline void compareLook(QWidget& window, const QString& name)
+{
+    const QDir references(QStringLiteral(AZIDAL_LOOKS));
+    const QString taken = look::described(window).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const auto* compass = window.findChild<CompassCanvas*>();
+    const QImage canvas = compass ? compass->canvas().convertToFormat(QImage::Format_RGB32) : QImage();
+    const auto save = [&](const QDir& folder) {
+        QFile text(folder.filePath(name + QStringLiteral(".txt")));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write(taken.toUtf8()) > 0);
+        QVERIFY(canvas.isNull() || canvas.save(folder.filePath(name + QStringLiteral("-compass.png"))));
+    };
+    if (qEnvironmentVariableIsSet("AZIDAL_WRITE_LOOKS")) {
+        save(references);
+        return;
     }
-    if (differing > 0) {
-        taken.save(name + "-taken.png");
-        difference.save(name + "-difference.png");
-        QFAIL(qPrintable(QString("%1 pixels differ from %2").arg(differing).arg(reference)));
-    }
+    QFile reference(references.filePath(name + QStringLiteral(".txt")));
+    const QStringList expected = reference.open(QIODevice::ReadOnly) ? QString::fromUtf8(reference.readAll()).split('\n')
+                                                                     : QStringList{QStringLiteral("no reference")};
+    const QStringList found = taken.split(QLatin1Char('\n'));
+    QString difference;
+    for (qsizetype i = 0; difference.isEmpty() && i < qMax(found.size(), expected.size()); ++i)
+        if (found.value(i) != expected.value(i))
+            difference = QStringLiteral("line %1 is\n  %2\nnot\n  %3").arg(i + 1).arg(found.value(i), expected.value(i));
+    const QString compassReference = references.filePath(name + QStringLiteral("-compass.png"));
+    if (difference.isEmpty() && compass && canvas != QImage(compassReference).convertToFormat(QImage::Format_RGB32))
+        difference = QStringLiteral("the compass differs from ") + compassReference;
+    if (difference.isEmpty())
+        return;
+    testHome.setAutoRemove(false);
+    save(QDir(testHome.path()));
+    QFAIL(qPrintable(QStringLiteral("%1: %2\n(what was taken is in %3)").arg(name, difference, testHome.path())));
 }
 
 struct SeenBox {
