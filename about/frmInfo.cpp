@@ -40,17 +40,13 @@ constexpr double kHelloStartLeft = -2400.0;
 constexpr double kHelloStartTop = 100.0;
 constexpr double kHelloStep = 30.0;
 
-// The slide's position as last set by the timer. It outlives the window, so
-// that a later opening goes on from where the previous one stopped.
-qint16 X = 0;
-qint16 Y = 0;
-
 } // namespace
 
-frmInfo::frmInfo(QWidget* mainWindow)
+frmInfo::frmInfo(QWidget* mainWindow, HelloSlide& slide)
     : QDialog(mainWindow,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , slide(slide)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("О программе..."));
@@ -143,14 +139,14 @@ void frmInfo::Form_Load()
 void frmInfo::Timer1_Timer()
 {
     const double outerWidth = std::nearbyint(double(frameGeometry().width()) * TwipsPerPixel);
-    if (X > outerWidth) {
-        X = qint16(kHelloStartLeft);
-        Y = qint16(kHelloStartTop);
+    if (slide.X > outerWidth) {
+        slide.X = qint16(kHelloStartLeft);
+        slide.Y = qint16(kHelloStartTop);
     } else {
-        X = qint16(std::nearbyint(helloLeft + kHelloStep));
-        Y = qint16(std::nearbyint(helloTop));
+        slide.X = qint16(std::nearbyint(helloLeft + kHelloStep));
+        slide.Y = qint16(std::nearbyint(helloTop));
     }
-    moveHello(X, Y);
+    moveHello(slide.X, slide.Y);
 }
 
 void frmInfo::cmdOK_Click()

@@ -11,14 +11,22 @@ class QTimer;
 // The About window: the program's name, version and purpose, a copyright and
 // a contact line, and a greeting picture that slides across the top band.
 //
-// The main window opens it modally:  frmInfo dialog(this); dialog.exec();
+// The slide's position in 1/1440 inch as the timer last set it. It outlives
+// each About window, so that a later opening goes on from where the previous
+// one stopped: its owner keeps it for the program's life.
+struct HelloSlide {
+    qint16 X = 0;
+    qint16 Y = 0;
+};
+
+// The main window opens it modally:  frmInfo dialog(this, slide); dialog.exec();
 // The constructor loads the window (Form_Load) before it is shown, centring
 // it on `mainWindow`.
 class frmInfo : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmInfo(QWidget* mainWindow = nullptr);
+    frmInfo(QWidget* mainWindow, HelloSlide& slide);
 
     // One step of the sliding picture; Timer1 calls it every 50 ms. Public so
     // that the slide can be driven step by step without waiting.
@@ -45,6 +53,7 @@ private:
     QLabel* Label2 = nullptr;
     QPushButton* cmdOK = nullptr;
     QTimer* Timer1 = nullptr;
+    HelloSlide& slide;
 
     // imgHello's position in 1/1440 inch, as last set; kept apart from the
     // widget's whole-pixel position so no rounding creeps into the slide.

@@ -60,6 +60,6 @@ void frmRaschet::cmdExit_Click()
 
 void frmRaschet::cmdInfo_Click()
 {
-    frmInfo dialog(this);
+    frmInfo dialog(this, helloSlide);
     dialog.exec();
 }

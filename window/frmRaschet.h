@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/frmInfo.h"
 #include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
@@ -160,6 +161,7 @@ private:
     void fieldFocusOut(QLineEdit* field, Qt::FocusReason reason);
     void fieldMouseRelease(QLineEdit* field);
 
+    HelloSlide helloSlide;  // where the About window's picture slid to
     bool paintingWindow = false;
     bool ownStationOpened = false;
     QLineEdit* focusedField = nullptr;     // got-focus has run, lost-focus not yet

@@ -20,6 +20,7 @@ QPoint at(int left) { return QPoint(left / 15, 7); }
 // rectangle (offscreen, windows have no frame).
 struct MainWindow {
     QWidget widget;
+    HelloSlide slide;
     explicit MainWindow(const QRect& outer = QRect(300, 200, 519, 408))
     {
         widget.setGeometry(outer);
@@ -37,19 +38,18 @@ class TestAbout : public QObject {
 private Q_SLOTS:
     // The picture starts out of sight and slides 30 a tick; it restarts on
     // the tick after its left edge passed the outer width, 5700, from where
-    // it stands even in the next opening. Must stay first: the slide's
-    // position starts at 0 only before any window ticked.
+    // it stands even in the next opening.
     void slides()
     {
         MainWindow main;
-        auto dialog = std::make_unique<frmInfo>(&main.widget);
+        auto dialog = std::make_unique<frmInfo>(&main.widget, main.slide);
         QCOMPARE(dialog->frameGeometry().width(), 5700 / 15);
         for (int expected = -2400; expected <= 5730; expected += 30) {
             if (expected > -2400)
                 dialog->Timer1_Timer();
             QCOMPARE(hello(*dialog), at(expected));
         }
-        dialog.reset(new frmInfo(&main.widget));
+        dialog.reset(new frmInfo(&main.widget, main.slide));
         QCOMPARE(hello(*dialog), at(-2400));  // loading hides it again
         dialog->Timer1_Timer();
         QCOMPARE(hello(*dialog), at(-2400));
@@ -69,7 +69,7 @@ private Q_SLOTS:
     {
         QFETCH(QRect, mainWindow);
         MainWindow main(mainWindow);
-        frmInfo dialog(&main.widget);
+        frmInfo dialog(&main.widget, main.slide);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         // Twice the distance between the centres, so that half pixels count.
@@ -85,7 +85,7 @@ private Q_SLOTS:
     void closes()
     {
         MainWindow main;
-        frmInfo dialog(&main.widget);
+        frmInfo dialog(&main.widget, main.slide);
         auto* ok = dialog.findChild<QPushButton*>("cmdOK");
         QCOMPARE(ok->shortcut(), QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(u'О'))));
         QTimer::singleShot(0, &dialog, [&] {

@@ -208,7 +208,8 @@ private Q_SLOTS:
 
     void aboutWindowAtItsFirstTick()
     {
-        frmInfo dialog;
+        HelloSlide slide;
+        frmInfo dialog(nullptr, slide);
         dialog.Timer1_Timer();
         compareLook(dialog, QStringLiteral("about"));
     }
