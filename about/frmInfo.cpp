@@ -1,7 +1,7 @@
 #include "about/frmInfo.h"
 
-#include "classic_font.h"
-#include "twips.h"
+#include "about/classic_font.h"
+#include "about/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -36,9 +36,9 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 }
 
 // Where the picture waits, just beyond the left edge, before it slides in.
-constexpr double kHelloStartLeft = -2400.0;
-constexpr double kHelloStartTop = 100.0;
-constexpr double kHelloStep = 30.0;
+constexpr double HelloStartLeft = -2400.0;
+constexpr double HelloStartTop = 100.0;
+constexpr double HelloStep = 30.0;
 
 } // namespace
 
@@ -46,7 +46,7 @@ frmInfo::frmInfo(QWidget* mainWindow, HelloSlide& slide)
     : QDialog(mainWindow,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , slide(slide)
+    , slide_(slide)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("О программе..."));
@@ -64,8 +64,8 @@ void frmInfo::createControls()
     imgHello->setObjectName(QStringLiteral("imgHello"));
     imgHello->setPixmap(QPixmap(QStringLiteral(":/hello.png")));
     imgHello->setGeometry(twipsRect(1800, 90, 2385, 1170));
-    helloLeft = 1800;
-    helloTop = 90;
+    helloLeft_ = 1800;
+    helloTop_ = 90;
 
     fraInfo = new QGroupBox(this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
@@ -133,20 +133,20 @@ void frmInfo::Form_Load()
         move(twipsToPixels(left), twipsToPixels(top));
     }
 
-    moveHello(kHelloStartLeft, kHelloStartTop);
+    moveHello(HelloStartLeft, HelloStartTop);
 }
 
 void frmInfo::Timer1_Timer()
 {
     const double outerWidth = std::nearbyint(double(frameGeometry().width()) * TwipsPerPixel);
-    if (slide.X > outerWidth) {
-        slide.X = qint16(kHelloStartLeft);
-        slide.Y = qint16(kHelloStartTop);
+    if (slide_.X > outerWidth) {
+        slide_.X = qint16(HelloStartLeft);
+        slide_.Y = qint16(HelloStartTop);
     } else {
-        slide.X = qint16(std::nearbyint(helloLeft + kHelloStep));
-        slide.Y = qint16(std::nearbyint(helloTop));
+        slide_.X = qint16(std::nearbyint(helloLeft_ + HelloStep));
+        slide_.Y = qint16(std::nearbyint(helloTop_));
     }
-    moveHello(slide.X, slide.Y);
+    moveHello(slide_.X, slide_.Y);
 }
 
 void frmInfo::cmdOK_Click()
@@ -163,7 +163,7 @@ void frmInfo::done(int result)
 
 void frmInfo::moveHello(double left, double top)
 {
-    helloLeft = left;
-    helloTop = top;
+    helloLeft_ = left;
+    helloTop_ = top;
     imgHello->move(twipsToPixels(left), twipsToPixels(top));
 }

@@ -53,10 +53,10 @@ private:
     QLabel* Label2 = nullptr;
     QPushButton* cmdOK = nullptr;
     QTimer* Timer1 = nullptr;
-    HelloSlide& slide;
+    HelloSlide& slide_;
 
     // imgHello's position in 1/1440 inch, as last set; kept apart from the
     // widget's whole-pixel position so no rounding creeps into the slide.
-    double helloLeft = 0.0;
-    double helloTop = 0.0;
+    double helloLeft_ = 0.0;
+    double helloTop_ = 0.0;
 };

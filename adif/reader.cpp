@@ -7,7 +7,7 @@
 namespace adif {
 namespace {
 
-constexpr std::size_t kBlock = 64 * 1024;
+constexpr std::size_t BlockSize = 64 * 1024;
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -25,14 +25,14 @@ std::string_view lengthText(std::string_view inside)
 // the tag is text.
 std::optional<std::uint64_t> declaredLength(std::string_view digits)
 {
-    constexpr std::uint64_t beyondAnyFile = 1000000000000000000;
+    constexpr std::uint64_t BeyondAnyFile = 1000000000000000000;
     if (digits.empty())
         return std::nullopt;
     std::uint64_t length = 0;
     for (const char c : digits) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        length = std::min<std::uint64_t>(length * 10 + static_cast<std::uint64_t>(c - '0'), beyondAnyFile);
+        length = std::min<std::uint64_t>(length * 10 + static_cast<std::uint64_t>(c - '0'), BeyondAnyFile);
     }
     return length;
 }
@@ -69,7 +69,7 @@ std::string_view message(Malformed kind)
     case Malformed::MisplacedHeaderEnd:
         return "метка <EOH> не на месте: заголовок бывает только один, перед первой записью";
     case Malformed::TooLong:
-        static_assert(kLongestSection == 4 << 20, "the words name the limit");
+        static_assert(LongestSection == 4 << 20, "the words name the limit");
         return "запись или поле длиннее 4 МиБ: в журналах связей таких не бывает";
     }
     return {};
@@ -79,7 +79,7 @@ Reader::Reader(Source source, std::optional<std::uint64_t> size)
     : source_(std::move(source))
     , size_(size)
 {
-    buffer_.resize(kBlock);
+    buffer_.resize(BlockSize);
 }
 
 // Reads more input after what is buffered, moving the current section to
@@ -96,7 +96,7 @@ Reader::Fill Reader::fill()
         start_ = 0;
     }
     if (filled_ == buffer_.size()) {
-        if (buffer_.size() >= kLongestSection)
+        if (buffer_.size() >= LongestSection)
             return Fill::TooLong;
         buffer_.resize(buffer_.size() * 2);
     }
@@ -143,7 +143,7 @@ Reader::Step Reader::next()
     std::size_t at = 0;  // from the start of the section
     for (;;) {
         // Text before the first field goes on in pieces, however long it is.
-        if (section_.fields.empty() && at >= kBlock)
+        if (section_.fields.empty() && at >= BlockSize)
             return finishSection(SectionKind::Text, at, at);
 
         // The next tag.
@@ -173,7 +173,7 @@ Reader::Step Reader::next()
             close += scanned;
             if (gt)
                 break;
-            if (close - tag > kLongestTag)  // no name is that long: it will not close
+            if (close - tag > LongestTag)  // no name is that long: it will not close
                 return fail(Malformed::UnclosedTag, tag);
             const Fill more = fill();
             if (more != Fill::More)
@@ -198,7 +198,7 @@ Reader::Step Reader::next()
         }
         if (size_ && *length > *size_ - (bufferOffset_ + start_ + close + 1))
             return fail(Malformed::DataPastEnd, tag);
-        if (*length > kLongestSection)
+        if (*length > LongestSection)
             return fail(Malformed::TooLong, tag);
 
         Field field{};
@@ -206,7 +206,7 @@ Reader::Step Reader::next()
         field.lengthStart = tag + 1 + colon + 1;
         field.lengthEnd = field.lengthStart + digits.size();
         field.dataStart = close + 1;
-        field.dataEnd = field.dataStart + static_cast<std::size_t>(*length);  // within kLongestSection
+        field.dataEnd = field.dataStart + static_cast<std::size_t>(*length);  // within LongestSection
         while (available() < field.dataEnd) {
             const Fill more = fill();
             if (more != Fill::More)

@@ -56,16 +56,16 @@ struct Section {
 
 enum class Malformed {
     UnclosedTag,         // "<" with no ">" before the next "<", the end, or
-                         // kLongestTag
+                         // LongestTag
     DataPastEnd,         // the length runs past the end of the file
     MissingEndOfRecord,  // fields after the last <EOR>
     MisplacedHeaderEnd,  // <EOH> after a record or a first <EOH>
-    TooLong,             // a record or a field beyond kLongestSection
+    TooLong,             // a record or a field beyond LongestSection
 };
 
 // No log of contacts holds more in one record, or in one tag.
-inline constexpr std::size_t kLongestSection = 4 << 20;
-inline constexpr std::size_t kLongestTag = 64 << 10;
+inline constexpr std::size_t LongestSection = 4 << 20;
+inline constexpr std::size_t LongestTag = 64 << 10;
 
 struct ReadError {
     Malformed kind;

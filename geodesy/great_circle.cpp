@@ -11,24 +11,24 @@ double bearing(double y, double x)
     if (x < 0)
         a = -std::atan(y / x);
     else if (x > 0)
-        a = kPi - std::atan(y / x);
+        a = Pi - std::atan(y / x);
     else if (y > 0)   // due east along the great circle
-        a = kPi / 2;
+        a = Pi / 2;
     else if (y < 0)   // due west
-        a = 3 * kPi / 2;
+        a = 3 * Pi / 2;
     if (a < 0)
-        a = a + kTwoPi;
+        a = a + TwoPi;
     return a;
 }
 
 // A latitude in radians, a pole made exactly a right angle.
 double atPole(double latitude)
 {
-    constexpr double rightAngle = 1.57079632679489661923;  // the true pi / 2
+    constexpr double RightAngle = 1.57079632679489661923;  // the true pi / 2
     if (latitude == toRadians(90))
-        return rightAngle;
+        return RightAngle;
     if (latitude == toRadians(-90))
-        return -rightAngle;
+        return -RightAngle;
     return latitude;
 }
 
@@ -46,8 +46,8 @@ LabelText labelText(std::string_view prefix, long long number, std::string_view 
 
 } // namespace
 
-double toRadians(double degrees) { return (degrees / 180) * kPi; }
-double toDegrees(double radians) { return (radians * 180) / kPi; }
+double toRadians(double degrees) { return (degrees / 180) * Pi; }
+double toDegrees(double radians) { return (radians * 180) / Pi; }
 
 GreatCircle greatCircle(double h1, double d1, double h2, double d2)
 {
@@ -60,7 +60,7 @@ GreatCircle greatCircle(double h1, double d1, double h2, double d2)
     const double a = bearing(y, x);
 
     // Rounds to the nearest whole degree, halves to even (the default mode).
-    result.azimutPush = static_cast<std::int16_t>(std::nearbyint(a * kDegreesPerRadian));
+    result.azimutPush = static_cast<std::int16_t>(std::nearbyint(a * DegreesPerRadian));
     result.azimutPull = static_cast<std::int16_t>(result.azimutPush + 180);
     if (result.azimutPull > 360)
         result.azimutPull = static_cast<std::int16_t>(result.azimutPull - 360);
@@ -70,8 +70,8 @@ GreatCircle greatCircle(double h1, double d1, double h2, double d2)
     const double t = 1 + (-c * c);
     if (!(t > 0))
         return result;
-    const double sigma = std::atan(-c / std::sqrt(t)) + kHalfPi;
-    result.distanceKm = std::floor(sigma * kEarthRadiusKm + 0.5);
+    const double sigma = std::atan(-c / std::sqrt(t)) + HalfPi;
+    result.distanceKm = std::floor(sigma * EarthRadiusKm + 0.5);
     return result;
 }
 

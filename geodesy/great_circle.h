@@ -10,13 +10,13 @@ namespace geodesy {
 
 // The program's own values of pi and its relatives. Results are reproduced
 // only with exactly these, not with the exact constants.
-inline constexpr double kPi = 3.141593;
-inline constexpr double kTwoPi = 6.283186;
-inline constexpr double kHalfPi = 1.5708;
-inline constexpr double kDegreesPerRadian = 57.2958;  // azimuth only
-inline constexpr double kEarthRadiusKm = 6371;
+inline constexpr double Pi = 3.141593;
+inline constexpr double TwoPi = 6.283186;
+inline constexpr double HalfPi = 1.5708;
+inline constexpr double DegreesPerRadian = 57.2958;  // azimuth only
+inline constexpr double EarthRadiusKm = 6371;
 
-// (degrees / 180) * kPi, and back as (radians * 180) / kPi.
+// (degrees / 180) * Pi, and back as (radians * 180) / Pi.
 double toRadians(double degrees);
 double toDegrees(double radians);
 

@@ -10,7 +10,7 @@ struct PairKind {
     bool letters;
     int values;
 };
-constexpr PairKind kPairs[] = {{true, 18}, {false, 10}, {true, 24}, {false, 10}, {true, 24}};
+constexpr PairKind Pairs[] = {{true, 18}, {false, 10}, {true, 24}, {false, 10}, {true, 24}};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
@@ -31,7 +31,7 @@ std::variant<Position, GridFailure> decodeGridLocator(std::string_view text)
     long long latitudeIndex = 0;
     long long squares = 1;
     for (std::size_t pair = 0; pair < length / 2; ++pair) {
-        const PairKind kind = kPairs[pair];
+        const PairKind kind = Pairs[pair];
         const char x = upper[2 * pair];
         const char y = upper[2 * pair + 1];
         const bool right = kind.letters ? isLetter(x) && isLetter(y) : isDigit(x) && isDigit(y);

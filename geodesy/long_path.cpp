@@ -8,7 +8,7 @@ namespace geodesy {
 
 LongPath longPath(std::int16_t azimutPush, double distanceKm)
 {
-    return {std::floor(kTwoPi * kEarthRadiusKm - distanceKm + 0.5),
+    return {std::floor(TwoPi * EarthRadiusKm - distanceKm + 0.5),
             static_cast<std::int16_t>((azimutPush + 180) % 360)};
 }
 

@@ -16,7 +16,7 @@ std::string_view message(GridFailure failure);
 std::string_view message(DegreesFailure failure);
 std::string_view message(const StationFailure& failure);
 
-inline constexpr std::string_view kCoincidentPointsMessage =
+inline constexpr std::string_view CoincidentPointsMessage =
     "При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !";
 
 } // namespace geodesy

@@ -54,7 +54,7 @@ std::string locatorLetters(std::string_view text)
         char16_t cyrillic;
         char latin;
     };
-    constexpr Twin twins[] = {{u'А', 'A'}, {u'В', 'B'}, {u'Е', 'E'}, {u'К', 'K'}, {u'М', 'M'}, {u'Н', 'H'},
+    constexpr Twin Twins[] = {{u'А', 'A'}, {u'В', 'B'}, {u'Е', 'E'}, {u'К', 'K'}, {u'М', 'M'}, {u'Н', 'H'},
                               {u'О', 'O'}, {u'Р', 'P'}, {u'С', 'C'}, {u'Т', 'T'}, {u'Х', 'X'}};
     const std::string upper = upperCase(text);
     std::string out;
@@ -64,9 +64,9 @@ std::string locatorLetters(std::string_view text)
         const auto next = i + 1 < upper.size() ? static_cast<unsigned char>(upper[i + 1]) : 0;
         if (static_cast<unsigned char>(upper[i]) == 0xD0 && (next & 0xC0) == 0x80) {
             const auto c = static_cast<char16_t>(0x400 | (next & 0x3F));
-            const Twin* twin = std::find_if(std::begin(twins), std::end(twins),
+            const Twin* twin = std::find_if(std::begin(Twins), std::end(Twins),
                                             [c](const Twin& t) { return t.cyrillic == c; });
-            if (twin != std::end(twins)) {
+            if (twin != std::end(Twins)) {
                 out.push_back(twin->latin);
                 ++i;
                 continue;

@@ -24,8 +24,8 @@ struct StationFields {
     std::string_view latitude;
     std::string_view longitude;
 };
-constexpr StationFields kCorrespondent{"GRIDSQUARE", "GRIDSQUARE_EXT", "LAT", "LON"};
-constexpr StationFields kOwn{"MY_GRIDSQUARE", "MY_GRIDSQUARE_EXT", "MY_LAT", "MY_LON"};
+constexpr StationFields CorrespondentFields{"GRIDSQUARE", "GRIDSQUARE_EXT", "LAT", "LON"};
+constexpr StationFields OwnFields{"MY_GRIDSQUARE", "MY_GRIDSQUARE_EXT", "MY_LAT", "MY_LON"};
 
 std::string_view trimmed(std::string_view data)
 {
@@ -73,12 +73,12 @@ Lookup positionIn(const adif::Section& record, const StationFields& fields)
 std::variant<std::monostate, geodesy::LogValues, std::string> valuesFor(const adif::Section& record,
                                                                         const AdifFill& fill)
 {
-    const Lookup kor = positionIn(record, kCorrespondent);
+    const Lookup kor = positionIn(record, CorrespondentFields);
     if (std::holds_alternative<std::monostate>(kor))
         return std::monostate();
     if (const auto* wrong = std::get_if<std::string>(&kor))
         return *wrong;
-    Lookup own = positionIn(record, kOwn);
+    Lookup own = positionIn(record, OwnFields);
     if (const auto* wrong = std::get_if<std::string>(&own))
         return *wrong;
     if (std::holds_alternative<std::monostate>(own)) {
@@ -116,7 +116,7 @@ public:
         auto kind = std::find_if(kinds_.begin(), kinds_.end(), [&words](const Kind& k) { return k.words == words; });
         if (kind == kinds_.end())
             kind = kinds_.insert(kinds_.end(), Kind{std::move(words), 0, {}});
-        if (kind->first.size() < kShown)
+        if (kind->first.size() < ShownRecords)
             kind->first.push_back(record);
         ++kind->count;
     }
@@ -137,7 +137,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kShown = 5;
+    static constexpr std::size_t ShownRecords = 5;
     struct Kind {
         std::string words;
         std::uint64_t count;

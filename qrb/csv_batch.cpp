@@ -83,7 +83,7 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
                 continue;
             if (kind == LineReader::Line::TooLong) {
                 reportLine(input.name, number,
-                           "строка длиннее " + std::to_string(LineReader::kLongestLine)
+                           "строка длиннее " + std::to_string(LineReader::LongestLine)
                                + " байт, а пара положений занимает десятки");
                 status = kBadInput;
                 continue;

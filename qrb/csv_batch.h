@@ -15,7 +15,7 @@ struct NamedInput {
 
 // Reads pairs "OWN KOR", one a line and blank-separated, from each input in
 // turn and writes a CSV header and one row per pair. A bad line, or one
-// longer than LineReader::kLongestLine, is reported on standard error with
+// longer than LineReader::LongestLine, is reported on standard error with
 // its input's name and line number, and skipped; blank lines and comments,
 // whose first word begins with "#", are passed over. kBadInput when a line
 // was bad, kMisuse when an input could not be read.

@@ -15,6 +15,6 @@ std::variant<geodesy::PairFigures, std::string> figuresFor(std::string_view own,
         return "свои координаты «" + std::string(own) + "»: " + std::string(message(*failure));
     PairFigures figures = pairFigures(std::get<Position>(ownPosition), std::get<Position>(korPosition), ellipsoid);
     if (!figures.shortPath.distanceKm)
-        return std::string(kCoincidentPointsMessage);
+        return std::string(CoincidentPointsMessage);
     return figures;
 }

@@ -35,13 +35,13 @@ LineReader::Line LineReader::next(std::string_view& line)
                 line = {};
             else if (tooLong)
                 line = beginning_;
-            return line.size() > kLongestLine || (tooLong && !line.empty()) ? Line::TooLong : Line::Text;
+            return line.size() > LongestLine || (tooLong && !line.empty()) ? Line::TooLong : Line::Text;
         }
         // What is read of a line too long, and its CR, is dropped but for its
         // beginning, by which a comment is still known.
-        if (filled_ - start_ > kLongestLine + 1) {
+        if (filled_ - start_ > LongestLine + 1) {
             if (!tooLong)
-                beginning_.assign(buffer_.data() + start_, kLongestLine);
+                beginning_.assign(buffer_.data() + start_, LongestLine);
             blank = blank && std::all_of(buffer_.data() + start_, buffer_.data() + filled_, isBlank);
             tooLong = true;
             start_ = filled_;

@@ -5,18 +5,18 @@
 #include <string_view>
 
 // Lines of a file, read in large blocks. Memory stays flat whatever the
-// file holds: a line longer than kLongestLine is passed over as it is read,
+// file holds: a line longer than LongestLine is passed over as it is read,
 // never held whole.
 class LineReader {
 public:
-    static constexpr std::size_t kLongestLine = 4096;
+    static constexpr std::size_t LongestLine = 4096;
 
     explicit LineReader(std::FILE* file);
 
     enum class Line {
         Text,     // a line, without its "\n" or "\r\n"; one of blanks only,
                   // however long, comes back empty
-        TooLong,  // a line longer than kLongestLine, of which only the
+        TooLong,  // a line longer than LongestLine, of which only the
                   // beginning comes back
         End,
     };

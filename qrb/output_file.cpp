@@ -95,7 +95,7 @@ OutputFile::OutputFile(std::string target, bool keepBackup)
     : target_(std::move(target))
     , keepBackup_(keepBackup)
 {
-    buffer_.reserve(kFlushSize * 2);
+    buffer_.reserve(FlushSize * 2);
 }
 
 OutputFile::~OutputFile()

@@ -28,7 +28,7 @@ public:
     std::string& buffer() { return buffer_; }
     void written()
     {
-        if (buffer_.size() >= kFlushSize)
+        if (buffer_.size() >= FlushSize)
             flush();
     }
 
@@ -40,7 +40,7 @@ public:
     const std::string& failure() const { return failure_; }
 
 private:
-    static constexpr std::size_t kFlushSize = 1 << 20;
+    static constexpr std::size_t FlushSize = 1 << 20;
 
     void flush();
     bool keepOriginal();

@@ -22,6 +22,15 @@ QString whatFailed(Request request)
     return QStringLiteral("Направление антенны не прочитано.");
 }
 
+// "за 1 секунду", "за 2 секунды", "за 5 секунд".
+QString withinSeconds(int seconds)
+{
+    const int last = seconds % 10;
+    const bool teen = seconds % 100 / 10 == 1;
+    const char* word = !teen && last == 1 ? "секунду" : !teen && last >= 2 && last <= 4 ? "секунды" : "секунд";
+    return QStringLiteral("за %1 %2").arg(seconds).arg(QString::fromUtf8(word));
+}
+
 QString whyAndWhatToCheck(const Failure& failure, const QString& where)
 {
     switch (failure.kind) {
@@ -30,9 +39,9 @@ QString whyAndWhatToCheck(const Failure& failure, const QString& where)
                               "и что адрес и порт в настройке поворотного устройства верны.")
             .arg(where);
     case FailureKind::NoAnswer:
-        return QStringLiteral("rotctld на %1 не ответил за 2 секунды.\nПроверьте сеть до этого компьютера и что "
+        return QStringLiteral("rotctld на %1 не ответил %2.\nПроверьте сеть до этого компьютера и что "
                               "rotctld на нем работает.")
-            .arg(where);
+            .arg(where, withinSeconds(RotatorClient::TimeoutMs / 1000));
     case FailureKind::ConnectionLost:
         return QStringLiteral("rotctld на %1 закрыл соединение, не ответив.\nПроверьте, что rotctld не остановлен "
                               "и не перезапущен.")

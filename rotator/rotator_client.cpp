@@ -23,90 +23,90 @@ RotatorClient::RotatorClient(QObject* parent)
     : QObject(parent)
 {
     // Qt reads no more than this ahead of the lines taken, whatever is sent.
-    socket.setReadBufferSize(4 * MaxLineLength);
-    timeout.setSingleShot(true);
-    timeout.setInterval(TimeoutMs);
-    connect(&timeout, &QTimer::timeout, this, [this] { fail(FailureKind::NoAnswer); });
-    connect(&socket, &QTcpSocket::connected, this, [this] {
-        if (current)
-            socket.write(current->line);
+    socket_.setReadBufferSize(4 * MaxLineLength);
+    timeout_.setSingleShot(true);
+    timeout_.setInterval(TimeoutMs);
+    connect(&timeout_, &QTimer::timeout, this, [this] { fail(FailureKind::NoAnswer); });
+    connect(&socket_, &QTcpSocket::connected, this, [this] {
+        if (current_)
+            socket_.write(current_->line);
     });
-    connect(&socket, &QTcpSocket::readyRead, this, &RotatorClient::readReplies);
-    connect(&socket, &QTcpSocket::errorOccurred, this, &RotatorClient::socketFailed);
+    connect(&socket_, &QTcpSocket::readyRead, this, &RotatorClient::readReplies);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, &RotatorClient::socketFailed);
 }
 
 void RotatorClient::setServer(const QString& newHost, quint16 newPort)
 {
-    if (newHost == host && newPort == port)
+    if (newHost == host_ && newPort == port_)
         return;
-    host = newHost;
-    port = newPort;
+    host_ = newHost;
+    port_ = newPort;
     dropEverything();
 }
 
 bool RotatorClient::isConnected() const
 {
-    return socket.state() == QAbstractSocket::ConnectedState;
+    return socket_.state() == QAbstractSocket::ConnectedState;
 }
 
 void RotatorClient::turnTo(int azimuth)
 {
-    nextCommand = Command{Request::Turn, QByteArray("P ") + QByteArray::number(azimuth % 360) + " 0\n"};
+    nextCommand_ = Command{Request::Turn, QByteArray("P ") + QByteArray::number(azimuth % 360) + " 0\n"};
     sendNext();
 }
 
 void RotatorClient::stop()
 {
-    nextCommand = Command{Request::Stop, "S\n"};
+    nextCommand_ = Command{Request::Stop, "S\n"};
     sendNext();
 }
 
 void RotatorClient::requestPosition()
 {
-    positionWanted = true;
+    positionWanted_ = true;
     sendNext();
 }
 
 void RotatorClient::sendNext()
 {
-    if (current)
+    if (current_)
         return;
-    if (nextCommand) {
-        current = std::move(nextCommand);
-        nextCommand.reset();
-    } else if (positionWanted) {
-        current = Command{Request::Position, "p\n"};
-        positionWanted = false;
+    if (nextCommand_) {
+        current_ = std::move(nextCommand_);
+        nextCommand_.reset();
+    } else if (positionWanted_) {
+        current_ = Command{Request::Position, "p\n"};
+        positionWanted_ = false;
     } else {
         return;
     }
-    azimuthRead.reset();
-    timeout.start();
+    azimuthRead_.reset();
+    timeout_.start();
     if (isConnected())
-        socket.write(current->line);
-    else if (socket.state() == QAbstractSocket::UnconnectedState)
-        socket.connectToHost(host, port);
+        socket_.write(current_->line);
+    else if (socket_.state() == QAbstractSocket::UnconnectedState)
+        socket_.connectToHost(host_, port_);
 }
 
 void RotatorClient::readReplies()
 {
     // Whole lines only; a line that has not ended within the limit is
     // nonsense however it would go on.
-    while (socket.state() == QAbstractSocket::ConnectedState) {
-        const QByteArray ahead = socket.peek(MaxLineLength + 1);
+    while (socket_.state() == QAbstractSocket::ConnectedState) {
+        const QByteArray ahead = socket_.peek(MaxLineLength + 1);
         const qsizetype end = ahead.indexOf('\n');
         if (end < 0) {
             if (ahead.size() > MaxLineLength)
                 fail(FailureKind::BadReply);
             return;
         }
-        takeLine(socket.read(end + 1).trimmed());
+        takeLine(socket_.read(end + 1).trimmed());
     }
 }
 
 void RotatorClient::takeLine(const QByteArray& line)
 {
-    if (!current)
+    if (!current_)
         return fail(FailureKind::BadReply);
     if (line.startsWith("RPRT ")) {
         bool ok = false;
@@ -115,25 +115,25 @@ void RotatorClient::takeLine(const QByteArray& line)
             return fail(FailureKind::BadReply);
         if (code != 0)
             return fail(FailureKind::ErrorReport, code);
-        if (current->request == Request::Position)  // a position, not a report, was asked for
+        if (current_->request == Request::Position)  // a position, not a report, was asked for
             return fail(FailureKind::BadReply);
-        const Request request = current->request;
+        const Request request = current_->request;
         finish();
         Q_EMIT done(request);
         return;
     }
-    if (current->request != Request::Position)
+    if (current_->request != Request::Position)
         return fail(FailureKind::BadReply);
-    if (!azimuthRead) {
-        azimuthRead = number(line, MinAzimuth, MaxAzimuth);
-        if (!azimuthRead)
+    if (!azimuthRead_) {
+        azimuthRead_ = number(line, MinAzimuth, MaxAzimuth);
+        if (!azimuthRead_)
             fail(FailureKind::BadReply);
         return;
     }
     const std::optional<double> elevation = number(line, MinElevation, MaxElevation);
     if (!elevation)
         return fail(FailureKind::BadReply);
-    const double azimuth = *azimuthRead;
+    const double azimuth = *azimuthRead_;
     finish();
     Q_EMIT position(azimuth, *elevation);
 }
@@ -141,8 +141,8 @@ void RotatorClient::takeLine(const QByteArray& line)
 // The answer is complete: the next request may go.
 void RotatorClient::finish()
 {
-    timeout.stop();
-    current.reset();
+    timeout_.stop();
+    current_.reset();
     sendNext();
 }
 
@@ -150,30 +150,30 @@ void RotatorClient::fail(FailureKind kind, int code)
 {
     // A command that waits behind the failed request is what the user asked
     // for, so it is the one reported.
-    const Request request = nextCommand ? nextCommand->request : current ? current->request : Request::Position;
+    const Request request = nextCommand_ ? nextCommand_->request : current_ ? current_->request : Request::Position;
     dropEverything();
-    Q_EMIT failed(Failure{kind, request, code, host, port});
+    Q_EMIT failed(Failure{kind, request, code, host_, port_});
 }
 
 void RotatorClient::dropEverything()
 {
-    socket.abort();
-    timeout.stop();
-    current.reset();
-    nextCommand.reset();
-    positionWanted = false;
+    socket_.abort();
+    timeout_.stop();
+    current_.reset();
+    nextCommand_.reset();
+    positionWanted_ = false;
 }
 
 void RotatorClient::socketFailed()
 {
     // A connection that closes while nothing is asked is simply reopened by
     // the next request.
-    if (!current) {
-        socket.abort();
+    if (!current_) {
+        socket_.abort();
         return;
     }
-    const bool wasConnected = socket.state() == QAbstractSocket::ConnectedState
-        || socket.error() == QAbstractSocket::RemoteHostClosedError;
+    const bool wasConnected = socket_.state() == QAbstractSocket::ConnectedState
+        || socket_.error() == QAbstractSocket::RemoteHostClosedError;
     fail(wasConnected ? FailureKind::ConnectionLost : FailureKind::NotConnected);
 }
 

@@ -89,14 +89,14 @@ private:
     void dropEverything();  // the connection, what is asked and what waits
     void socketFailed();
 
-    QString host;
-    quint16 port = 0;
-    QTcpSocket socket;
-    QTimer timeout;
-    std::optional<Command> current;   // sent, or waiting for the connection
-    std::optional<Command> nextCommand;
-    bool positionWanted = false;
-    std::optional<double> azimuthRead;  // first line of a position answer
+    QString host_;
+    quint16 port_ = 0;
+    QTcpSocket socket_;
+    QTimer timeout_;
+    std::optional<Command> current_;  // sent, or waiting for the connection
+    std::optional<Command> nextCommand_;
+    bool positionWanted_ = false;
+    std::optional<double> azimuthRead_;  // first line of a position answer
 };
 
 } // namespace rotator

@@ -46,9 +46,9 @@ QString build(const QString& path)
             error = db.lastError().text();
         } else {
             QStringList columns;
-            for (const char* column : store::ownStationColumns)
+            for (const char* column : store::OwnStationColumns)
                 columns << store::quotedIdentifier(QString::fromLatin1(column)) + QStringLiteral(" TEXT");
-            const QString table = store::quotedIdentifier(QString::fromLatin1(store::ownStationTable));
+            const QString table = store::quotedIdentifier(QString::fromLatin1(store::OwnStationTable));
             const QStringList statements = {
                 QStringLiteral("BEGIN"),
                 QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", "))),

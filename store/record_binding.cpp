@@ -38,7 +38,7 @@ QString databaseUri(const QString& path)
            + QStringLiteral("?mode=rw");
 }
 
-const QString notConfigured = QStringLiteral("\nНе указаны файл базы данных или таблица.");
+const QString NotConfigured = QStringLiteral("\nНе указаны файл базы данных или таблица.");
 
 // Runs one statement with bound values; an invalid error means success.
 QSqlError execute(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {},
@@ -70,80 +70,77 @@ QSqlDatabase connectionFor(const QString& connection)
 class OpenDatabase {
 public:
     OpenDatabase(const QString& connection, const QString& path, int busyTimeout)
-        : m_db(connectionFor(connection))
+        : db_(connectionFor(connection))
     {
-        m_db.setDatabaseName(databaseUri(path));
-        m_db.setConnectOptions(
+        db_.setDatabaseName(databaseUri(path));
+        db_.setConnectOptions(
             QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
-        m_open = m_db.open();
+        open_ = db_.open();
     }
-    ~OpenDatabase() { m_db.close(); }
+    ~OpenDatabase() { db_.close(); }
     OpenDatabase(const OpenDatabase&) = delete;
     OpenDatabase& operator=(const OpenDatabase&) = delete;
 
-    bool isOpen() const { return m_open; }
-    const QSqlDatabase& db() const { return m_db; }
+    bool isOpen() const { return open_; }
+    const QSqlDatabase& db() const { return db_; }
 
 private:
-    QSqlDatabase m_db;
-    bool m_open = false;
+    QSqlDatabase db_;
+    bool open_ = false;
 };
 
 } // namespace
 
 RecordBinding::RecordBinding(QObject* parent)
-    : QObject(parent), m_connection(uniqueConnectionName())
+    : QObject(parent), connection_(uniqueConnectionName())
 {
 }
 
 RecordBinding::~RecordBinding()
 {
-    if (QSqlDatabase::contains(m_connection))
-        QSqlDatabase::removeDatabase(m_connection);
+    if (QSqlDatabase::contains(connection_))
+        QSqlDatabase::removeDatabase(connection_);
 }
 
 Result RecordBinding::failure(const QString& what, const QSqlError& error) const
 {
-    return Result::failure(what + QLatin1Char('\n') + failureText(error, m_databaseName, m_recordSource));
+    return Result::failure(what + QLatin1Char('\n') + failureText(error, databaseName_, recordSource_));
 }
 
-void RecordBinding::setDatabaseName(const QString& path) { m_databaseName = path; }
-QString RecordBinding::databaseName() const { return m_databaseName; }
-void RecordBinding::setRecordSource(const QString& table) { m_recordSource = table; }
-QString RecordBinding::recordSource() const { return m_recordSource; }
-void RecordBinding::setBusyTimeout(int milliseconds) { m_busyTimeout = std::max(0, milliseconds); }
-int RecordBinding::busyTimeout() const { return m_busyTimeout; }
+void RecordBinding::setDatabaseName(const QString& path) { databaseName_ = path; }
+void RecordBinding::setRecordSource(const QString& table) { recordSource_ = table; }
+void RecordBinding::setBusyTimeout(int milliseconds) { busyTimeout_ = std::max(0, milliseconds); }
 
 void RecordBinding::bind(QLineEdit* field, const QString& column)
 {
     if (!field)
         return;
-    for (Binding& binding : m_bindings) {
+    for (Binding& binding : bindings_) {
         if (binding.field == field) {
             binding.column = column;
             return;
         }
     }
-    m_bindings.push_back({field, column});
+    bindings_.push_back({field, column});
 }
 
 std::vector<RecordBinding::Binding> RecordBinding::liveBindings()
 {
-    m_bindings.erase(std::remove_if(m_bindings.begin(), m_bindings.end(),
+    bindings_.erase(std::remove_if(bindings_.begin(), bindings_.end(),
                                     [](const Binding& b) { return b.field.isNull(); }),
-                     m_bindings.end());
-    return m_bindings;
+                     bindings_.end());
+    return bindings_;
 }
 
 Result RecordBinding::refresh()
 {
     const QString what = QStringLiteral("Не удалось прочитать свою станцию из файла %1.")
-                             .arg(QDir::toNativeSeparators(m_databaseName));
-    if (m_databaseName.isEmpty() || m_recordSource.isEmpty())
-        return Result::failure(what + notConfigured);
+                             .arg(QDir::toNativeSeparators(databaseName_));
+    if (databaseName_.isEmpty() || recordSource_.isEmpty())
+        return Result::failure(what + NotConfigured);
 
     const std::vector<Binding> bindings = liveBindings();
-    const QString table = quotedIdentifier(m_recordSource);
+    const QString table = quotedIdentifier(recordSource_);
 
     // Columns are qualified with the table: SQLite takes an unknown bare
     // "name" for a string literal, which would show the column's name as its
@@ -158,7 +155,7 @@ Result RecordBinding::refresh()
     // leaves all fields as they were.
     QStringList texts;
     {
-        OpenDatabase open(m_connection, m_databaseName, m_busyTimeout);
+        OpenDatabase open(connection_, databaseName_, busyTimeout_);
         if (!open.isOpen())
             return failure(what, open.db().lastError());
         QSqlQuery query(open.db());
@@ -186,12 +183,12 @@ Result RecordBinding::refresh()
 Result RecordBinding::updateRecord()
 {
     const QString what = QStringLiteral("Не удалось сохранить свою станцию в файл %1.")
-                             .arg(QDir::toNativeSeparators(m_databaseName));
-    if (m_databaseName.isEmpty() || m_recordSource.isEmpty())
-        return Result::failure(what + notConfigured);
+                             .arg(QDir::toNativeSeparators(databaseName_));
+    if (databaseName_.isEmpty() || recordSource_.isEmpty())
+        return Result::failure(what + NotConfigured);
 
     const std::vector<Binding> bindings = liveBindings();
-    const QString table = quotedIdentifier(m_recordSource);
+    const QString table = quotedIdentifier(recordSource_);
 
     QStringList assignments, columns, placeholders;
     QVariantList values;
@@ -203,7 +200,7 @@ Result RecordBinding::updateRecord()
         values << (text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text));
     }
 
-    OpenDatabase open(m_connection, m_databaseName, m_busyTimeout);
+    OpenDatabase open(connection_, databaseName_, busyTimeout_);
     if (!open.isOpen())
         return failure(what, open.db().lastError());
     const QSqlDatabase& db = open.db();

@@ -17,20 +17,20 @@ public:
     static Result success() { return Result(); }
     static Result failure(QString message) { return Result(std::move(message)); }
 
-    bool ok() const { return m_ok; }
+    bool ok() const { return ok_; }
     explicit operator bool() const { return ok(); }
 
     // Empty on success. On failure, Russian and ready for a message box: one
     // sentence saying what could not be done with which file, then, on a new
     // line, why (see failureText()).
-    const QString& message() const { return m_message; }
+    const QString& message() const { return message_; }
 
 private:
     Result() = default;
-    explicit Result(QString message) : m_ok(false), m_message(std::move(message)) {}
+    explicit Result(QString message) : ok_(false), message_(std::move(message)) {}
 
-    bool m_ok = true;
-    QString m_message;
+    bool ok_ = true;
+    QString message_;
 };
 
 // Binds text fields to the columns of the first record (lowest rowid) of one
@@ -40,7 +40,7 @@ private:
 // locked between them and a file put in place later is found. It is opened
 // read-write and shared, and never created: a missing file is a failure, not
 // a new empty database. While another program writes, a read or save waits
-// up to busyTimeout() milliseconds before it fails.
+// up to the busy timeout (setBusyTimeout) before it fails.
 //
 // No operation throws. A failed read leaves the fields as they were; a failed
 // save leaves the file as it was.
@@ -48,21 +48,18 @@ class RecordBinding : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int defaultBusyTimeout = 5000;  // milliseconds
+    static constexpr int DefaultBusyTimeout = 5000;  // milliseconds
 
     explicit RecordBinding(QObject* parent = nullptr);
     ~RecordBinding() override;
 
     // Path of the database file, taken literally (any characters allowed).
     void setDatabaseName(const QString& path);
-    QString databaseName() const;
 
     // The table whose first record the fields show.
     void setRecordSource(const QString& table);
-    QString recordSource() const;
 
     void setBusyTimeout(int milliseconds);
-    int busyTimeout() const;
 
     // Binds a field to a column. Columns are read and written in the order of
     // the first bind of each field; binding a field again changes its column
@@ -90,11 +87,11 @@ private:
     std::vector<Binding> liveBindings();
     Result failure(const QString& what, const QSqlError& error) const;
 
-    const QString m_connection;
-    QString m_databaseName;
-    QString m_recordSource;
-    int m_busyTimeout = defaultBusyTimeout;
-    std::vector<Binding> m_bindings;
+    const QString connection_;
+    QString databaseName_;
+    QString recordSource_;
+    int busyTimeout_ = DefaultBusyTimeout;
+    std::vector<Binding> bindings_;
 };
 
 } // namespace store

@@ -10,11 +10,11 @@ namespace store {
 
 QString stationDatabasePath(const QString& programDir, const QString& templatePath, const QString& userDataDir)
 {
-    const QString besideProgram = QDir(programDir).filePath(QLatin1String(userDbFileName));
+    const QString besideProgram = QDir(programDir).filePath(QLatin1String(UserDbFileName));
     if (QFileInfo::exists(besideProgram))
         return besideProgram;
 
-    const QString own = QDir(userDataDir).filePath(QLatin1String(userDbFileName));
+    const QString own = QDir(userDataDir).filePath(QLatin1String(UserDbFileName));
     if (!QFileInfo::exists(own) && QFileInfo::exists(templatePath) && QDir().mkpath(userDataDir)
         && QFile::copy(templatePath, own)) {
         // The installed template is read-only; the user's copy is for saving.
@@ -30,7 +30,7 @@ QString stationDatabasePath()
     const QString programDir = QCoreApplication::applicationDirPath();
     return stationDatabasePath(programDir,
                                QDir(programDir).filePath(QStringLiteral(AZIDAL_TEMPLATE_DIR "/")
-                                                         + QLatin1String(userDbFileName)),
+                                                         + QLatin1String(UserDbFileName)),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 

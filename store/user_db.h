@@ -6,14 +6,19 @@
 
 namespace store {
 
+// The program's name, which names the folders of each user's station database
+// and settings (~/.local/share/azidal, ~/.config/azidal); the application
+// takes it at start.
+inline constexpr char ApplicationName[] = "azidal";
+
 // The station database: a file of this name in the program's directory, with
 // one table holding the own station in its first record.
-inline constexpr char userDbFileName[] = "user.mdb";
-inline constexpr char ownStationTable[] = "MyLocator";
+inline constexpr char UserDbFileName[] = "user.mdb";
+inline constexpr char OwnStationTable[] = "MyLocator";
 
 // The table's columns in the order the own-station fields are bound: latitude
 // degrees, minutes, seconds, longitude degrees, minutes, seconds, locator.
-inline constexpr std::array<const char*, 7> ownStationColumns = {
+inline constexpr std::array<const char*, 7> OwnStationColumns = {
     "H1G", "H1M", "H1S", "D1G", "D1M", "D1S", "AZIDAL",
 };
 

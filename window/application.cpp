@@ -1,6 +1,7 @@
 #include "window/application.h"
 
-#include "classic_font.h"
+#include "about/classic_font.h"
+#include "store/user_db.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,9 +10,9 @@
 
 void prepareApplication(QApplication& application)
 {
-    // ~/.local/share/azidal holds each user's station database when the
-    // program is installed system-wide.
-    QApplication::setApplicationName(QStringLiteral("azidal"));
+    // Names where each user's station database lives when the program is
+    // installed system-wide, and its settings.
+    QApplication::setApplicationName(QString::fromLatin1(store::ApplicationName));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(AZIDAL_APP_ID));
 

@@ -12,7 +12,7 @@ CompassCanvas::CompassCanvas(QWidget* parent)
 void CompassCanvas::setPicture(const QImage& picture)
 {
     // Palette-based pictures cannot be painted on.
-    image = picture.convertToFormat(QImage::Format_RGB32);
+    image_ = picture.convertToFormat(QImage::Format_RGB32);
 }
 
 void CompassCanvas::paintEvent(QPaintEvent* event)
@@ -21,7 +21,7 @@ void CompassCanvas::paintEvent(QPaintEvent* event)
         QPainter painter(this);
         const QRect inside = contentsRect();
         painter.setClipRect(inside);
-        painter.drawImage(inside.topLeft(), image);
+        painter.drawImage(inside.topLeft(), image_);
     }
     QFrame::paintEvent(event);
 }

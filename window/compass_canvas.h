@@ -17,12 +17,12 @@ public:
     // drawn before. The copy is in a format a QPainter can draw on.
     void setPicture(const QImage& picture);
 
-    QImage& canvas() { return image; }
-    const QImage& canvas() const { return image; }
+    QImage& canvas() { return image_; }
+    const QImage& canvas() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage image;
+    QImage image_;
 };

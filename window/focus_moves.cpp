@@ -19,34 +19,34 @@ bool onlyLent(Qt::FocusReason reason)
 
 void frmRaschet::fieldFocusIn(QLineEdit* field, Qt::FocusReason reason)
 {
-    if (field == focusedField)
+    if (field == focusedField_)
         return;  // given back to the field that had it
     // The focus moved on while the window was inactive: the field it left
     // has not been told yet.
-    if (focusedField)
-        Field_LostFocus(focusedField);
-    focusedField = field;
+    if (focusedField_)
+        Field_LostFocus(focusedField_);
+    focusedField_ = field;
     Field_GotFocus(field);
     // The press that brought the focus goes on to place the caret; the
     // selection is made again once the button is released.
-    selectOnRelease = reason == Qt::MouseFocusReason ? field : nullptr;
+    selectOnRelease_ = reason == Qt::MouseFocusReason ? field : nullptr;
 }
 
 void frmRaschet::fieldFocusOut(QLineEdit* field, Qt::FocusReason reason)
 {
-    selectOnRelease = nullptr;
+    selectOnRelease_ = nullptr;
     if (onlyLent(reason))
         return;
-    focusedField = nullptr;
+    focusedField_ = nullptr;
     Field_LostFocus(field);
 }
 
 // A drag that selected part of the text keeps its selection.
 void frmRaschet::fieldMouseRelease(QLineEdit* field)
 {
-    if (field != selectOnRelease)
+    if (field != selectOnRelease_)
         return;
-    selectOnRelease = nullptr;
+    selectOnRelease_ = nullptr;
     if (!field->hasSelectedText())
         Field_GotFocus(field);
 }
@@ -56,7 +56,7 @@ void frmRaschet::fieldMouseRelease(QLineEdit* field)
 // after a click on a button.
 void frmRaschet::moveFocusTo(QLineEdit* field)
 {
-    if (focusWidget() == field && focusedField == field)
+    if (focusWidget() == field && focusedField_ == field)
         Field_GotFocus(field);
     else
         field->setFocus();

@@ -37,7 +37,7 @@ void frmRaschet::Form_Paint()
     // Screen angle t in degrees, clockwise from east. The end points are
     // worked out in double, handed on as float and only then rounded.
     auto pointAt = [&](double radius, double t) {
-        const double r = t * geodesy::kPi / 180;
+        const double r = t * geodesy::Pi / 180;
         const float x = static_cast<float>(CentreX + radius * std::cos(r));
         const float y = static_cast<float>(CentreY + radius * std::sin(r));
         return QPoint(qRound(x), qRound(y));
@@ -68,17 +68,17 @@ void frmRaschet::Form_Paint()
 
     // A window paint shows the picture area in the same pass anyway; asking
     // for another one from there would never stop.
-    if (!paintingWindow)
+    if (!paintingWindow_)
         picCompas->update();
 }
 
 void frmRaschet::paintEvent(QPaintEvent*)
 {
-    const QScopedValueRollback<bool> guard(paintingWindow, true);
+    const QScopedValueRollback<bool> guard(paintingWindow_, true);
     Form_Paint();
     // The stored station is read right after the window first appears:
     // opening the database is the dearest step of start-up, and the user
     // sees the window that much sooner.
-    if (!ownStationOpened)
+    if (!ownStationOpened_)
         QTimer::singleShot(0, this, &frmRaschet::OpenOwnStation);
 }

@@ -48,7 +48,7 @@ void frmRaschet::Form_Load()
     picCompas->setPicture(imgCompas->pixmap().toImage());
 
     Data1->setDatabaseName(store::stationDatabasePath());
-    Data1->setRecordSource(QString::fromLatin1(store::ownStationTable));
+    Data1->setRecordSource(QString::fromLatin1(store::OwnStationTable));
 }
 
 void frmRaschet::cmdExit_Click()
@@ -60,6 +60,6 @@ void frmRaschet::cmdExit_Click()
 
 void frmRaschet::cmdInfo_Click()
 {
-    frmInfo dialog(this, helloSlide);
+    frmInfo dialog(this, helloSlide_);
     dialog.exec();
 }

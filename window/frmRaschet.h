@@ -161,9 +161,9 @@ private:
     void fieldFocusOut(QLineEdit* field, Qt::FocusReason reason);
     void fieldMouseRelease(QLineEdit* field);
 
-    HelloSlide helloSlide;  // where the About window's picture slid to
-    bool paintingWindow = false;
-    bool ownStationOpened = false;
-    QLineEdit* focusedField = nullptr;     // got-focus has run, lost-focus not yet
-    QLineEdit* selectOnRelease = nullptr;  // entered by a mouse press not yet released
+    HelloSlide helloSlide_;  // where the About window's picture slid to
+    bool paintingWindow_ = false;
+    bool ownStationOpened_ = false;
+    QLineEdit* focusedField_ = nullptr;     // got-focus has run, lost-focus not yet
+    QLineEdit* selectOnRelease_ = nullptr;  // entered by a mouse press not yet released
 };

@@ -8,8 +8,8 @@
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
 #include "window/typing_limit.h"
-#include "classic_font.h"
-#include "twips.h"
+#include "about/classic_font.h"
+#include "about/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -45,7 +45,7 @@ struct FieldRow {
     int left, top, width, typingLimit;
 };
 
-const FieldRow fieldRows[] = {
+const FieldRow FieldRows[] = {
     {&frmRaschet::txtH2G, "txtH2G", Kor, 1200, 700, 492, 3},
     {&frmRaschet::txtH2M, "txtH2M", Kor, 1920, 700, 492, 2},
     {&frmRaschet::txtH2S, "txtH2S", Kor, 2640, 700, 492, 2},
@@ -70,7 +70,7 @@ struct GridLabel {
     int left, top, width;
 };
 
-const GridLabel gridLabels[] = {
+const GridLabel GridLabels[] = {
     {"Deg", true, 1236, 360, 456},
     {"Min", true, 1920, 360, 492},
     {"Sec", true, 2640, 360, 492},
@@ -80,15 +80,15 @@ const GridLabel gridLabels[] = {
 };
 constexpr int GridLabelHeight = 252;
 
-const char* const myLabelNames[] = {"lblDeg1", "lblMin1", "lblSec1", "lblH1", "lblD1", "lblMyLocator"};
-const char* const korLabelNames[] = {"lblDeg2", "lblMin2", "lblSec2", "lblH2", "lblD2", "lblKorLocator"};
+const char* const MyLabelNames[] = {"lblDeg1", "lblMin1", "lblSec1", "lblH1", "lblD1", "lblMyLocator"};
+const char* const KorLabelNames[] = {"lblDeg2", "lblMin2", "lblSec2", "lblH2", "lblD2", "lblKorLocator"};
 
 // The lines that rule each frame into a table: three rows, then three columns.
 struct GridLine {
     int x1, y1, x2, y2;
 };
 
-const GridLine gridLines[] = {
+const GridLine GridLines[] = {
     {0, 600, 3480, 600},
     {0, 1080, 3480, 1080},
     {0, 1560, 3480, 1560},
@@ -97,8 +97,8 @@ const GridLine gridLines[] = {
     {2520, 360, 2520, 1560},
 };
 
-const char* const myLineNames[] = {"Line5", "Line1", "Line2", "Line4", "Line6", "Line7"};
-const char* const korLineNames[] = {"Line9", "Line12", "Line11", "Line10", "Line8", "Line3"};
+const char* const MyLineNames[] = {"Line5", "Line1", "Line2", "Line4", "Line6", "Line7"};
+const char* const KorLineNames[] = {"Line9", "Line12", "Line11", "Line10", "Line8", "Line3"};
 
 struct ButtonRow {
     QPushButton* frmRaschet::*button;
@@ -110,7 +110,7 @@ struct ButtonRow {
     bool boldFont;
 };
 
-const ButtonRow buttonRows[] = {
+const ButtonRow ButtonRows[] = {
     {&frmRaschet::cmdRaschetKoordinat, "cmdRaschetKoordinat", Window, "Расчет по &ЛОКАТОРУ", 120, 5040, 2535, 375, 14, false, true},
     {&frmRaschet::cmdRaschetLocator, "cmdRaschetLocator", Window, "Расчет по &КООРДИНАТАМ", 120, 5520, 2535, 375, 15, false, true},
     {&frmRaschet::cmdInfo, "cmdInfo", Window, "&Инфо...", 2760, 5040, 852, 372, 16, false, true},
@@ -130,7 +130,7 @@ struct ResultRow {
 };
 
 // The leading blank keeps the text off the border.
-const ResultRow resultRows[] = {
+const ResultRow ResultRows[] = {
     {&frmRaschet::lblAzimutPush, "lblAzimutPush", " АЗИМУТ прямой:", QColor(192, 0, 0), 240},
     {&frmRaschet::lblAzimutPull, "lblAzimutPull", " АЗИМУТ обратный:", QColor(0, 0, 192), 840},
     {&frmRaschet::lblDalnost, "lblDalnost", " ДАЛЬНОСТЬ:", QColor(0, 128, 0), 1440},
@@ -157,7 +157,7 @@ QLabel* borderedLabel(QWidget* parent, const char* name)
 void addGrid(QGroupBox* frame, const char* const labelNames[], const char* const lineNames[])
 {
     int i = 0;
-    for (const GridLabel& cell : gridLabels) {
+    for (const GridLabel& cell : GridLabels) {
         auto* label = named<QLabel>(frame, labelNames[i++]);
         label->setText(QString::fromUtf8(cell.caption));
         label->setGeometry(twipsRect(cell.left, cell.top, cell.width, GridLabelHeight));
@@ -166,7 +166,7 @@ void addGrid(QGroupBox* frame, const char* const labelNames[], const char* const
         setColour(label, QPalette::WindowText, cell.columnHead ? ColumnHead : RowLabel);
     }
     i = 0;
-    for (const GridLine& line : gridLines) {
+    for (const GridLine& line : GridLines) {
         auto* rule = named<QFrame>(frame, lineNames[i++]);
         rule->setGeometry(twipsToPixels(line.x1), twipsToPixels(line.y1),
                           std::max(1, twipsToPixels(line.x2 - line.x1)),
@@ -197,8 +197,8 @@ void frmRaschet::createControls()
 
     fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twipsRect(120, 120, 3492, 2532));
     fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twipsRect(120, 2760, 3492, 2172));
-    addGrid(fraMyKoordinat, myLabelNames, myLineNames);
-    addGrid(fraKorKoordinat, korLabelNames, korLineNames);
+    addGrid(fraMyKoordinat, MyLabelNames, MyLineNames);
+    addGrid(fraKorKoordinat, KorLabelNames, KorLineNames);
 
     auto parentOf = [this](Frame frame) -> QWidget* {
         switch (frame) {
@@ -212,7 +212,7 @@ void frmRaschet::createControls()
     std::vector<std::pair<int, QWidget*>> tabStops;
 
     int tabIndex = 0;
-    for (const FieldRow& row : fieldRows) {
+    for (const FieldRow& row : FieldRows) {
         auto* field = named<QLineEdit>(parentOf(row.frame), row.name);
         field->setGeometry(twipsRect(row.left, row.top, row.width, FieldHeight));
         field->setValidator(new TypingLimit(row.typingLimit, field));
@@ -223,7 +223,7 @@ void frmRaschet::createControls()
         tabStops.emplace_back(tabIndex++, field);
     }
 
-    for (const ButtonRow& row : buttonRows) {
+    for (const ButtonRow& row : ButtonRows) {
         auto* button = named<QPushButton>(parentOf(row.frame), row.name);
         button->setText(QString::fromUtf8(row.caption));
         button->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
@@ -242,7 +242,7 @@ void frmRaschet::createControls()
     cmdRaschetKoordinat->setEnabled(false);
     cmdRaschetLocator->setEnabled(false);
 
-    for (const ResultRow& row : resultRows) {
+    for (const ResultRow& row : ResultRows) {
         QLabel* label = borderedLabel(this, row.name);
         label->setText(QString::fromUtf8(row.caption));
         label->setGeometry(twipsRect(3840, row.top, 3735, 375));
@@ -267,8 +267,8 @@ void frmRaschet::createControls()
 
     // The own-station fields show the first record of the station database.
     Data1 = named<store::RecordBinding>(this, "Data1");
-    for (std::size_t i = 0; i < store::ownStationColumns.size(); ++i)
-        Data1->bind(ownStationFields()[i], QString::fromLatin1(store::ownStationColumns[i]));
+    for (std::size_t i = 0; i < store::OwnStationColumns.size(); ++i)
+        Data1->bind(ownStationFields()[i], QString::fromLatin1(store::OwnStationColumns[i]));
 
     std::stable_sort(tabStops.begin(), tabStops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -15,9 +15,9 @@ std::array<QLineEdit*, 7> frmRaschet::ownStationFields() const
 // over it; the window stays usable with empty own fields.
 void frmRaschet::OpenOwnStation()
 {
-    if (ownStationOpened)
+    if (ownStationOpened_)
         return;
-    ownStationOpened = true;
+    ownStationOpened_ = true;
     cmdLoad_Click();
 }
 

@@ -51,7 +51,7 @@ bool frmRaschet::RaschetAzimutDalnost()
 // Nothing is cleared: the results of the last calculation stay in view.
 void frmRaschet::reportCoincidentPoints()
 {
-    showMessage(this, QStringLiteral("Ошибка"), fromUtf8(geodesy::kCoincidentPointsMessage),
+    showMessage(this, QStringLiteral("Ошибка"), fromUtf8(geodesy::CoincidentPointsMessage),
                 QMessageBox::Question, MessageButtons::CancelTryAgainContinue);
     moveFocusTo(txtH2G);
 }

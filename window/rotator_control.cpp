@@ -16,7 +16,7 @@
 
 RotatorControl::RotatorControl(frmRaschet* window)
     : QObject(window)
-    , window(window)
+    , window_(window)
 {
     mnuCompas = new QMenu(window);
     mnuCompas->setObjectName(QStringLiteral("mnuCompas"));
@@ -44,12 +44,12 @@ RotatorControl::RotatorControl(frmRaschet* window)
             &RotatorControl::mnuTurnPush_Click);
     connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), window), &QShortcut::activated, this,
             &RotatorControl::mnuTurnPull_Click);
-    stopKey = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    stopKey->setEnabled(false);
-    connect(stopKey, &QShortcut::activated, this, &RotatorControl::mnuStop_Click);
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    stopKey_->setEnabled(false);
+    connect(stopKey_, &QShortcut::activated, this, &RotatorControl::mnuStop_Click);
 
-    connect(window, &frmRaschet::calculated, this, [this] { azimuthsValid = true; });
-    connect(window, &frmRaschet::calculationFailed, this, [this] { azimuthsValid = false; });
+    connect(window, &frmRaschet::calculated, this, [this] { azimuthsValid_ = true; });
+    connect(window, &frmRaschet::calculationFailed, this, [this] { azimuthsValid_ = false; });
     connect(&session_, &rotator::RotatorSession::headingChanged, this, &RotatorControl::Session_HeadingChanged);
     connect(&session_, &rotator::RotatorSession::turnEnded, this, &RotatorControl::Session_TurnEnded);
     connect(&session_, &rotator::RotatorSession::failed, this, &RotatorControl::Session_Failed);
@@ -62,29 +62,29 @@ RotatorControl::RotatorControl(frmRaschet* window)
 // one that succeeded; stopping needs a connection.
 void RotatorControl::picCompas_ContextMenu(const QPoint& at)
 {
-    mnuTurnPush->setText(QStringLiteral("Повернуть антенну: прямой азимут %1°\tF5").arg(window->AzimutPush));
-    mnuTurnPull->setText(QStringLiteral("Повернуть антенну: обратный азимут %1°\tShift+F5").arg(window->AzimutPull));
-    mnuTurnPush->setEnabled(azimuthsValid);
-    mnuTurnPull->setEnabled(azimuthsValid);
+    mnuTurnPush->setText(QStringLiteral("Повернуть антенну: прямой азимут %1°\tF5").arg(window_->AzimutPush));
+    mnuTurnPull->setText(QStringLiteral("Повернуть антенну: обратный азимут %1°\tShift+F5").arg(window_->AzimutPull));
+    mnuTurnPush->setEnabled(azimuthsValid_);
+    mnuTurnPull->setEnabled(azimuthsValid_);
     mnuStop->setEnabled(session_.isConnected());
-    mnuCompas->popup(window->picCompas->mapToGlobal(at));
+    mnuCompas->popup(window_->picCompas->mapToGlobal(at));
 }
 
 void RotatorControl::mnuTurnPush_Click()
 {
-    turnTo(window->AzimutPush);
+    turnTo(window_->AzimutPush);
 }
 
 void RotatorControl::mnuTurnPull_Click()
 {
-    turnTo(window->AzimutPull);
+    turnTo(window_->AzimutPull);
 }
 
 void RotatorControl::turnTo(qint16 azimuth)
 {
-    if (!azimuthsValid)
+    if (!azimuthsValid_)
         return;
-    stopKey->setEnabled(true);
+    stopKey_->setEnabled(true);
     session_.turnTo(azimuth);
 }
 
@@ -95,7 +95,7 @@ void RotatorControl::mnuStop_Click()
 
 void RotatorControl::mnuSettings_Click()
 {
-    frmRotator dialog(session_.settings(), window);
+    frmRotator dialog(session_.settings(), window_);
     if (dialog.exec() == QDialog::Accepted)
         session_.apply(dialog.settings());
 }
@@ -103,23 +103,23 @@ void RotatorControl::mnuSettings_Click()
 // Without a heading the compass is the plain one.
 void RotatorControl::Session_HeadingChanged()
 {
-    window->restoreCompass();
-    window->Form_Paint();
+    window_->restoreCompass();
+    window_->Form_Paint();
 }
 
 void RotatorControl::Session_TurnEnded()
 {
-    stopKey->setEnabled(false);
+    stopKey_->setEnabled(false);
 }
 
 void RotatorControl::Session_Failed(const QString& message)
 {
-    showMessage(window, QStringLiteral("Ошибка"), message, QMessageBox::Warning, MessageButtons::Ok);
+    showMessage(window_, QStringLiteral("Ошибка"), message, QMessageBox::Warning, MessageButtons::Ok);
 }
 
 bool RotatorControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange)
-        session_.setPaused(window->isMinimized());
+        session_.setPaused(window_->isMinimized());
     return QObject::eventFilter(watched, event);
 }

@@ -44,10 +44,10 @@ private:
 
     void turnTo(qint16 azimuth);
 
-    frmRaschet* window;
+    frmRaschet* window_;
     rotator::RotatorSession session_;
-    QShortcut* stopKey = nullptr;
+    QShortcut* stopKey_ = nullptr;
     // Whether the window's azimuths are those of a calculation that
     // succeeded, to turn to.
-    bool azimuthsValid = false;
+    bool azimuthsValid_ = false;
 };

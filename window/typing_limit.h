@@ -17,12 +17,10 @@ public:
     // Watches `field`'s changes; the field owns the limit.
     TypingLimit(int limit, QLineEdit* field);
 
-    int limit() const { return m_limit; }
-
     State validate(QString& text, int& cursor) const override;
 
 private:
-    const int m_limit;
-    const QLineEdit* const m_field;
-    QString m_before;  // the field's text before the change being validated
+    const int limit_;
+    const QLineEdit* const field_;
+    QString before_;  // the field's text before the change being validated
 };

@@ -158,12 +158,12 @@ private Q_SLOTS:
         QTest::newRow("Y beyond the alphabet") << "KO85TY" << wrong;
         QTest::newRow("blank in a letter place") << "KO85 S" << wrong;
         QTest::newRow("Cyrillic letter, six characters") << "жO85TS" << wrong;
-        // As a Russian keyboard layout types them: the eleven Cyrillic twins
+        // As a Russian keyboard layout types them: the eleven Cyrillic Twins
         // of Latin letters, in either case, read as those.
-        QTest::newRow("Cyrillic twins к о т с") << "ко85тс" << "55.1041666667 37.625";
-        QTest::newRow("Cyrillic twins В А Х М") << "ВА00хм" << "-89.4791666667 -158.041666667";
-        QTest::newRow("Cyrillic twins Е Р Н, among Latin") << "еР99Hр" << "69.6458333333 -81.375";
-        QTest::newRow("Cyrillic twins М Н") << "мН" << "-15 70";
+        QTest::newRow("Cyrillic Twins к о т с") << "ко85тс" << "55.1041666667 37.625";
+        QTest::newRow("Cyrillic Twins В А Х М") << "ВА00хм" << "-89.4791666667 -158.041666667";
+        QTest::newRow("Cyrillic Twins Е Р Н, among Latin") << "еР99Hр" << "69.6458333333 -81.375";
+        QTest::newRow("Cyrillic Twins М Н") << "мН" << "-15 70";
         const QString locator = " Не верно введен локатор";
         QTest::newRow("field letter S east") << "SO85TS" << longitudeRange + locator;
         QTest::newRow("latitude tested first") << "SS85TS" << latitudeRange + locator;

@@ -23,7 +23,7 @@ inline std::pair<QStringList, store::Result> station(const QString& path, QStrin
     binding.setRecordSource("MyLocator");
     binding.setBusyTimeout(300);  // short, for the locked file
     for (int i = 6; i >= 0; --i) {
-        binding.bind(&fields[i], store::ownStationColumns[i]);
+        binding.bind(&fields[i], store::OwnStationColumns[i]);
         fields[i].setText(texts[i]);
     }
     const store::Result result = (binding.*readOrSave)();

@@ -1,4 +1,4 @@
-#include "classic_font.h"
+#include "about/classic_font.h"
 
 #include <QStringList>
 
