@@ -76,9 +76,6 @@ void frmRaschet::paintEvent(QPaintEvent*)
 {
     const QScopedValueRollback<bool> guard(paintingWindow_, true);
     Form_Paint();
-    // The stored station is read right after the window first appears:
-    // opening the database is the dearest step of start-up, and the user
-    // sees the window that much sooner.
-    if (!ownStationOpened_)
-        QTimer::singleShot(0, this, &frmRaschet::OpenOwnStation);
+    if (!shown_)
+        QTimer::singleShot(0, this, &frmRaschet::Form_Shown);
 }

@@ -51,6 +51,19 @@ void frmRaschet::Form_Load()
     Data1->setRecordSource(QString::fromLatin1(store::OwnStationTable));
 }
 
+// The dearest steps of start-up wait until the window is on screen: the
+// user sees it that much sooner, and a failure's box stands over it. The
+// stored station is read (the window stays usable with empty own fields
+// when it cannot be), and the rotator's settings.
+void frmRaschet::Form_Shown()
+{
+    if (shown_)
+        return;
+    shown_ = true;
+    cmdLoad_Click();
+    rotator->start();
+}
+
 void frmRaschet::cmdExit_Click()
 {
     // Ends the event loop straight away: no window is asked to close, so no

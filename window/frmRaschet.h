@@ -107,9 +107,9 @@ public:
     void cmdInfo_Click();
     void cmdLoad_Click();
     void cmdSave_Click();
-    // Reads the stored station into the own fields, once, when the window
-    // has first been painted.
-    void OpenOwnStation();
+    // Once, when the window has first been painted: reads the stored station
+    // into the own fields and the rotator's settings.
+    void Form_Shown();
     void cmdMyRaschet_Click();        // own coordinates from own locator
     void cmdRaschetKoordinat_Click(); // calculation by locator
     void cmdMyRaschet1_Click();       // own locator from own coordinates
@@ -163,7 +163,7 @@ private:
 
     HelloSlide helloSlide_;  // where the About window's picture slid to
     bool paintingWindow_ = false;
-    bool ownStationOpened_ = false;
+    bool shown_ = false;
     QLineEdit* focusedField_ = nullptr;     // got-focus has run, lost-focus not yet
     QLineEdit* selectOnRelease_ = nullptr;  // entered by a mouse press not yet released
 };

@@ -11,16 +11,6 @@ std::array<QLineEdit*, 7> frmRaschet::ownStationFields() const
     return {txtH1G, txtH1M, txtH1S, txtD1G, txtD1M, txtD1S, txtMyLocator};
 }
 
-// Runs once, when the window is on screen, so that a failure's box stands
-// over it; the window stays usable with empty own fields.
-void frmRaschet::OpenOwnStation()
-{
-    if (ownStationOpened_)
-        return;
-    ownStationOpened_ = true;
-    cmdLoad_Click();
-}
-
 void frmRaschet::cmdLoad_Click()
 {
     if (const store::Result result = Data1->refresh(); !result)

@@ -18,7 +18,37 @@ RotatorControl::RotatorControl(frmRaschet* window)
     : QObject(window)
     , window_(window)
 {
-    mnuCompas = new QMenu(window);
+    // Right click, or the menu key while the picture has the focus.
+    window_->picCompas->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(window_->picCompas, &QWidget::customContextMenuRequested, this, &RotatorControl::picCompas_ContextMenu);
+
+    // Keys of the whole window; none of them moves the focus or clicks a
+    // button. Esc is taken only while the antenna turns.
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), window_), &QShortcut::activated, this,
+            &RotatorControl::mnuTurnPush_Click);
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), window_), &QShortcut::activated, this,
+            &RotatorControl::mnuTurnPull_Click);
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), window_);
+    stopKey_->setEnabled(false);
+    connect(stopKey_, &QShortcut::activated, this, &RotatorControl::mnuStop_Click);
+
+    connect(window_, &frmRaschet::calculated, this, [this] { azimuthsValid_ = true; });
+    connect(window_, &frmRaschet::calculationFailed, this, [this] { azimuthsValid_ = false; });
+    connect(&session_, &rotator::RotatorSession::headingChanged, this, &RotatorControl::Session_HeadingChanged);
+    connect(&session_, &rotator::RotatorSession::turnEnded, this, &RotatorControl::Session_TurnEnded);
+    connect(&session_, &rotator::RotatorSession::failed, this, &RotatorControl::Session_Failed);
+    // A minimised window asks nothing of the rotator.
+    window_->installEventFilter(this);
+}
+
+void RotatorControl::start()
+{
+    session_.start();
+}
+
+void RotatorControl::createMenu()
+{
+    mnuCompas = new QMenu(window_);
     mnuCompas->setObjectName(QStringLiteral("mnuCompas"));
     auto entry = [this](const char* name, void (RotatorControl::*handler)()) {
         QAction* action = mnuCompas->addAction(QString());
@@ -33,35 +63,14 @@ RotatorControl::RotatorControl(frmRaschet* window)
     mnuCompas->addSeparator();
     mnuSettings = entry("mnuSettings", &RotatorControl::mnuSettings_Click);
     mnuSettings->setText(QStringLiteral("Настройка поворотного устройства…"));
-
-    // Right click, or the menu key while the picture has the focus.
-    window->picCompas->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(window->picCompas, &QWidget::customContextMenuRequested, this, &RotatorControl::picCompas_ContextMenu);
-
-    // Keys of the whole window; none of them moves the focus or clicks a
-    // button. Esc is taken only while the antenna turns.
-    connect(new QShortcut(QKeySequence(Qt::Key_F5), window), &QShortcut::activated, this,
-            &RotatorControl::mnuTurnPush_Click);
-    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5), window), &QShortcut::activated, this,
-            &RotatorControl::mnuTurnPull_Click);
-    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    stopKey_->setEnabled(false);
-    connect(stopKey_, &QShortcut::activated, this, &RotatorControl::mnuStop_Click);
-
-    connect(window, &frmRaschet::calculated, this, [this] { azimuthsValid_ = true; });
-    connect(window, &frmRaschet::calculationFailed, this, [this] { azimuthsValid_ = false; });
-    connect(&session_, &rotator::RotatorSession::headingChanged, this, &RotatorControl::Session_HeadingChanged);
-    connect(&session_, &rotator::RotatorSession::turnEnded, this, &RotatorControl::Session_TurnEnded);
-    connect(&session_, &rotator::RotatorSession::failed, this, &RotatorControl::Session_Failed);
-    // A minimised window asks nothing of the rotator.
-    window->installEventFilter(this);
-    session_.start();
 }
 
 // The turn entries name the azimuths of the last calculation and wait for
 // one that succeeded; stopping needs a connection.
 void RotatorControl::picCompas_ContextMenu(const QPoint& at)
 {
+    if (!mnuCompas)
+        createMenu();
     mnuTurnPush->setText(QStringLiteral("Повернуть антенну: прямой азимут %1°\tF5").arg(window_->AzimutPush));
     mnuTurnPull->setText(QStringLiteral("Повернуть антенну: обратный азимут %1°\tShift+F5").arg(window_->AzimutPull));
     mnuTurnPush->setEnabled(azimuthsValid_);

@@ -21,8 +21,11 @@ class RotatorControl : public QObject
 public:
     explicit RotatorControl(frmRaschet* window);
 
+    // Reads the settings and, when the heading is shown, starts polling.
+    void start();
     rotator::RotatorSession& session() { return session_; }
 
+    // Made when the menu is first asked for.
     QMenu* mnuCompas = nullptr;
     QAction* mnuTurnPush = nullptr;   // "Повернуть антенну: прямой азимут N°"
     QAction* mnuTurnPull = nullptr;   // "Повернуть антенну: обратный азимут M°"
@@ -33,6 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createMenu();
     void picCompas_ContextMenu(const QPoint& at);
     void mnuTurnPush_Click();
     void mnuTurnPull_Click();

@@ -66,7 +66,7 @@ inline std::unique_ptr<frmRaschet> openWindow()
     window->show();
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("the main window did not become active");
-    window->OpenOwnStation();
+    window->Form_Shown();
     return window;
 }
 
