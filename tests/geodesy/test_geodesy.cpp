@@ -270,13 +270,6 @@ private Q_SLOTS:
     }
 
     // A number reads with a leading blank, or its minus sign.
-    void formsTheLabelTexts()
-    {
-        const ResultTexts r = resultTexts(-5, 0, 1611);
-        QCOMPARE(qs(r.azimutPush.view()) + '|' + qs(r.azimutPull.view()) + '|' + qs(r.dalnost.view()),
-                 " АЗИМУТ прямой:     -5 град.| АЗИМУТ обратный:  0 град.| ДАЛЬНОСТЬ:  1611 км");
-    }
-
     // Published figures, each to the precision its source gives: from
     // (lat1, lon1) to (lat2, lon2), the distance in km, the azimuth at the
     // start and the one from the end back to the start.
@@ -309,14 +302,9 @@ private Q_SLOTS:
                      qPrintable(QString::number(found[i], 'f', 6)));
     }
 
-    // The worked example's long path and ellipsoid figures, as shown beside
-    // the result labels; 359.5 and above read 0.
-    void formsThePathTexts()
+    // The ellipsoid's azimuths in whole degrees: 359.5 and above read 0.
+    void wholeDegreesTurnRound()
     {
-        const PathTexts texts = pathTexts(pairFigures({55 + 18.5 / 24, 37.625}, {52 + 12.5 / 24, 13.375}, true));
-        QCOMPARE((QStringList{qs(texts.azimutPush.view()), qs(texts.azimutPull.view()), qs(texts.dalnost.view())}),
-                 (QStringList{"Длинный путь: 87 град.\nWGS-84: 267 град.", "WGS-84: 67 град.\nот корреспондента на вас",
-                              "Длинный путь: 38419 км\nWGS-84: 1616.4 км"}));
         QCOMPARE(wholeDegrees(359.5), 0);
         QCOMPARE(wholeDegrees(66.6), 67);
     }

@@ -6,102 +6,62 @@
 // the user's font configuration and the library's version, are left out; the
 // compass, drawn without antialiasing, is compared pixel for pixel apart.
 
-#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-
-#include <utility>
+#include <QMetaProperty>
 
 namespace look {
 
-inline QString quoted(const QString& text)
+// The properties a control has of these, as their values read.
+inline QString properties(const QWidget& widget)
 {
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('\n'), QStringLiteral("\\n")) + QLatin1Char('"');
-}
-
-// The colours the program may set, where they are not the parent's (the
-// toolkit's for a window).
-inline QString colours(const QWidget& widget)
-{
-    static const std::pair<QPalette::ColorRole, const char*> roles[] = {
-        {QPalette::WindowText, "fg"}, {QPalette::Text, "text"}, {QPalette::Base, "base"}, {QPalette::Window, "bg"}};
-    const QPalette usual = widget.isWindow() ? QApplication::palette(&widget) : widget.parentWidget()->palette();
     QString out;
-    for (const auto& [role, name] : roles) {
-        const QColor colour = widget.palette().color(QPalette::Active, role);
-        if (colour != usual.color(QPalette::Active, role))
-            out += QStringLiteral(" %1=%2").arg(QLatin1String(name), colour.name());
+    for (const char* name : {"windowTitle", "text", "title", "toolTip", "checked", "selectedText", "cursorPosition",
+                             "alignment", "frameShape", "frameShadow", "lineWidth"}) {
+        const QMetaProperty property = widget.metaObject()->property(widget.metaObject()->indexOfProperty(name));
+        const QString value = property.isValid() ? property.read(&widget).toString() : QString();
+        // An empty text is told, an empty tooltip or selection is not.
+        if (property.isValid() && (!value.isEmpty() || QByteArray(name) == "text")
+            && (widget.isWindow() || QByteArray(name) != "windowTitle"))
+            out += QStringLiteral(" %1=\"%2\"").arg(QLatin1String(name), QString(value).replace('\n', "\\n"));
     }
+    if (const auto* label = qobject_cast<const QLabel*>(&widget); label && !label->pixmap().isNull())
+        out += QStringLiteral(" picture=%1x%2").arg(label->pixmap().width()).arg(label->pixmap().height());
     return out;
 }
 
-// The font, where it is not the parent's.
-inline QString font(const QWidget& widget)
+// The font and the colours a program may set, where they are not the
+// parent's (the toolkit's for a window).
+inline QString fontAndColours(const QWidget& widget)
 {
-    const QFont f = widget.font();
-    if (widget.parentWidget() && f == widget.parentWidget()->font())
-        return {};
-    return QStringLiteral(" font=%1/%2%3%4")
-        .arg(quoted(f.families().value(0)))
-        .arg(f.pointSizeF())
-        .arg(f.bold() ? QStringLiteral("/bold") : QString(), f.italic() ? QStringLiteral("/italic") : QString());
+    const QWidget* parent = widget.isWindow() ? nullptr : widget.parentWidget();
+    QString out;
+    if (const QFont f = widget.font(); !parent || f != parent->font())
+        out += QStringLiteral(" font=\"%1\"/%2/%3/%4").arg(f.families().value(0)).arg(f.pointSizeF()).arg(f.weight())
+                   .arg(f.italic());
+    const QPalette usual = parent ? parent->palette() : QApplication::palette(&widget);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::Base, QPalette::Window})
+        if (const QColor c = widget.palette().color(QPalette::Active, role); c != usual.color(QPalette::Active, role))
+            out += QStringLiteral(" colour%1=%2").arg(int(role)).arg(c.name());
+    return out;
 }
 
-inline QString content(const QWidget& widget)
-{
-    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget))
-        return QStringLiteral(" text=%1 selected=%2+%3 cursor=%4")
-            .arg(quoted(edit->text()))
-            .arg(edit->selectionStart())
-            .arg(edit->selectedText().size())
-            .arg(edit->cursorPosition());
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
-        return QStringLiteral(" text=%1").arg(quoted(button->text()))
-            + (button->isCheckable() ? QStringLiteral(" checked=%1").arg(button->isChecked()) : QString());
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        const QString shown = label->pixmap().isNull()
-            ? QStringLiteral(" text=%1").arg(quoted(label->text()))
-            : QStringLiteral(" picture=%1x%2").arg(label->pixmap().width()).arg(label->pixmap().height());
-        return shown + QStringLiteral(" align=%1").arg(int(label->alignment()), 0, 16);
-    }
-    if (const auto* box = qobject_cast<const QGroupBox*>(&widget))
-        return QStringLiteral(" title=%1").arg(quoted(box->title()));
-    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(&widget))
-        return QStringLiteral(" text=%1").arg(quoted(spin->text()));
-    return {};
-}
-
-// One line a control, its children indented below it.
+// One line a control, its children indented below it. Menus and dialogs
+// are windows of their own, told when they are shown.
 inline void describe(const QWidget& widget, int depth, QStringList& lines)
 {
-    QString line = QString(2 * depth, QLatin1Char(' ')) + widget.objectName() + QLatin1Char(':')
-        + QLatin1String(widget.metaObject()->className());
-    const QLayout* layout = widget.parentWidget() ? widget.parentWidget()->layout() : nullptr;
-    if (widget.isWindow())
-        line += QStringLiteral(" title=%1").arg(quoted(widget.windowTitle()));
-    // Where the program places it, not a layout after the fonts' measures.
-    if (widget.isWindow() ? !widget.layout() : !layout || layout->indexOf(&widget) < 0)
-        line += QStringLiteral(" at=%1,%2 size=%3x%4")
-                    .arg(widget.x()).arg(widget.y()).arg(widget.width()).arg(widget.height());
-    if (widget.isHidden())
-        line += QStringLiteral(" hidden");
-    if (!widget.isEnabled())
-        line += QStringLiteral(" disabled");
-    if (widget.window()->focusWidget() == &widget)
-        line += QStringLiteral(" focus");
-    if (const auto* frame = qobject_cast<const QFrame*>(&widget); frame && frame->frameShape() != QFrame::NoFrame)
-        line += QStringLiteral(" frame=%1/%2").arg(frame->frameStyle(), 0, 16).arg(frame->lineWidth());
-    line += content(widget) + font(widget) + colours(widget);
-    if (!widget.toolTip().isEmpty())
-        line += QStringLiteral(" tip=%1").arg(quoted(widget.toolTip()));
-    lines << line;
+    const QLayout* layout = widget.isWindow() ? widget.layout() : widget.parentWidget()->layout();
+    const bool placed = widget.isWindow() ? !layout : !layout || layout->indexOf(&widget) < 0;
+    lines << QString(2 * depth, ' ') + widget.objectName() + ':' + widget.metaObject()->className()
+            + (placed ? QStringLiteral(" at=%1,%2,%3x%4").arg(widget.x()).arg(widget.y()).arg(widget.width())
+                            .arg(widget.height())
+                      : QString())
+            + (widget.isHidden() ? " hidden" : "") + (widget.isEnabled() ? "" : " disabled")
+            + (widget.window()->focusWidget() == &widget ? " focus" : "") + properties(widget) + fontAndColours(widget);
     if (qobject_cast<const QAbstractSpinBox*>(&widget))
         return;  // its inner field is the toolkit's
-    // Menus and dialogs are windows of their own, told when they are shown.
     for (const QObject* child : widget.children())
         if (const auto* w = qobject_cast<const QWidget*>(child); w && !w->isWindow())
             describe(*w, depth + 1, lines);
