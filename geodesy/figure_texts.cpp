@@ -16,16 +16,20 @@ PathTexts pathTexts(const PairFigures& figures)
     PathTexts texts;
     texts.azimutPush.append("Длинный путь: ")
         .appendNumber(longPath.azimuth)
-        .append(" град.\nWGS-84: ")
+        .append("°\nWGS-84: ")
         .appendNumber(wholeDegrees(wgs84.azimuth))
-        .append(" град.");
-    texts.azimutPull.append("WGS-84: ")
+        .append("°");
+    // The long path's reverse azimuth is its direct one turned round: the
+    // short path's direct azimuth.
+    texts.azimutPull.append("Длинный путь: ")
+        .appendNumber(figures.shortPath.azimutPush % 360)
+        .append("°\nПрямой азимут плюс 180°; по WGS-84 корреспондент повернётся к вам на ")
         .appendNumber(wholeDegrees(wgs84.reverseAzimuth))
-        .append(" град.\nот корреспондента на вас");
+        .append("°");
     texts.dalnost.append("Длинный путь: ")
         .appendNumber(static_cast<long long>(longPath.distanceKm))
         .append(" км\nWGS-84: ")
-        .appendTenths(wgs84.distanceKm)
+        .appendTenths(wgs84.distanceKm, ',')
         .append(" км");
     return texts;
 }

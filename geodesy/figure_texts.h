@@ -17,9 +17,11 @@ namespace geodesy {
 // An azimuth to the nearest whole degree, 0..359: 359.5 and above read 0.
 int wholeDegrees(double azimuth);
 
-// The tooltips of the three result labels: the long path and the
-// ellipsoid's figures, which need the ellipsoid's.
-using PathText = InlineText<128>;
+// The tooltips of the three result labels, as a Russian reader writes
+// numbers: the long path's figure beside each, and the ellipsoid's. The
+// reverse azimuth's tooltip says what its number is, and where the
+// correspondent truly turns to face you.
+using PathText = InlineText<192>;
 struct PathTexts {
     PathText azimutPush;
     PathText azimutPull;

@@ -33,14 +33,17 @@ public:
         return *this;
     }
 
-    // The number with one decimal, rounded: 1616.4.
-    InlineText& appendTenths(double number)
+    // The number with one decimal, rounded: 1616.4, or 1616,4 with a comma
+    // as the separator, as Russian writes it.
+    InlineText& appendTenths(double number, char separator = '.')
     {
         char* const first = bytes_.data() + size_;
         const auto [end, error] =
             std::to_chars(first, bytes_.data() + Capacity, number, std::chars_format::fixed, 1);
-        if (error == std::errc())
-            size_ += static_cast<std::size_t>(end - first);
+        if (error != std::errc())
+            return *this;
+        end[-2] = separator;
+        size_ += static_cast<std::size_t>(end - first);
         return *this;
     }
 

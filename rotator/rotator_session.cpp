@@ -109,7 +109,7 @@ void RotatorSession::takeFailure(const Failure& failure)
     if (target_ && shown.request == Request::Position)  // following the turn is what failed
         shown.request = Request::Turn;
     endTurn();
-    setHeading(std::nullopt);
+    setHeading(std::nullopt, settings_.showHeading);
     if (shown.request != Request::Position)
         Q_EMIT failed(failureMessage(shown));
 }
@@ -123,12 +123,13 @@ void RotatorSession::endTurn()
     Q_EMIT turnEnded();
 }
 
-// Told only when the whole degree changes.
-void RotatorSession::setHeading(std::optional<int> heading)
+// Told only when the whole degree, or the silence, changes.
+void RotatorSession::setHeading(std::optional<int> heading, bool silent)
 {
-    if (heading_ == heading)
+    if (heading_ == heading && silent_ == silent)
         return;
     heading_ = heading;
+    silent_ = silent;
     Q_EMIT headingChanged();
 }
 

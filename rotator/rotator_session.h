@@ -47,13 +47,16 @@ public:
     void turnTo(int azimuth);
     void stop();
     bool isTurning() const { return target_.has_value(); }
-    bool isConnected() const { return client_.isConnected(); }
 
     // The antenna's heading in whole degrees, 0 to 359, while it is shown and
     // the daemon answers.
     std::optional<int> heading() const { return heading_; }
+    // Whether, with the heading shown, the daemon failed to answer the last
+    // time it was asked.
+    bool silent() const { return silent_; }
 
 Q_SIGNALS:
+    // heading() or silent() changed.
     void headingChanged();
     void turnEnded();
     // The user's words, ready for a message box.
@@ -65,7 +68,7 @@ private:
     void takeDone(Request request);
     void takeFailure(const Failure& failure);
     void endTurn();
-    void setHeading(std::optional<int> heading);
+    void setHeading(std::optional<int> heading, bool silent = false);
     void pollWhenWanted();
 
     RotatorClient client_;
@@ -75,6 +78,7 @@ private:
     bool paused_ = false;
     std::optional<int> target_;  // the azimuth of the turn under way
     std::optional<int> heading_;
+    bool silent_ = false;
 };
 
 } // namespace rotator

@@ -73,9 +73,12 @@ QString databaseText(const QSqlError& error)
 
 } // namespace
 
-QString failureText(const QSqlError& error, const QString& path, const QString& table)
+QString failureText(const QSqlError& error, const QString& path, const QString& table, const QString& noFile)
 {
-    const QString cause = sentence(causeOf(error, path), table);
+    const Cause kind = causeOf(error, path);
+    if (kind == Cause::FileMissing && !noFile.isEmpty())
+        return noFile;
+    const QString cause = sentence(kind, table);
     return cause.isEmpty() ? databaseText(error) : cause + QStringLiteral(" (") + databaseText(error) + QLatin1Char(')');
 }
 

@@ -12,6 +12,7 @@ namespace store {
 // database's text alone.
 //
 // `path` is the database file, `table` the table the fields are bound to.
-QString failureText(const QSqlError& error, const QString& path, const QString& table);
+// `noFile`, when given, tells a missing file instead, alone.
+QString failureText(const QSqlError& error, const QString& path, const QString& table, const QString& noFile = {});
 
 } // namespace store

@@ -104,10 +104,14 @@ RecordBinding::~RecordBinding()
 
 Result RecordBinding::failure(const QString& what, const QSqlError& error) const
 {
-    return Result::failure(what + QLatin1Char('\n') + failureText(error, databaseName_, recordSource_));
+    return Result::failure(what + QLatin1Char('\n') + failureText(error, databaseName_, recordSource_, noFile_));
 }
 
-void RecordBinding::setDatabaseName(const QString& path) { databaseName_ = path; }
+void RecordBinding::setDatabaseName(const QString& path, const QString& noFile)
+{
+    databaseName_ = path;
+    noFile_ = noFile;
+}
 void RecordBinding::setRecordSource(const QString& table) { recordSource_ = table; }
 void RecordBinding::setBusyTimeout(int milliseconds) { busyTimeout_ = std::max(0, milliseconds); }
 

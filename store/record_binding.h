@@ -53,8 +53,9 @@ public:
     explicit RecordBinding(QObject* parent = nullptr);
     ~RecordBinding() override;
 
-    // Path of the database file, taken literally (any characters allowed).
-    void setDatabaseName(const QString& path);
+    // Path of the database file, taken literally (any characters allowed),
+    // and, where it is known, what to tell the user when it is missing.
+    void setDatabaseName(const QString& path, const QString& noFile = {});
 
     // The table whose first record the fields show.
     void setRecordSource(const QString& table);
@@ -89,6 +90,7 @@ private:
 
     const QString connection_;
     QString databaseName_;
+    QString noFile_;
     QString recordSource_;
     int busyTimeout_ = DefaultBusyTimeout;
     std::vector<Binding> bindings_;

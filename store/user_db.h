@@ -27,9 +27,16 @@ inline constexpr std::array<const char*, 7> OwnStationColumns = {
 // Otherwise, as for an installed program, in userDataDir: the user's own
 // copy, made from templatePath the first time, so that each user, root
 // too, keeps an own station that no upgrade of the program replaces.
-QString stationDatabasePath(const QString& programDir, const QString& templatePath, const QString& userDataDir);
+struct StationLocation {
+    QString path;
+    // When there is no file in either place and no template to copy: why,
+    // and what the user can do, in Russian. Empty otherwise.
+    QString noFile;
+};
+
+StationLocation stationLocation(const QString& programDir, const QString& templatePath, const QString& userDataDir);
 
 // The same for this program, whatever the working directory.
-QString stationDatabasePath();
+StationLocation stationLocation();
 
 } // namespace store

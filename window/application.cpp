@@ -2,10 +2,12 @@
 
 #include "about/classic_font.h"
 #include "store/user_db.h"
+#include "window/access_key_style.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QStyle>
 #include <QTranslator>
 
 void prepareApplication(QApplication& application)
@@ -27,4 +29,7 @@ void prepareApplication(QApplication& application)
     // Message boxes in the windows' face too; set before any text is laid
     // out, so that no other face is loaded.
     QApplication::setFont(classicFont(8.25));
+
+    // The style the user's desktop chose, with access keys that read right.
+    QApplication::setStyle(new AccessKeyStyle(QApplication::style()->name()));
 }

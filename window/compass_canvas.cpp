@@ -22,6 +22,22 @@ void CompassCanvas::paintEvent(QPaintEvent* event)
         const QRect inside = contentsRect();
         painter.setClipRect(inside);
         painter.drawImage(inside.topLeft(), image_);
+        if (hasFocus()) {
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(inside.adjusted(1, 1, -2, -2));
+        }
     }
     QFrame::paintEvent(event);
+}
+
+void CompassCanvas::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void CompassCanvas::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }

@@ -21,7 +21,10 @@ public:
     const QImage& canvas() const { return image_; }
 
 protected:
+    // With the focus, a dotted rectangle inside the border, and nothing else.
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage image_;

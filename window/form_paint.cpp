@@ -1,5 +1,5 @@
-// The compass overlay: a ring of tick marks, the two azimuth lines and the
-// antenna's heading when the rotator reports one, drawn into the picture
+// The compass overlay: a ring of tick marks, the antenna's heading when the
+// rotator reports one, and the two azimuth lines, drawn into the picture
 // area's image so that they stay until the blank picture is copied in again.
 
 #include "window/frmRaschet.h"
@@ -25,10 +25,10 @@ void frmRaschet::Form_Paint()
     constexpr int TickStep = 9;  // k runs 0..180; the mark sits at 2k degrees
     constexpr int TickWidth = 1;
     constexpr int AzimuthWidth = 2;
+    constexpr int AntennaWidth = 3;
     const QColor TickColour(0, 0, 0);
     const QColor PushColour(255, 0, 0);
     const QColor PullColour(0, 0, 255);
-    const QColor AntennaColour(0, 128, 0);
 
     QImage& canvas = picCompas->canvas();
     if (canvas.isNull())
@@ -54,16 +54,17 @@ void frmRaschet::Form_Paint()
     for (int k = 0; k <= 180; k += TickStep)
         painter.drawLine(pointAt(TickFrom, 2 * k), pointAt(TickTo, 2 * k));
 
+    // The antenna's heading under the azimuths and wider: on target, the
+    // red line runs along the middle of the green one.
+    if (const std::optional<int> heading = rotator->session().heading()) {
+        painter.setPen(QPen(RotatorControl::AntennaColour, AntennaWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(static_cast<qint16>(*heading))));
+    }
     painter.setPen(QPen(PushColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(AzimutPush)));
     // Drawn last, so it covers the direct line where both coincide.
     painter.setPen(QPen(PullColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(AzimutPull)));
-    // Over both, so that antenna and azimuths are compared at a glance.
-    if (const std::optional<int> heading = rotator->session().heading()) {
-        painter.setPen(QPen(AntennaColour, AzimuthWidth, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(centre, pointAt(AzimuthLength, screenAngle(static_cast<qint16>(*heading))));
-    }
     painter.end();
 
     // A window paint shows the picture area in the same pass anyway; asking

@@ -47,7 +47,8 @@ void frmRaschet::Form_Load()
 
     picCompas->setPicture(imgCompas->pixmap().toImage());
 
-    Data1->setDatabaseName(store::stationDatabasePath());
+    const store::StationLocation station = store::stationLocation();
+    Data1->setDatabaseName(station.path, station.noFile);
     Data1->setRecordSource(QString::fromLatin1(store::OwnStationTable));
 }
 

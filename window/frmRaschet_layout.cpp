@@ -257,7 +257,8 @@ void frmRaschet::createControls()
 
     picCompas = named<CompassCanvas>(this, "picCompas");
     picCompas->setGeometry(twipsRect(3960, 2280, 3492, 3495));
-    picCompas->setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it; a right click for its menu leaves the focus where it is.
+    picCompas->setFocusPolicy(Qt::TabFocus);
     tabStops.emplace_back(PicCompasTabIndex, picCompas);
 
     imgCompas = named<QLabel>(this, "imgCompas");

@@ -1,5 +1,7 @@
 #include "window/frmRotator.h"
 
+#include "about/classic_font.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,11 +14,15 @@ frmRotator::frmRotator(const rotator::RotatorSettings& settings, QWidget* parent
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Настройка поворотного устройства"));
+    setFont(classicFont(8.25));
     auto* form = new QFormLayout(this);
     form->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* about = new QLabel(QStringLiteral("Антенну поворачивает rotctld из Hamlib,\n"
                                             "запущенный на этом или другом компьютере."));
+    // Wide enough for a window manager to show the whole title, in a bold
+    // face a size larger, with its icon and buttons beside it.
+    about->setMinimumWidth(QFontMetrics(classicFont(10, true)).horizontalAdvance(windowTitle()) + 100);
     form->addRow(about);
 
     txtHost = new QLineEdit(settings.host);
@@ -35,6 +41,7 @@ frmRotator::frmRotator(const rotator::RotatorSettings& settings, QWidget* parent
     form->addRow(chkHeading);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("ОК"));  // Qt's Russian keeps the Latin OK
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 
 #include "window/rotator_control.h"
 
+#include "about/classic_font.h"
 #include "window/compass_canvas.h"
 #include "window/frmRaschet.h"
 #include "window/frmRotator.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QShortcut>
 
@@ -18,6 +20,17 @@ RotatorControl::RotatorControl(frmRaschet* window)
     : QObject(window)
     , window_(window)
 {
+    // Between the ring, the left screw and the "S", clear of the compass's
+    // marks.
+    lblAntenna = new QLabel(window_->picCompas);
+    lblAntenna->setObjectName(QStringLiteral("lblAntenna"));
+    lblAntenna->setGeometry(24, 214, 86, 14);
+    lblAntenna->setFont(classicFont(8.25, true));
+    QPalette green = lblAntenna->palette();
+    green.setColor(QPalette::WindowText, AntennaColour.darker(130));
+    lblAntenna->setPalette(green);
+    lblAntenna->hide();
+
     // Right click, or the menu key while the picture has the focus.
     window_->picCompas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(window_->picCompas, &QWidget::customContextMenuRequested, this, &RotatorControl::picCompas_ContextMenu);
@@ -66,7 +79,7 @@ void RotatorControl::createMenu()
 }
 
 // The turn entries name the azimuths of the last calculation and wait for
-// one that succeeded; stopping needs a connection.
+// one that succeeded; stopping, for a turn under way.
 void RotatorControl::picCompas_ContextMenu(const QPoint& at)
 {
     if (!mnuCompas)
@@ -75,7 +88,7 @@ void RotatorControl::picCompas_ContextMenu(const QPoint& at)
     mnuTurnPull->setText(QStringLiteral("Повернуть антенну: обратный азимут %1°\tShift+F5").arg(window_->AzimutPull));
     mnuTurnPush->setEnabled(azimuthsValid_);
     mnuTurnPull->setEnabled(azimuthsValid_);
-    mnuStop->setEnabled(session_.isConnected());
+    mnuStop->setEnabled(session_.isTurning());
     mnuCompas->popup(window_->picCompas->mapToGlobal(at));
 }
 
@@ -112,6 +125,9 @@ void RotatorControl::mnuSettings_Click()
 // Without a heading the compass is the plain one.
 void RotatorControl::Session_HeadingChanged()
 {
+    const std::optional<int> heading = session_.heading();
+    lblAntenna->setText(heading ? QStringLiteral("антенна %1°").arg(*heading) : QStringLiteral("нет связи"));
+    lblAntenna->setVisible(heading || session_.silent());
     window_->restoreCompass();
     window_->Form_Paint();
 }
@@ -119,6 +135,8 @@ void RotatorControl::Session_HeadingChanged()
 void RotatorControl::Session_TurnEnded()
 {
     stopKey_->setEnabled(false);
+    if (mnuStop)
+        mnuStop->setEnabled(false);
 }
 
 void RotatorControl::Session_Failed(const QString& message)

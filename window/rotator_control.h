@@ -2,9 +2,11 @@
 
 #include "rotator/rotator_session.h"
 
+#include <QColor>
 #include <QObject>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPoint;
 class QShortcut;
@@ -19,6 +21,10 @@ class RotatorControl : public QObject
     Q_OBJECT
 
 public:
+    // The heading's line and words on the compass: a green that stands out
+    // on the cyan star.
+    static inline const QColor AntennaColour{0, 200, 0};
+
     explicit RotatorControl(frmRaschet* window);
 
     // Reads the settings and, when the heading is shown, starts polling.
@@ -31,6 +37,9 @@ public:
     QAction* mnuTurnPull = nullptr;   // "Повернуть антенну: обратный азимут M°"
     QAction* mnuStop = nullptr;       // "Остановить антенну"
     QAction* mnuSettings = nullptr;   // "Настройка поворотного устройства…"
+    // In the compass picture's lower part, while the heading is shown:
+    // "антенна 265°", or "нет связи" when the daemon does not answer.
+    QLabel* lblAntenna = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

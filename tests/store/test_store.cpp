@@ -126,14 +126,19 @@ private Q_SLOTS:
         const QTemporaryDir root;
         const QString bin = root.filePath("bin"), installed = root.filePath("share/azidal/user.mdb");
         const QString data = root.filePath("home/.local/share/azidal"), own = data + "/user.mdb";
-        const auto start = [&] { return store::stationDatabasePath(bin, installed, data); };
+        const auto start = [&] { return store::stationLocation(bin, installed, data).path; };
         QCOMPARE(start(), own);  // nothing to copy: the user is told of a missing file there
+        QCOMPARE(store::stationLocation(bin, installed, data).noFile,
+                 "Файла станции нет ни рядом с программой (" + bin + "/user.mdb), ни у пользователя (" + own
+                     + "), и нет шаблона " + installed + ", из которого делается копия пользователя.\nПоложите "
+                       "user.mdb рядом с программой или переустановите программу, чтобы шаблон был на месте.");
         writeFile(installed, "template");
         QVERIFY(QFile::setPermissions(installed, QFile::ReadOwner | QFile::ReadOther));
         writeFile(bin + "/user.mdb", "beside");
         QCOMPARE(start(), bin + "/user.mdb");  // build tree or portable folder
         QVERIFY(QFile::remove(bin + "/user.mdb"));
         QCOMPARE(start(), own);  // installed, first start: the user's own copy, for saving
+        QCOMPARE(store::stationLocation(bin, installed, data).noFile, QString());
         QCOMPARE(fileBytes(own), "template");
         QVERIFY(QFile::permissions(own) & QFile::WriteOwner);
         writeFile(own, "saved");

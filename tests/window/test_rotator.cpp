@@ -5,12 +5,14 @@
 
 #include "window_fixture.h"
 
+#include "about/classic_font.h"
 #include "window/compass_canvas.h"
 #include "window/frmRotator.h"
 #include "window/rotator_control.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -95,6 +97,8 @@ QStringList menuEntries(frmRaschet& window)
     return entries;
 }
 
+QString focused(frmRaschet& window) { return window.focusWidget()->objectName(); }
+
 int heading(const frmRaschet& window) { return window.rotator->session().heading().value_or(-1); }
 
 } // namespace
@@ -113,13 +117,18 @@ private Q_SLOTS:
         frmRotator dialog(rotator::RotatorSettings::load(failure));
         dialog.show();
         compareLook(dialog, QStringLiteral("rotator-settings"));
+        // Its title whole in a window manager's bar: in a bold face a size
+        // larger than the window's, beside an icon and three buttons.
+        QVERIFY(dialog.width() >= QFontMetrics(classicFont(10, true)).horizontalAdvance(dialog.windowTitle()) + 100);
     }
 
-    // The menu before and after a calculation; the settings, kept for the
-    // next start; F5 turns the antenna to the direct azimuth, followed until
-    // it gets there, its heading green over the red line. Once the daemon is
-    // gone, Shift+F5 says so, the heading leaves the compass, and the window
-    // goes on calculating.
+    // The menu before and after a calculation, opened by a right click that
+    // leaves the focus in its field; the settings, kept for the next start;
+    // F5 turns the antenna to the direct azimuth, followed until it gets
+    // there, and can be stopped just while it turns; its heading in words,
+    // and as a wider green line under the red one. Once the daemon is gone,
+    // Shift+F5 says so, the compass says «нет связи» and shows no heading,
+    // and the window goes on calculating.
     void turnsTheAntenna()
     {
         Rotctld daemon;
@@ -132,14 +141,36 @@ private Q_SLOTS:
         QCOMPARE(menuEntries(*window), (QStringList{"Повернуть антенну: прямой азимут 11°",
                                                     "Повернуть антенну: обратный азимут 191°",
                                                     "Остановить антенну (off)", settings}));
+        // A right click, as the window system gives it: the press, then the
+        // request for the menu.
+        QTest::mousePress(window->picCompas, Qt::RightButton, {}, QPoint(50, 50));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50), window->picCompas->mapToGlobal(QPoint(50, 50)));
+        QApplication::sendEvent(window->picCompas, &click);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(focused(*window), QStringLiteral("txtH2G"));
+        QCOMPARE(window->txtH2G->palette().color(QPalette::Base), QColor(0, 0, 128));
         configure(*window, daemon.port, true);
         QString failure;
         QCOMPARE(rotator::RotatorSettings::load(failure).port, daemon.port);
 
         QTest::keyClick(window.get(), Qt::Key_F5);
+        QCOMPARE(menuEntries(*window).at(2), "Остановить антенну");
         QTRY_COMPARE_WITH_TIMEOUT(heading(*window), 11, 10000);
-        QCOMPARE(window->picCompas->canvas().pixelColor(125, 65), QColor(0, 128, 0));
         QTRY_VERIFY(!window->rotator->session().isTurning());
+        QCOMPARE(menuEntries(*window).at(2), "Остановить антенну (off)");
+        QCOMPARE(window->rotator->lblAntenna->text(), QStringLiteral("антенна 11°"));
+        QVERIFY(window->rotator->lblAntenna->isVisibleTo(window.get()));
+        // Along the lines, the green one shows beside the red.
+        QString across;
+        for (int y = 30; y < 100; y += 5) {
+            for (int x = 114; x < 136; ++x) {
+                const QColor c = window->picCompas->canvas().pixelColor(x, y);
+                across += c == Qt::red ? 'r' : c == RotatorControl::AntennaColour ? 'g' : '.';
+            }
+            across += '\n';
+        }
+        QVERIFY2(across.contains("gr") || across.contains("rg"), qPrintable(across));
 
         daemon.kill();
         MessageBoxAnswerer answerer;
@@ -150,6 +181,7 @@ private Q_SLOTS:
         QVERIFY2(said.startsWith("Антенна не повернута.\n\n") && said.contains("127.0.0.1:" + QString::number(daemon.port)),
                  qPrintable(said));
         QCOMPARE(heading(*window), -1);
+        QCOMPARE(window->rotator->lblAntenna->text(), QStringLiteral("нет связи"));
         const QImage shown = window->picCompas->canvas();
         window->restoreCompass();
         window->Form_Paint();

@@ -5,6 +5,7 @@
 
 #include "window_fixture.h"
 
+#include "about/classic_font.h"
 #include "about/frmInfo.h"
 #include "store/user_db.h"
 #include "tests/store/station_binding.h"
@@ -51,7 +52,7 @@ const QStringList Stored{"55", "05", "0", "37", "37", "0", "KO85TS"};
 // binding against the file).
 QStringList record(const QStringList& write = {})
 {
-    const QString path = store::stationDatabasePath();
+    const QString path = store::stationLocation().path;
     if (!write.isEmpty() && !station(path, write, save).second.ok())
         return {QStringLiteral("the station cannot be written")};
     const auto [read, loaded] = station(path, QStringList(7), load);
@@ -151,6 +152,66 @@ private Q_SLOTS:
         const int afterOneUpdate = counter.count;
         QTest::qWait(300);
         QCOMPARE(counter.count, afterOneUpdate);
+    }
+
+    // Each access key's underline stands a pixel clear of its letter: under
+    // «Расчет по &ЛОКАТОРУ» the underline and the feet of a bold Л would read
+    // as a Д. The underline is what the "&" adds to a button's picture, the
+    // letters what the caption adds to the bare button.
+    void accessKeysStandClear()
+    {
+        if (QFontInfo(classicFont(8.25, true)).family() != QStringLiteral("Liberation Sans"))
+            QSKIP("the windows' face, Liberation Sans (fonts-liberation), is not installed");
+        auto window = openWindow();
+        HelloSlide slide;
+        frmInfo about(nullptr, slide);
+        QList<QPushButton*> buttons = about.findChildren<QPushButton*>();
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            if (button->text().contains('&') && !button->isHidden())
+                buttons << button;
+        QCOMPARE(buttons.size(), 7);
+        for (QPushButton* button : buttons) {
+            const QString caption = button->text();
+            const auto picture = [button](const QString& text) {
+                button->setText(text);
+                return button->grab().toImage();
+            };
+            const QImage keyed = picture(caption), plain = picture(QString(caption).remove('&')), bare = picture({});
+            button->setText(caption);
+            // The underline: the first row the "&" changes. The letter: the
+            // lowest row above it that the caption changes, in its columns.
+            int underline = -1, feet = -1;
+            for (int y = 0; y < keyed.height() && underline < 0; ++y)
+                for (int x = 0; x < keyed.width(); ++x)
+                    if (keyed.pixel(x, y) != plain.pixel(x, y))
+                        underline = y;
+            for (int y = 0; y < underline; ++y)
+                for (int x = 0; x < keyed.width(); ++x)
+                    if (keyed.pixel(x, underline) != plain.pixel(x, underline) && plain.pixel(x, y) != bare.pixel(x, y))
+                        feet = y;
+            QVERIFY2(underline >= 0 && feet >= 0 && underline - feet >= 2,
+                     qPrintable(QString("%1: letter down to row %2, underline at %3").arg(caption).arg(feet).arg(underline)));
+        }
+    }
+
+    // With the focus, which only Tab gives it, the compass shows a dotted
+    // rectangle inside its border, and nothing else changes.
+    void compassFocusMark()
+    {
+        auto window = openWindow();
+        const QImage unfocused = window->picCompas->grab().toImage();
+        window->picCompas->setFocus(Qt::TabFocusReason);
+        const QImage focused = window->picCompas->grab().toImage();
+        const QRect mark = window->picCompas->contentsRect().adjusted(1, 1, -1, -1);  // its lines
+        int changed = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y)) {
+                    ++changed;
+                    QVERIFY2(x == mark.left() || x == mark.right() || y == mark.top() || y == mark.bottom(),
+                             qPrintable(QString("%1, %2").arg(x).arg(y)));
+                }
+        QVERIFY(changed > 100);
     }
 
     void aboutWindowAtItsFirstTick()
@@ -312,11 +373,15 @@ private Q_SLOTS:
     }
 
     // Reported over the window, with its cause, when it reads and when it
-    // saves; the window stays usable, and nothing is created.
+    // saves; the window stays usable, and nothing is created. Beside this
+    // program there is no template either, as with a copy run from a folder
+    // that was never installed: the box names each place looked in, and
+    // what the user can do, in Russian alone.
     void missingDatabaseIsReported()
     {
-        const QString path = store::stationDatabasePath();
+        const QString path = store::stationLocation().path;
         QVERIFY(QFile::remove(path));
+        const store::StationLocation station = store::stationLocation();
         MessageBoxAnswerer answerer;
         auto window = std::make_unique<frmRaschet>();
         window->show();
@@ -325,10 +390,10 @@ private Q_SLOTS:
         type(window->txtKorLocator, QStringLiteral("KO85TS"));
         QVERIFY(window->cmdRaschetKoordinat->isEnabled() && !QFile::exists(path));
         QCOMPARE(answerer.seen.size(), 2);
+        QVERIFY(station.noFile.contains(QCoreApplication::applicationDirPath() + "/user.mdb"));
         for (const QString& failed : {QStringLiteral("прочитать свою станцию из файла "),
                                       QStringLiteral("сохранить свою станцию в файл ")})
-            QVERIFY(answerer.seen.takeFirst().text.startsWith("Не удалось " + failed + path
-                                                              + ".\nТакого файла нет"));
+            QCOMPARE(answerer.seen.takeFirst().text, "Не удалось " + failed + path + ".\n" + station.noFile);
     }
 
     // Exit ends the event loop at once: no window is asked to close, so

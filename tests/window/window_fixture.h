@@ -5,6 +5,7 @@
 // ways a user types, and message boxes answered as a user answers them.
 
 #include "tests/window/look.h"
+#include "window/application.h"
 #include "window/compass_canvas.h"
 #include "window/frmRaschet.h"
 
@@ -86,12 +87,14 @@ inline void fill(frmRaschet& window, const QStringList& pairs)
         window.findChild<QLineEdit*>(pair.section('=', 0, 0))->setText(pair.section('=', 1));
 }
 
-// The look a test compares pinned where the user's desktop could change it:
-// the style and its colours. Called before the first window is made.
+// The program set up as it starts, with the look a test compares pinned
+// where the user's desktop could change it: the style and its colours.
+// Called before the first window is made.
 inline void pinLook()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
+    prepareApplication(*qApp);
     QApplication::setCursorFlashTime(0);  // a caret that does not blink
 }
 
