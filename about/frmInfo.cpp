@@ -1,6 +1,6 @@
 #include "about/frmInfo.h"
 
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 #include "about/twips.h"
 
 #include <QFrame>

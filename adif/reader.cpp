@@ -75,6 +75,12 @@ std::string_view message(Malformed kind)
     return {};
 }
 
+std::string message(const ReadError& error)
+{
+    return "байт " + std::to_string(error.offset) + ", запись " + std::to_string(error.record) + ": "
+        + std::string(message(error.kind));
+}
+
 Reader::Reader(Source source, std::optional<std::uint64_t> size)
     : source_(std::move(source))
     , size_(size)

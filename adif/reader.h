@@ -73,8 +73,10 @@ struct ReadError {
     std::uint64_t record;  // 1 for the first record; the header belongs to record 1
 };
 
-// The words the user reads, in UTF-8.
+// The words the user reads, in UTF-8: for the kind, and for the fault with
+// where it is ("байт 17, запись 2: …").
 std::string_view message(Malformed kind);
+std::string message(const ReadError& error);
 
 class Reader {
 public:

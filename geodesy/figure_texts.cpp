@@ -23,7 +23,7 @@ PathTexts pathTexts(const PairFigures& figures)
     // short path's direct azimuth.
     texts.azimutPull.append("Длинный путь: ")
         .appendNumber(figures.shortPath.azimutPush % 360)
-        .append("°\nПрямой азимут плюс 180°; по WGS-84 корреспондент повернётся к вам на ")
+        .append("°\nПрямой азимут плюс 180°; по WGS-84 от корреспондента на вас ")
         .appendNumber(wholeDegrees(wgs84.reverseAzimuth))
         .append("°");
     texts.dalnost.append("Длинный путь: ")

@@ -1,11 +1,10 @@
 #include "qrb/adif_fill.h"
 
-#include "adif/location.h"
+#include "adif/qso_position.h"
 #include "adif/reader.h"
 #include "adif/writer.h"
 #include "geodesy/figure_texts.h"
 #include "geodesy/messages.h"
-#include "geodesy/station.h"
 #include "qrb/output_file.h"
 #include "qrb/system_error.h"
 
@@ -17,68 +16,17 @@
 
 namespace {
 
-// The fields that give one station's position.
-struct StationFields {
-    std::string_view grid;
-    std::string_view gridExtension;
-    std::string_view latitude;
-    std::string_view longitude;
-};
-constexpr StationFields CorrespondentFields{"GRIDSQUARE", "GRIDSQUARE_EXT", "LAT", "LON"};
-constexpr StationFields OwnFields{"MY_GRIDSQUARE", "MY_GRIDSQUARE_EXT", "MY_LAT", "MY_LON"};
-
-std::string_view trimmed(std::string_view data)
-{
-    const auto first = data.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return data.substr(first, data.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-std::string_view dataOf(const adif::Section& record, std::string_view name)
-{
-    const adif::Field* field = record.find(name);
-    return field ? trimmed(field->data) : std::string_view();
-}
-
-// A station's position in a record; nothing when the record does not give
-// it, or, in the user's words, what is wrong with it.
-using Lookup = std::variant<std::monostate, geodesy::Position, std::string>;
-
-Lookup positionIn(const adif::Section& record, const StationFields& fields)
-{
-    if (std::string locator(dataOf(record, fields.grid)); !locator.empty()) {
-        // The extension holds characters 9 and 10 of a ten-character locator.
-        if (locator.size() == 8)
-            locator.append(dataOf(record, fields.gridExtension).substr(0, 2));
-        const auto position = geodesy::readLocator(locator);
-        if (const auto* failure = std::get_if<geodesy::StationFailure>(&position))
-            return std::string(fields.grid) + ": " + std::string(geodesy::message(*failure));
-        return std::get<geodesy::Position>(position);
-    }
-    const std::string_view latitude = dataOf(record, fields.latitude);
-    const std::string_view longitude = dataOf(record, fields.longitude);
-    if (latitude.empty() && longitude.empty())
-        return std::monostate();
-    const auto lat = adif::readLocation(latitude, adif::Axis::Latitude);
-    const auto lon = adif::readLocation(longitude, adif::Axis::Longitude);
-    if (!lat || !lon)
-        return std::string(fields.latitude) + "/" + std::string(fields.longitude)
-            + ": ожидаются координаты ADIF вида N055 46.250 и E037 37.500";
-    return geodesy::Position{*lat, *lon};
-}
-
 // The values to give a QSO, or what is wrong with the record; nothing when
 // the record names no correspondent's position.
 std::variant<std::monostate, geodesy::LogValues, std::string> valuesFor(const adif::Section& record,
                                                                         const AdifFill& fill)
 {
-    const Lookup kor = positionIn(record, CorrespondentFields);
+    const adif::QsoPosition kor = adif::qsoPosition(record, adif::Correspondent);
     if (std::holds_alternative<std::monostate>(kor))
         return std::monostate();
     if (const auto* wrong = std::get_if<std::string>(&kor))
         return *wrong;
-    Lookup own = positionIn(record, OwnFields);
+    adif::QsoPosition own = adif::qsoPosition(record, adif::OwnStation);
     if (const auto* wrong = std::get_if<std::string>(&own))
         return *wrong;
     if (std::holds_alternative<std::monostate>(own)) {
@@ -191,9 +139,7 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
         return kMisuse;
     }
     if (step == adif::Reader::Step::Error) {
-        const adif::ReadError& error = reader.error();
-        report(fill.name, ": байт " + std::to_string(error.offset) + ", запись " + std::to_string(error.record) + ": ",
-               adif::message(error.kind));
+        report(fill.name, ": ", adif::message(reader.error()));
         return kMisuse;
     }
     return problems.any() ? kBadInput : kSuccess;

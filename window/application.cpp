@@ -1,6 +1,6 @@
 #include "window/application.h"
 
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 #include "store/user_db.h"
 #include "window/access_key_style.h"
 

@@ -8,7 +8,7 @@
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
 #include "window/typing_limit.h"
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 #include "about/twips.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "window/frmRotator.h"
 
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 
 #include "window/rotator_control.h"
 
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 #include "window/compass_canvas.h"
 #include "window/frmRaschet.h"
 #include "window/frmRotator.h"
@@ -26,9 +26,6 @@ RotatorControl::RotatorControl(frmRaschet* window)
     lblAntenna->setObjectName(QStringLiteral("lblAntenna"));
     lblAntenna->setGeometry(24, 214, 86, 14);
     lblAntenna->setFont(classicFont(8.25, true));
-    QPalette green = lblAntenna->palette();
-    green.setColor(QPalette::WindowText, AntennaColour.darker(130));
-    lblAntenna->setPalette(green);
     lblAntenna->hide();
 
     // Right click, or the menu key while the picture has the focus.
@@ -127,6 +124,10 @@ void RotatorControl::Session_HeadingChanged()
 {
     const std::optional<int> heading = session_.heading();
     lblAntenna->setText(heading ? QStringLiteral("антенна %1°").arg(*heading) : QStringLiteral("нет связи"));
+    // The heading in the line's green, the silence in grey.
+    QPalette words = lblAntenna->palette();
+    words.setColor(QPalette::WindowText, heading ? AntennaColour.darker(130) : QColor(96, 96, 96));
+    lblAntenna->setPalette(words);
     lblAntenna->setVisible(heading || session_.silent());
     window_->restoreCompass();
     window_->Form_Paint();

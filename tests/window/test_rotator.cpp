@@ -5,7 +5,7 @@
 
 #include "window_fixture.h"
 
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 #include "window/compass_canvas.h"
 #include "window/frmRotator.h"
 #include "window/rotator_control.h"

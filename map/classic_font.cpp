@@ -1,4 +1,4 @@
-#include "about/classic_font.h"
+#include "map/classic_font.h"
 
 #include <QStringList>
 

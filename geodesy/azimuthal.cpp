@@ -1,0 +1,55 @@
+#include "geodesy/azimuthal.h"
+
+#include "geodesy/great_circle.h"
+
+#include <cmath>
+
+namespace geodesy {
+namespace {
+
+// The map is drawn, not computed to the program's digits: the true pi.
+constexpr double TruePi = 3.14159265358979323846;
+
+double radians(double degrees) { return degrees * TruePi / 180; }
+double degrees(double radians) { return radians * 180 / TruePi; }
+
+} // namespace
+
+AzimuthalMap azimuthalMap(const Position& centre)
+{
+    const double latitude = radians(centre.latitude);
+    return {latitude, radians(centre.longitude), std::sin(latitude), std::cos(latitude)};
+}
+
+MapPoint project(const AzimuthalMap& map, const Position& point)
+{
+    const double latitude = radians(point.latitude);
+    const double deltaLongitude = radians(point.longitude) - map.longitude;
+    const double cosLatitude = std::cos(latitude);
+    const double sinLatitude = std::sin(latitude);
+    // The direction from the centre, east and north, as long as the sine
+    // of the central angle; and that angle's cosine.
+    const double east = cosLatitude * std::sin(deltaLongitude);
+    const double north = map.cosLatitude * sinLatitude - map.sinLatitude * cosLatitude * std::cos(deltaLongitude);
+    const double cosine = map.sinLatitude * sinLatitude + map.cosLatitude * cosLatitude * std::cos(deltaLongitude);
+    const double sine = std::hypot(east, north);
+    const double distance = std::atan2(sine, cosine) * EarthRadiusKm;
+    if (sine == 0)
+        return {0, cosine < 0 ? distance : 0};
+    return {distance * east / sine, distance * north / sine};
+}
+
+Position unproject(const AzimuthalMap& map, const MapPoint& point)
+{
+    const double angle = std::hypot(point.x, point.y) / EarthRadiusKm;
+    const double azimuth = std::atan2(point.x, point.y);
+    const double sinLatitude = map.sinLatitude * std::cos(angle) + map.cosLatitude * std::sin(angle) * std::cos(azimuth);
+    const double latitude = std::asin(std::fmax(-1.0, std::fmin(1.0, sinLatitude)));
+    const double longitude = map.longitude
+        + std::atan2(std::sin(azimuth) * std::sin(angle) * map.cosLatitude,
+                     std::cos(angle) - map.sinLatitude * sinLatitude);
+    // Back into -180..180.
+    return {degrees(latitude), degrees(std::remainder(longitude, 2 * TruePi))};
+}
+
+} // namespace geodesy

@@ -1,0 +1,99 @@
+// What the map tells of the stations: the log's correspondents, the
+// antenna's beam, both paths to the correspondent and the two stations.
+
+#include "map/layers.h"
+
+#include "geodesy/pair_figures.h"
+#include "map/map_style.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
+namespace map::layers {
+namespace {
+
+constexpr double TruePi = 3.14159265358979323846;
+
+QPen line(const QColor& colour, double width)
+{
+    QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+void label(QPainter& painter, const View& view, const QPointF& at, const QString& text)
+{
+    painter.setFont(view.font);
+    const QFontMetricsF metrics(view.font);
+    const QRectF box(at + QPointF(6, -metrics.height() - 2), metrics.size(0, text) + QSizeF(4, 0));
+    painter.fillRect(box, QColor(255, 255, 255, 190));
+    painter.setPen(style::Labels);
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+void dot(QPainter& painter, const QPointF& at, double radius)
+{
+    painter.setPen(line(Qt::white, 1));
+    painter.setBrush(style::Station);
+    painter.drawEllipse(at, radius, radius);
+}
+
+} // namespace
+
+void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log)
+{
+    QPolygonF dots;
+    dots.reserve(qsizetype(log.points.size()));
+    for (const LogPoints::Point& point : log.points) {
+        const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
+        if (std::hypot(p.x, p.y) <= view.radiusKm)
+            dots << view.at(p);
+    }
+    painter.save();
+    painter.setPen(line(style::LogDot, std::max(3.0, view.discRadius / 250)));
+    painter.drawPoints(dots);
+    painter.restore();
+}
+
+void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth)
+{
+    QPolygonF beam{view.centre};
+    for (double a = heading - beamWidth / 2; a <= heading + beamWidth / 2 + 1e-9; a += beamWidth / 30)
+        beam << view.inDirection(a, view.discRadius);
+    painter.save();
+    painter.setPen(line(style::AntennaEdge, 1));
+    painter.setBrush(style::Antenna);
+    painter.drawPolygon(beam);
+    painter.restore();
+}
+
+void paintStations(QPainter& painter, const View& view, const RimCut& cut, const MapScene& scene)
+{
+    painter.save();
+    const double width = std::max(2.0, view.discRadius / 300);
+    if (scene.correspondent) {
+        const geodesy::MapPoint kor = geodesy::project(cut.projection(), scene.correspondent->position);
+        const double azimuth = std::atan2(kor.x, kor.y);
+        const auto rim = [&](double a) { return view.at(RimKm * std::sin(a), RimKm * std::cos(a)); };
+        // The long way: out the other way to the rim, and in again from the
+        // rim on the correspondent's side, along the same diameter.
+        painter.setPen(line(style::LongPath, width));
+        painter.drawLine(view.centre, rim(azimuth + TruePi));
+        painter.drawLine(rim(azimuth), view.at(kor));
+        painter.setPen(line(style::ShortPath, width));
+        painter.drawLine(view.centre, view.at(kor));
+        dot(painter, view.at(kor), width + 2);
+        const geodesy::PairFigures figures = geodesy::pairFigures(scene.own.position, scene.correspondent->position, false);
+        const QString distance = figures.shortPath.distanceKm
+            ? QStringLiteral(" %1 км").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
+            : QString();
+        label(painter, view, view.at(kor), scene.correspondent->locator + distance);
+    }
+    dot(painter, view.centre, width + 2);
+    label(painter, view, view.centre, scene.own.locator);
+    painter.restore();
+}
+
+} // namespace map::layers

@@ -1,0 +1,63 @@
+#include "map/map_file.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace map {
+
+std::optional<MapFormat> mapFormatOf(const QString& fileName)
+{
+    const QString name = fileName.toLower();
+    if (name.endsWith(QLatin1String(".png")))
+        return MapFormat::Png;
+    if (name.endsWith(QLatin1String(".svg")))
+        return MapFormat::Svg;
+    if (name.endsWith(QLatin1String(".pdf")))
+        return MapFormat::Pdf;
+    return std::nullopt;
+}
+
+QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
+                   const MapFileOptions& options)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QRectF square(0, 0, options.sizePixels, options.sizePixels);
+    switch (format) {
+    case MapFormat::Png: {
+        QImage image(options.sizePixels, options.sizePixels, QImage::Format_RGB32);
+        QPainter painter(&image);
+        renderer.paint(painter, square, scene);
+        painter.end();
+        image.save(&buffer, "PNG");
+        break;
+    }
+    case MapFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(square.size().toSize());
+        svg.setViewBox(square);
+        svg.setTitle(scene.title);
+        QPainter painter(&svg);
+        renderer.paint(painter, square, scene);
+        break;
+    }
+    case MapFormat::Pdf: {
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(options.page);
+        pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        pdf.setResolution(300);
+        pdf.setTitle(scene.title);
+        QPainter painter(&pdf);
+        renderer.paint(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(300).size()), scene);
+        break;
+    }
+    }
+    return bytes;
+}
+
+} // namespace map

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "map/map_renderer.h"
+
+#include <QByteArray>
+#include <QPageSize>
+#include <QString>
+
+#include <optional>
+
+namespace map {
+
+enum class MapFormat { Png, Svg, Pdf };
+
+// By the file's extension: .png, .svg, .pdf, in any case.
+std::optional<MapFormat> mapFormatOf(const QString& fileName);
+
+struct MapFileOptions {
+    int sizePixels = 2000;                         // a PNG's side; an SVG's view
+    QPageSize page = QPageSize(QPageSize::A4);     // a PDF's one page
+};
+
+// The picture as a file of that format holds it: a square PNG, an SVG, a
+// PDF of one page with the map in the middle.
+QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
+                   const MapFileOptions& options);
+
+} // namespace map

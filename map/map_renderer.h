@@ -1,0 +1,49 @@
+#pragma once
+
+#include "map/map_scene.h"
+#include "map/rim_cut.h"
+
+#include <QPainterPath>
+#include <QRectF>
+#include <QTransform>
+
+class QPainter;
+
+namespace map {
+
+// One renderer paints the map wherever it is shown: the window, a PNG, an
+// SVG, a PDF page, a printer. It keeps the world projected about one centre
+// in the map's kilometres, so that a new heading or a new picture of the same
+// centre costs no projection.
+class MapRenderer {
+public:
+    explicit MapRenderer(const geodesy::Position& centre);
+
+    // Projects the world anew, when the centre changed.
+    void setCentre(const geodesy::Position& centre);
+    const RimCut& cut() const { return cut_; }
+
+    // From the map's kilometres to the target's pixels: the disc centred in
+    // the target below the title, the scene's radius to its edge, north up.
+    static QTransform transform(const QRectF& target, const MapScene& scene);
+
+    // The whole picture; or its two layers: what changes with the centre,
+    // the zoom, the log and the hour, and what changes with the antenna's
+    // heading and the last calculation.
+    void paint(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+    void paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+    void paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+
+private:
+    void project();
+
+    geodesy::Position centre_;
+    RimCut cut_;
+    QPainterPath land_;
+    QPainterPath coasts_;
+    QPainterPath borders_;
+    QPainterPath fields_;   // the Maidenhead fields, 20 by 10 degrees
+    QPainterPath squares_;  // and their squares, 2 by 1
+};
+
+} // namespace map

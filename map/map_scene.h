@@ -1,0 +1,30 @@
+#pragma once
+
+#include "geodesy/position.h"
+#include "map/log_points.h"
+#include "map/rim_cut.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace map {
+
+struct MapStation {
+    geodesy::Position position;
+    QString locator;
+};
+
+// What one picture of the map shows, about the renderer's centre.
+struct MapScene {
+    MapStation own;                           // at the centre
+    std::optional<MapStation> correspondent;  // with both paths to it
+    std::optional<int> heading;               // the antenna's, whole degrees
+    double beamWidth = 30;                    // degrees
+    const LogPoints* log = nullptr;
+    std::optional<double> nightAt;  // seconds since 1970 UTC; the night side is shaded
+    double radiusKm = RimKm;        // from the centre to the edge of the picture
+    QString title;                  // above the map, when there is one
+};
+
+} // namespace map
