@@ -137,6 +137,9 @@ private Q_SLOTS:
         QTest::newRow("a LoTW download") << QStringList{"--adif", "-", "--my", "ко85тс"} << kLotw.arg("", "") << 0
                                          << kLotw.arg("<DISTANCE:4>1610\r\n<ANT_AZ:3>270\r\n",
                                                       "<DISTANCE:4>1609\r\n<ANT_AZ:3>270\r\n") << "";
+        QTest::newRow("a QSO on the own parallel has its direction")
+            << QStringList{"--adif", "-", "--my", "0,10"} << "<LAT:11>N000 00.000 <LON:11>E040 00.000 <EOR>" << 0
+            << "<DISTANCE:4>3336 <ANT_AZ:2>90 <EOR>" << "";
         QTest::newRow("a QSO at the own position: no direction") << QStringList{"--adif", "-", "--my", "KO85TS"}
                                                                  << "<GRIDSQUARE:6>ko85ts <EOR>" << 0
                                                                  << "<GRIDSQUARE:6>ko85ts <DISTANCE:1>0 <EOR>" << "";

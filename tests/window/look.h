@@ -19,7 +19,7 @@ inline QString properties(const QWidget& widget)
 {
     QString out;
     for (const char* name : {"windowTitle", "text", "title", "toolTip", "checked", "selectedText", "cursorPosition",
-                             "alignment", "frameShape", "frameShadow", "lineWidth"}) {
+                             "alignment", "wordWrap", "frameShape", "frameShadow", "lineWidth"}) {
         const QMetaProperty property = widget.metaObject()->property(widget.metaObject()->indexOfProperty(name));
         const QString value = property.isValid() ? property.read(&widget).toString() : QString();
         // An empty text is told, an empty tooltip or selection is not.
