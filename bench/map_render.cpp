@@ -28,7 +28,7 @@ map::MapScene sceneFor(const geodesy::Position& centre, const char* locator)
 {
     map::MapScene scene;
     scene.own = {centre, QString::fromLatin1(locator)};
-    scene.correspondent = map::MapStation{{52.5208, 13.375}, QStringLiteral("JO62QM")};
+    scene.correspondents = {{{52.5208, 13.375}, QStringLiteral("JO62QM")}};
     scene.heading = 267;
     scene.nightAt = 1781956800;  // 2026-06-20 12:00 UTC
     return scene;

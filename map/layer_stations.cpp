@@ -73,8 +73,8 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
 {
     painter.save();
     const double width = std::max(2.0, view.discRadius / 300);
-    if (scene.correspondent) {
-        const geodesy::MapPoint kor = geodesy::project(cut.projection(), scene.correspondent->position);
+    for (const MapStation& correspondent : scene.correspondents) {
+        const geodesy::MapPoint kor = geodesy::project(cut.projection(), correspondent.position);
         const double azimuth = std::atan2(kor.x, kor.y);
         const auto rim = [&](double a) { return view.at(RimKm * std::sin(a), RimKm * std::cos(a)); };
         // The long way: out the other way to the rim, and in again from the
@@ -85,11 +85,11 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
         painter.setPen(line(style::ShortPath, width));
         painter.drawLine(view.centre, view.at(kor));
         dot(painter, view.at(kor), width + 2);
-        const geodesy::PairFigures figures = geodesy::pairFigures(scene.own.position, scene.correspondent->position, false);
+        const geodesy::PairFigures figures = geodesy::pairFigures(scene.own.position, correspondent.position, false);
         const QString distance = figures.shortPath.distanceKm
             ? QStringLiteral(" %1 км").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
             : QString();
-        label(painter, view, view.at(kor), scene.correspondent->locator + distance);
+        label(painter, view, view.at(kor), correspondent.locator + distance);
     }
     dot(painter, view.centre, width + 2);
     label(painter, view, view.centre, scene.own.locator);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace map {
 
@@ -17,8 +18,8 @@ struct MapStation {
 
 // What one picture of the map shows, about the renderer's centre.
 struct MapScene {
-    MapStation own;                           // at the centre
-    std::optional<MapStation> correspondent;  // with both paths to it
+    MapStation own;                          // at the centre
+    std::vector<MapStation> correspondents;  // each with both paths to it
     std::optional<int> heading;               // the antenna's, whole degrees
     double beamWidth = 30;                    // degrees
     const LogPoints* log = nullptr;
@@ -26,5 +27,9 @@ struct MapScene {
     double radiusKm = RimKm;        // from the centre to the edge of the picture
     QString title;                  // above the map, when there is one
 };
+
+// The title line of a map on paper: the centre's locator and coordinates,
+// and the hour of the night shown, in UTC.
+QString mapTitle(const MapStation& own, std::optional<double> nightAt);
 
 } // namespace map

@@ -34,6 +34,7 @@ void RotatorSession::apply(const RotatorSettings& chosen)
         setHeading(std::nullopt);
     }
     settings_ = chosen;
+    settings_.chosen = true;
     client_.setServer(settings_.host, settings_.port);
     if (!settings_.showHeading)
         setHeading(std::nullopt);
@@ -64,6 +65,7 @@ void RotatorSession::turnTo(int azimuth)
     client_.turnTo(azimuth);
     // The turn is followed until the antenna gets there.
     pollWhenWanted();
+    Q_EMIT turnStarted();
 }
 
 void RotatorSession::stop()

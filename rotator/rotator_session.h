@@ -47,6 +47,8 @@ public:
     void turnTo(int azimuth);
     void stop();
     bool isTurning() const { return target_.has_value(); }
+    // Whether the user has told where the rotator's daemon is.
+    bool isSetUp() const { return settings_.chosen; }
 
     // The antenna's heading in whole degrees, 0 to 359, while it is shown and
     // the daemon answers.
@@ -58,6 +60,7 @@ public:
 Q_SIGNALS:
     // heading() or silent() changed.
     void headingChanged();
+    void turnStarted();
     void turnEnded();
     // The user's words, ready for a message box.
     void failed(const QString& message);

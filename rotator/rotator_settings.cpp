@@ -38,6 +38,7 @@ RotatorSettings RotatorSettings::load(QString& failure)
     if (const uint port = file.value(Port).toUInt(); port >= 1 && port <= 65535)
         settings.port = static_cast<quint16>(port);
     settings.showHeading = file.value(ShowHeading, settings.showHeading).toBool();
+    settings.chosen = file.contains(Host);
     return settings;
 }
 

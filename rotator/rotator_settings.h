@@ -12,6 +12,7 @@ struct RotatorSettings {
     QString host = QStringLiteral("localhost");
     quint16 port = 4533;  // rotctld's own default
     bool showHeading = false;
+    bool chosen = false;  // by the user, now or in an earlier run: not the defaults
 
     // The settings kept, with the defaults above for whatever is missing or
     // unusable. A file that cannot be read gives the defaults and, in

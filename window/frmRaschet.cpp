@@ -4,6 +4,7 @@
 #include "store/record_binding.h"
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
+#include "window/frmMap.h"
 #include "window/rotator_control.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,8 @@ frmRaschet::frmRaschet(QWidget* parent)
 
     createControls();
     connectHandlers();
+    connect(this, &frmRaschet::calculated, this,
+            [this](const geodesy::Position& own, const geodesy::Position& kor) { lastPair_ = {own, kor}; });
     rotator = new RotatorControl(this);
     Form_Load();
 
@@ -32,6 +35,27 @@ frmRaschet::frmRaschet(QWidget* parent)
 }
 
 frmRaschet::~frmRaschet() = default;
+
+void frmRaschet::mnuMap_Click()
+{
+    if (!map_) {
+        // Centred on the last calculation's own station, or on the own
+        // locator as it stands, or on nothing yet.
+        geodesy::Position own{0, 0};
+        const geodesy::LocatorDecoding decoding = geodesy::decodeLocator(txtMyLocator->text().toStdString());
+        if (const auto* centre = std::get_if<geodesy::DecodedLocator>(&decoding.result))
+            own = {centre->latitude, centre->longitude};
+        map_ = std::make_unique<frmMap>(rotator->session(), lastPair_ ? lastPair_->first : own);
+        if (lastPair_)
+            map_->showCalculation(lastPair_->first, lastPair_->second);
+        connect(this, &frmRaschet::calculated, map_.get(),
+                [this](const geodesy::Position& own, const geodesy::Position& kor) { map_->showCalculation(own, kor); });
+        rotator->watch(map_.get());
+    }
+    map_->show();
+    map_->raise();
+    map_->activateWindow();
+}
 
 void frmRaschet::Form_Load()
 {

@@ -12,8 +12,10 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 class QGroupBox;
 class QKeyEvent;
@@ -22,6 +24,7 @@ class QLineEdit;
 class QPushButton;
 class CompassCanvas;
 class RotatorControl;
+class frmMap;
 
 namespace store {
 class RecordBinding;
@@ -105,6 +108,8 @@ public:
     void Form_KeyDown(int KeyCode);
     void cmdExit_Click();
     void cmdInfo_Click();
+    void mnuMap_Click();  // the map beside the window, made when first asked for
+    frmMap* map() const { return map_.get(); }
     void cmdLoad_Click();
     void cmdSave_Click();
     // Once, when the window has first been painted: reads the stored station
@@ -162,6 +167,9 @@ private:
     void fieldMouseRelease(QLineEdit* field);
 
     HelloSlide helloSlide_;  // where the About window's picture slid to
+    std::unique_ptr<frmMap> map_;
+    // The stations of the last calculation that succeeded, in degrees.
+    std::optional<std::pair<geodesy::Position, geodesy::Position>> lastPair_;
     bool paintingWindow_ = false;
     bool shown_ = false;
     QLineEdit* focusedField_ = nullptr;     // got-focus has run, lost-focus not yet

@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QShortcut>
 
+#include <algorithm>
+
 RotatorControl::RotatorControl(frmRaschet* window)
     : QObject(window)
     , window_(window)
@@ -45,10 +47,17 @@ RotatorControl::RotatorControl(frmRaschet* window)
     connect(window_, &frmRaschet::calculated, this, [this] { azimuthsValid_ = true; });
     connect(window_, &frmRaschet::calculationFailed, this, [this] { azimuthsValid_ = false; });
     connect(&session_, &rotator::RotatorSession::headingChanged, this, &RotatorControl::Session_HeadingChanged);
+    connect(&session_, &rotator::RotatorSession::turnStarted, this, [this] { stopKey_->setEnabled(true); });
     connect(&session_, &rotator::RotatorSession::turnEnded, this, &RotatorControl::Session_TurnEnded);
     connect(&session_, &rotator::RotatorSession::failed, this, &RotatorControl::Session_Failed);
     // A minimised window asks nothing of the rotator.
-    window_->installEventFilter(this);
+    watch(window_);
+}
+
+void RotatorControl::watch(QWidget* window)
+{
+    views_ << window;
+    window->installEventFilter(this);
 }
 
 void RotatorControl::start()
@@ -73,6 +82,10 @@ void RotatorControl::createMenu()
     mnuCompas->addSeparator();
     mnuSettings = entry("mnuSettings", &RotatorControl::mnuSettings_Click);
     mnuSettings->setText(QStringLiteral("Настройка поворотного устройства…"));
+    mnuCompas->addSeparator();
+    mnuMap = mnuCompas->addAction(QStringLiteral("Карта…\tF6"));
+    mnuMap->setObjectName(QStringLiteral("mnuMap"));
+    connect(mnuMap, &QAction::triggered, window_, &frmRaschet::mnuMap_Click);
 }
 
 // The turn entries name the azimuths of the last calculation and wait for
@@ -101,10 +114,8 @@ void RotatorControl::mnuTurnPull_Click()
 
 void RotatorControl::turnTo(qint16 azimuth)
 {
-    if (!azimuthsValid_)
-        return;
-    stopKey_->setEnabled(true);
-    session_.turnTo(azimuth);
+    if (azimuthsValid_)
+        session_.turnTo(azimuth);
 }
 
 void RotatorControl::mnuStop_Click()
@@ -147,7 +158,10 @@ void RotatorControl::Session_Failed(const QString& message)
 
 bool RotatorControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange)
-        session_.setPaused(window_->isMinimized());
+    const QEvent::Type type = event->type();
+    if (type == QEvent::WindowStateChange || type == QEvent::Show || type == QEvent::Hide)
+        session_.setPaused(std::none_of(views_.begin(), views_.end(), [](const QWidget* view) {
+            return view->isVisible() && !view->isMinimized();
+        }));
     return QObject::eventFilter(watched, event);
 }

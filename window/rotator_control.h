@@ -3,6 +3,7 @@
 #include "rotator/rotator_session.h"
 
 #include <QColor>
+#include <QList>
 #include <QObject>
 
 class QAction;
@@ -10,6 +11,7 @@ class QLabel;
 class QMenu;
 class QPoint;
 class QShortcut;
+class QWidget;
 class frmRaschet;
 
 // The main window's side of the rotator: the compass picture's context menu,
@@ -30,6 +32,9 @@ public:
     // Reads the settings and, when the heading is shown, starts polling.
     void start();
     rotator::RotatorSession& session() { return session_; }
+    // Another window that shows the antenna: the heading is read while any
+    // of them is in sight.
+    void watch(QWidget* window);
 
     // Made when the menu is first asked for.
     QMenu* mnuCompas = nullptr;
@@ -37,6 +42,7 @@ public:
     QAction* mnuTurnPull = nullptr;   // "Повернуть антенну: обратный азимут M°"
     QAction* mnuStop = nullptr;       // "Остановить антенну"
     QAction* mnuSettings = nullptr;   // "Настройка поворотного устройства…"
+    QAction* mnuMap = nullptr;        // "Карта…"
     // In the compass picture's lower part, while the heading is shown:
     // "антенна 265°", or "нет связи" when the daemon does not answer.
     QLabel* lblAntenna = nullptr;
@@ -58,6 +64,7 @@ private:
     void turnTo(qint16 azimuth);
 
     frmRaschet* window_;
+    QList<QWidget*> views_;  // the windows that show the antenna
     rotator::RotatorSession session_;
     QShortcut* stopKey_ = nullptr;
     // Whether the window's azimuths are those of a calculation that

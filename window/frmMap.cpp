@@ -1,0 +1,245 @@
+#include "window/frmMap.h"
+
+#include "geodesy/locator.h"
+#include "map/classic_font.h"
+#include "map/map_file.h"
+#include "rotator/rotator_session.h"
+#include "window/map_view.h"
+#include "window/message_box.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Geometry = QStringLiteral("map/geometry");
+const QString BeamWidth = QStringLiteral("map/beamWidth");
+
+QSettings stored()
+{
+    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+}
+
+QString locatorOf(const geodesy::Position& position)
+{
+    return QString::fromStdString(geodesy::encodeLocator(position).text);
+}
+
+QPushButton* button(const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+} // namespace
+
+frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own)
+    : session_(session)
+{
+    setObjectName(QStringLiteral("frmMap"));
+    setFont(classicFont(8.25));
+    resize(720, 760);
+
+    mapView = new MapView(session);
+    cmdWholeEarth = button("cmdWholeEarth", QStringLiteral("&Весь мир"));
+    cmdOpenLog = button("cmdOpenLog", QStringLiteral("Открыть &журнал…"));
+    cmdSave = button("cmdSave", QStringLiteral("&Сохранить…"));
+    cmdPrint = button("cmdPrint", QStringLiteral("&Печать…"));
+    chkNight = new QCheckBox(QStringLiteral("&День и ночь"));
+    chkNight->setObjectName(QStringLiteral("chkNight"));
+    spnBeam = new QSpinBox;
+    spnBeam->setObjectName(QStringLiteral("spnBeam"));
+    spnBeam->setRange(5, 180);
+    spnBeam->setSuffix(QStringLiteral("°"));
+    spnBeam->setValue(stored().value(BeamWidth, 30).toInt());
+    auto* beamCaption = new QLabel(QStringLiteral("&Луч антенны:"));
+    beamCaption->setBuddy(spnBeam);
+    lblStatus = new QLabel;
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+
+    auto* bar = new QHBoxLayout;
+    for (QWidget* control : {static_cast<QWidget*>(cmdWholeEarth), static_cast<QWidget*>(cmdOpenLog),
+                             static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdPrint),
+                             static_cast<QWidget*>(chkNight), static_cast<QWidget*>(beamCaption),
+                             static_cast<QWidget*>(spnBeam)})
+        bar->addWidget(control);
+    bar->addStretch();
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(bar);
+    column->addWidget(mapView, 1);
+    column->addWidget(lblStatus);
+
+    connect(cmdWholeEarth, &QPushButton::clicked, mapView, &MapView::wholeEarth);
+    connect(cmdOpenLog, &QPushButton::clicked, this, &frmMap::cmdOpenLog_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmMap::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMap::cmdPrint_Click);
+    connect(chkNight, &QCheckBox::toggled, this, &frmMap::chkNight_Toggled);
+    connect(spnBeam, &QSpinBox::valueChanged, this, [this](int degrees) {
+        mapView->scene().beamWidth = degrees;
+        stored().setValue(BeamWidth, degrees);
+        mapView->overlayChanged();
+    });
+    connect(mapView, &MapView::pointed, this, [this](const QString& words) {
+        lblStatus->setText(words.isEmpty() ? QString() : words);
+        if (words.isEmpty())
+            showLogCount();
+    });
+    connect(&session_, &rotator::RotatorSession::headingChanged, this, &frmMap::showHeading);
+    // The night as it is now, a minute at a time.
+    minute_.setInterval(60 * 1000);
+    connect(&minute_, &QTimer::timeout, this, [this] { chkNight_Toggled(true); });
+    keepPlace_.setSingleShot(true);
+    keepPlace_.setInterval(500);
+    connect(&keepPlace_, &QTimer::timeout, this, [this] { stored().setValue(Geometry, saveGeometry()); });
+
+    mapView->scene().beamWidth = spnBeam->value();
+    setOwn(own);
+    restoreGeometry(stored().value(Geometry).toByteArray());
+    showHeading();
+}
+
+frmMap::~frmMap() = default;
+
+void frmMap::setOwn(const geodesy::Position& own)
+{
+    mapView->scene().own = {own, locatorOf(own)};
+    setWindowTitle(QStringLiteral("Карта — %1").arg(mapView->scene().own.locator));
+    mapView->sceneChanged();
+}
+
+void frmMap::showCalculation(const geodesy::Position& own, const geodesy::Position& kor)
+{
+    const geodesy::Position& centre = mapView->scene().own.position;
+    mapView->scene().correspondents = {{kor, locatorOf(kor)}};
+    if (own.latitude != centre.latitude || own.longitude != centre.longitude)
+        setOwn(own);
+    else
+        mapView->overlayChanged();
+}
+
+void frmMap::showHeading()
+{
+    mapView->scene().heading = session_.heading();
+    mapView->overlayChanged();
+}
+
+void frmMap::chkNight_Toggled(bool on)
+{
+    mapView->scene().nightAt = on ? std::optional<double>(QDateTime::currentSecsSinceEpoch()) : std::nullopt;
+    on ? minute_.start() : minute_.stop();
+    mapView->sceneChanged();
+}
+
+void frmMap::cmdOpenLog_Click()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть журнал"), QString(),
+                                                          QStringLiteral("Журналы ADIF (*.adi *.adif);;Все файлы (*)"));
+    if (!fileName.isEmpty())
+        showLog(fileName);
+}
+
+void frmMap::showLog(const QString& fileName)
+{
+    QFile file(fileName);
+    const auto shown = QDir::toNativeSeparators(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(this, QStringLiteral("Ошибка"), QStringLiteral("Не удалось открыть журнал %1.").arg(shown),
+                    QMessageBox::Warning, MessageButtons::Ok);
+        return;
+    }
+    auto read = map::readLogPoints([&file](char* buffer, std::size_t size) {
+        const qint64 got = file.read(buffer, qint64(size));
+        return got > 0 ? std::size_t(got) : 0;
+    });
+    if (const auto* wrong = std::get_if<std::string>(&read)) {
+        showMessage(this, QStringLiteral("Ошибка"),
+                    QStringLiteral("Журнал %1 испорчен:\n%2").arg(shown, QString::fromStdString(*wrong)),
+                    QMessageBox::Warning, MessageButtons::Ok);
+        return;
+    }
+    log_ = std::move(std::get<map::LogPoints>(read));
+    logName_ = QFileInfo(fileName).fileName();
+    mapView->scene().log = &*log_;
+    mapView->sceneChanged();
+    showLogCount();
+}
+
+void frmMap::showLogCount()
+{
+    if (log_)
+        lblStatus->setText(QStringLiteral("%1: на карте связей %2, без положения %3")
+                               .arg(logName_)
+                               .arg(log_->points.size())
+                               .arg(log_->withoutPosition));
+}
+
+QString frmMap::saveTo(const QString& fileName) const
+{
+    const std::optional<map::MapFormat> format = map::mapFormatOf(fileName);
+    if (!format)
+        return QStringLiteral("Картинку можно сохранить в PNG, SVG или PDF: имя файла должно кончаться на .png, .svg "
+                              "или .pdf.");
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(map::mapFile(mapView->renderer(), titled(), *format, {})) < 0 || !file.commit())
+        return QStringLiteral("Не удалось записать %1.").arg(QDir::toNativeSeparators(fileName));
+    return {};
+}
+
+// On paper the map says whose it is, and when the night was.
+map::MapScene frmMap::titled() const
+{
+    map::MapScene scene = mapView->scene();
+    scene.title = map::mapTitle(scene.own, scene.nightAt);
+    return scene;
+}
+
+void frmMap::cmdSave_Click()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Сохранить карту"), mapView->scene().own.locator + QStringLiteral(".png"),
+        QStringLiteral("Картинка PNG (*.png);;Рисунок SVG (*.svg);;Документ PDF (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (const QString failure = saveTo(fileName); !failure.isEmpty())
+        showMessage(this, QStringLiteral("Ошибка"), failure, QMessageBox::Warning, MessageButtons::Ok);
+}
+
+void frmMap::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печать карты"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter(&printer);
+    mapView->renderer().paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
+                              titled());
+}
+
+void frmMap::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    keepPlace_.start();
+}
+
+void frmMap::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    keepPlace_.start();
+}

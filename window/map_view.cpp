@@ -1,0 +1,114 @@
+#include "window/map_view.h"
+
+#include "geodesy/locator.h"
+#include "geodesy/pair_figures.h"
+#include "rotator/rotator_session.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <cmath>
+
+MapView::MapView(rotator::RotatorSession& session, QWidget* parent)
+    : QWidget(parent)
+    , session_(session)
+    , renderer_(std::make_unique<map::MapRenderer>(scene_.own.position))
+{
+    setObjectName(QStringLiteral("mapView"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(300, 300);
+}
+
+void MapView::sceneChanged()
+{
+    renderer_->setCentre(scene_.own.position);
+    base_ = QImage();
+    update();
+}
+
+void MapView::overlayChanged()
+{
+    update();
+}
+
+void MapView::wholeEarth()
+{
+    scene_.radiusKm = map::RimKm;
+    sceneChanged();
+}
+
+void MapView::paintEvent(QPaintEvent*)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (base_.size() != size() * ratio) {
+        base_ = QImage(size() * ratio, QImage::Format_RGB32);
+        base_.setDevicePixelRatio(ratio);
+        QPainter painter(&base_);
+        renderer_->paintBase(painter, rect(), scene_);
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, base_);
+    renderer_->paintOverlay(painter, rect(), scene_);
+}
+
+void MapView::wheelEvent(QWheelEvent* event)
+{
+    const double steps = event->angleDelta().y() / 120.0;
+    scene_.radiusKm = std::clamp(scene_.radiusKm * std::pow(0.8, steps), NearestKm, map::RimKm);
+    sceneChanged();
+}
+
+std::optional<geodesy::Position> MapView::pointAt(const QPointF& pixel) const
+{
+    const QPointF km = map::MapRenderer::transform(rect(), scene_).inverted().map(pixel);
+    if (std::hypot(km.x(), km.y()) > std::min(scene_.radiusKm, map::RimKm))
+        return std::nullopt;
+    return geodesy::unproject(renderer_->cut().projection(), {km.x(), km.y()});
+}
+
+// The locator, the distance and the direct azimuth, by the arithmetic of
+// the main window's result labels.
+void MapView::mouseMoveEvent(QMouseEvent* event)
+{
+    const std::optional<geodesy::Position> point = pointAt(event->position());
+    if (!point) {
+        Q_EMIT pointed(QString());
+        return;
+    }
+    const geodesy::PairFigures figures = geodesy::pairFigures(scene_.own.position, *point, false);
+    QString words = QString::fromStdString(geodesy::encodeLocator(*point).text);
+    if (figures.shortPath.distanceKm)
+        words += QStringLiteral("   %1 км   %2°").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
+                     .arg(figures.shortPath.azimutPush);
+    Q_EMIT pointed(words);
+}
+
+void MapView::leaveEvent(QEvent*)
+{
+    Q_EMIT pointed(QString());
+}
+
+void MapView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const std::optional<geodesy::Position> point = pointAt(event->pos());
+    if (!point || !session_.isSetUp())
+        return;
+    const int azimuth = geodesy::pairFigures(scene_.own.position, *point, false).shortPath.azimutPush;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuMapPoint"));
+    QAction* turn = menu.addAction(QStringLiteral("Повернуть антенну сюда (%1°)").arg(azimuth));
+    turn->setObjectName(QStringLiteral("mnuTurnHere"));
+    if (menu.exec(event->globalPos()) == turn)
+        session_.turnTo(azimuth);
+}
+
+void MapView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Home)
+        wholeEarth();
+    else
+        QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "map/map_renderer.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+namespace rotator {
+class RotatorSession;
+}
+
+// The map in the window: the renderer's picture, its world kept projected
+// and its base layer kept painted, so that a new heading repaints only what
+// lies over it. The wheel zooms, Home returns to the whole Earth, the mouse
+// tells what lies under it, a right click turns the antenna there.
+class MapView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr double NearestKm = 200;  // the radius zoomed in the most
+
+    explicit MapView(rotator::RotatorSession& session, QWidget* parent = nullptr);
+
+    map::MapScene& scene() { return scene_; }
+    const map::MapRenderer& renderer() const { return *renderer_; }
+    // After the scene's centre, zoom, log or hour changed: the base anew.
+    void sceneChanged();
+    // After the heading or the stations changed: only what lies over it.
+    void overlayChanged();
+
+    void wholeEarth();
+
+Q_SIGNALS:
+    // What lies under the mouse, in words; empty off the map.
+    void pointed(const QString& words);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The point of the globe under a pixel, when the map shows one there.
+    std::optional<geodesy::Position> pointAt(const QPointF& pixel) const;
+
+    rotator::RotatorSession& session_;
+    map::MapScene scene_;
+    std::unique_ptr<map::MapRenderer> renderer_;
+    QImage base_;
+};
