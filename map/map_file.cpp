@@ -12,6 +12,12 @@
 
 namespace map {
 
+namespace {
+// Qt maps a PNG's quality 80 to zlib's level 1: a tenth larger than the
+// default level, and a quarter of the command's time sooner.
+constexpr int FastPngQuality = 80;
+} // namespace
+
 QString mapTitle(const MapStation& own, std::optional<double> nightAt)
 {
     const auto degrees = [](double value, const char* positive, const char* negative) {
@@ -51,7 +57,7 @@ QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat
         QPainter painter(&image);
         renderer.paint(painter, square, scene);
         painter.end();
-        image.save(&buffer, "PNG");
+        image.save(&buffer, "PNG", FastPngQuality);
         break;
     }
     case MapFormat::Svg: {

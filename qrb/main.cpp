@@ -7,12 +7,14 @@
 #include "qrb/adif_fill.h"
 #include "qrb/csv_batch.h"
 #include "qrb/figures.h"
+#include "qrb/map_command.h"
 #include "qrb/options.h"
 #include "qrb/output_file.h"
 #include "qrb/report.h"
 #include "qrb/system_error.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -90,7 +92,20 @@ ExitStatus fillLog(const Options& options, OutputFile& out)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    // A map is painted, with fonts, but on no display: over SSH, on a
+    // server, in a script, no X connection is opened.
+    // Qt's own notes on standard error are in English and for developers.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    });
+    std::unique_ptr<QCoreApplication> application;
+    if (asksForMap(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("azidal-qrb"));
     QCoreApplication::setApplicationVersion(QStringLiteral(AZIDAL_VERSION));
     // Qt's own words of --help and of its errors, in Russian like the rest.
@@ -120,6 +135,9 @@ int main(int argc, char* argv[])
         break;
     case Mode::Adif:
         status = fillLog(options, out);
+        break;
+    case Mode::Map:
+        status = drawMap(options, out);
         break;
     }
     if (status == kMisuse)

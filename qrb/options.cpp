@@ -48,6 +48,14 @@ QString unshielded(const QString& argument)
 
 } // namespace
 
+bool asksForMap(int argc, char* argv[])
+{
+    for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i)
+        if (std::string_view(argv[i]) == "--map" || std::string_view(argv[i]).rfind("--map=", 0) == 0)
+            return true;
+    return false;
+}
+
 std::variant<Options, std::string> readOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -57,6 +65,8 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         "  azidal-qrb СВОЙ КОРРЕСПОНДЕНТ          одна пара\n"
         "  azidal-qrb --csv [ФАЙЛ...]              пары по одной в строке, результат в CSV\n"
         "  azidal-qrb --adif ЖУРНАЛ [--my СВОЙ]    журнал ADIF с полями DISTANCE и ANT_AZ\n"
+        "  azidal-qrb --map ЦЕНТР [--to СТАНЦИЯ]... [--adif ЖУРНАЛ] -o КАРТА.png|.svg|.pdf\n"
+        "                                           карта с центром на своей станции\n"
         "Положение станции — QTH-локатор из 2, 4, 6, 8 или 10 знаков или градусы ШИРОТА,ДОЛГОТА\n"
         "(юг и запад со знаком минус)."));
     parser.addPositionalArgument(QStringLiteral("СВОЙ"), QStringLiteral("Свой локатор или координаты."),
@@ -83,7 +93,27 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
                                      QStringLiteral("Заменить журнал дополненным, сохранив прежний как ЖУРНАЛ.bak."));
     const QCommandLineOption overwrite(QStringLiteral("overwrite"),
                                        QStringLiteral("Заменять значения DISTANCE и ANT_AZ, уже стоящие в записях."));
-    const QList<QCommandLineOption> all{csv, ellipsoid, adifLog, my, output, inPlace, overwrite};
+    const QCommandLineOption map(QStringLiteral("map"),
+                                 QStringLiteral("Нарисовать азимутальную карту с центром в этой станции; формат по "
+                                                "расширению -o: .png, .svg или .pdf. С --adif на ней точки связей "
+                                                "журнала."),
+                                 QStringLiteral("ЦЕНТР"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("Станция на карте с коротким и длинным путём к ней; можно несколько."),
+                                QStringLiteral("СТАНЦИЯ"));
+    const QCommandLineOption radius(QStringLiteral("radius"),
+                                    QStringLiteral("Радиус карты в км, от 200 до 20015 (вся Земля, по умолчанию)."),
+                                    QStringLiteral("КМ"));
+    const QCommandLineOption time(QStringLiteral("time"),
+                                  QStringLiteral("Показать ночь на это время UTC, например 2026-06-21T12:00Z."),
+                                  QStringLiteral("UTC"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("Сторона картинки PNG в пикселях, по умолчанию 2000."),
+                                  QStringLiteral("ПИКСЕЛИ"));
+    const QCommandLineOption page(QStringLiteral("page"),
+                                  QStringLiteral("Лист PDF: A4 (по умолчанию), A3 или LETTER."), QStringLiteral("ЛИСТ"));
+    const QList<QCommandLineOption> all{csv, ellipsoid, adifLog, my, output, inPlace, overwrite, map, to, radius, time,
+                                        size, page};
     parser.addOptions(all);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -105,6 +135,27 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
     for (QString& argument : positional)
         argument = unshielded(argument);
 
+    if (parser.isSet(map)) {
+        options.mode = Mode::Map;
+        options.log = fileName(parser.value(adifLog));
+        options.map.centre = parser.value(map).toStdString();
+        for (const QString& station : parser.values(to))
+            options.map.to.push_back(station.toStdString());
+        options.map.radiusKm = parser.value(radius).toStdString();
+        options.map.time = parser.value(time).toStdString();
+        if (parser.isSet(size))
+            options.map.size = parser.value(size).toStdString();
+        if (parser.isSet(page))
+            options.map.page = parser.value(page).toStdString();
+        if (!positional.isEmpty() || parser.isSet(csv) || options.inPlace || options.overwrite || parser.isSet(my)
+            || options.ellipsoid)
+            return "С --map указываются только --to, --adif, --radius, --time, --size, --page и -o.";
+        if (options.output.empty())
+            return "Укажите файл карты: -o КАРТА.png, .svg или .pdf.";
+        return options;
+    }
+    if (parser.isSet(to) || parser.isSet(radius) || parser.isSet(time) || parser.isSet(size) || parser.isSet(page))
+        return "--to, --radius, --time, --size и --page действуют только с --map.";
     if (parser.isSet(csv) && parser.isSet(adifLog))
         return "--csv и --adif нельзя использовать вместе.";
     if (parser.isSet(adifLog)) {

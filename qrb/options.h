@@ -10,7 +10,21 @@ enum class Mode {
     Pair,  // one pair on the command line
     Csv,   // pairs from files, CSV out
     Adif,  // a log filled in
+    Map,   // a picture of the map
 };
+
+// What --map draws, as the command line says it.
+struct MapOptions {
+    std::string centre;
+    std::vector<std::string> to;  // --to, in order
+    std::string radiusKm;         // --radius; empty for the whole Earth
+    std::string time;             // --time; empty for no night
+    std::string size = "2000";    // --size, a PNG's side in pixels
+    std::string page = "A4";      // --page, a PDF's
+};
+
+// Whether the arguments ask for a map, which needs Qt's painting.
+bool asksForMap(int argc, char* argv[]);
 
 // The command line, read. Texts are in the form the system gives them:
 // station texts in UTF-8, file names as the file system spells them.
@@ -18,12 +32,13 @@ struct Options {
     Mode mode = Mode::Pair;
     std::vector<std::string> stations;  // the pair
     std::vector<std::string> inputs;    // --csv files; "-" is standard input
-    std::string log;                    // --adif
+    std::string log;                    // --adif: the log to fill, or to show on the map
     std::string my;                     // --my
     std::string output;                 // -o; empty for standard output
     bool inPlace = false;
     bool overwrite = false;
     bool ellipsoid = false;
+    MapOptions map;
 };
 
 // Reads the arguments (the program's name first). --help and --version

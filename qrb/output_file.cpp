@@ -115,6 +115,7 @@ bool OutputFile::fail(const std::string& what, int code)
 bool OutputFile::open()
 {
     if (target_.empty()) {
+        stream_ = true;
         file_ = stdout;
         return true;
     }
@@ -126,6 +127,7 @@ bool OutputFile::open()
             failure_ = "--in-place заменяет только обычный файл, а «" + target_ + "» — не он";
             return false;
         }
+        stream_ = true;
         file_ = std::fopen(target_.c_str(), "wb");
         return file_ || fail("не удалось открыть «" + target_ + "»");
     }

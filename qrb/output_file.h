@@ -39,6 +39,9 @@ public:
 
     const std::string& failure() const { return failure_; }
 
+    // Whether open() found a device, a FIFO or a terminal rather than a file.
+    bool isStream() const { return stream_; }
+
 private:
     static constexpr std::size_t FlushSize = 1 << 20;
 
@@ -52,6 +55,7 @@ private:
     std::string temporary_;
     std::FILE* file_ = nullptr;
     std::string buffer_;
+    bool stream_ = false;
     int writeError_ = 0;  // errno of the first write that failed
     std::string failure_;
 };

@@ -1,0 +1,132 @@
+#include "qrb/map_command.h"
+
+#include "geodesy/locator.h"
+#include "geodesy/messages.h"
+#include "geodesy/station.h"
+#include "map/map_file.h"
+#include "qrb/output_file.h"
+#include "qrb/system_error.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using geodesy::Position;
+
+// A station as the map labels it: its six-character locator.
+std::optional<map::MapStation> station(const std::string& text, const char* option)
+{
+    const auto read = geodesy::readStation(text);
+    if (const auto* failure = std::get_if<geodesy::StationFailure>(&read)) {
+        report(option, " «" + text + "»: ", geodesy::message(*failure));
+        return std::nullopt;
+    }
+    const Position& position = std::get<Position>(read);
+    return map::MapStation{position, QString::fromStdString(geodesy::encodeLocator(position).text)};
+}
+
+// A number of the command line within its range, or its message.
+std::optional<double> number(const std::string& text, double lowest, double highest, const char* option,
+                             const char* words)
+{
+    bool ok = false;
+    const double value = QString::fromStdString(text).toDouble(&ok);
+    if (ok && value >= lowest && value <= highest)
+        return value;
+    report(option, " «" + text + "»: ", words);
+    return std::nullopt;
+}
+
+std::optional<QPageSize> pageOf(const std::string& text)
+{
+    const QString name = QString::fromStdString(text).toUpper();
+    if (name == QLatin1String("A4"))
+        return QPageSize(QPageSize::A4);
+    if (name == QLatin1String("A3"))
+        return QPageSize(QPageSize::A3);
+    if (name == QLatin1String("LETTER"))
+        return QPageSize(QPageSize::Letter);
+    report("--page «", text, "»: ожидается A4, A3 или LETTER");
+    return std::nullopt;
+}
+
+// "2026-06-21T12:00Z": an instant in UTC, or one with its offset.
+std::optional<double> instantOf(const std::string& text)
+{
+    const QDateTime time = QDateTime::fromString(QString::fromStdString(text), Qt::ISODate);
+    if (time.isValid() && time.timeSpec() != Qt::LocalTime)
+        return double(time.toSecsSinceEpoch());
+    report("--time «", text, "»: ожидается время UTC по ISO 8601, например 2026-06-21T12:00Z");
+    return std::nullopt;
+}
+
+} // namespace
+
+ExitStatus drawMap(const Options& options, OutputFile& out)
+{
+    const MapOptions& asked = options.map;
+    // A device or a pipe has no extension to tell; it gets a PNG.
+    std::optional<map::MapFormat> format = map::mapFormatOf(QString::fromStdString(options.output));
+    if (!format && out.isStream())
+        format = map::MapFormat::Png;
+    if (!format) {
+        report("-o «", options.output, "»: формат карты — по расширению: .png, .svg или .pdf");
+        return kMisuse;
+    }
+    const std::optional<map::MapStation> centre = station(asked.centre, "--map");
+    if (!centre)
+        return kMisuse;
+    map::MapScene scene;
+    scene.own = *centre;
+    for (const std::string& text : asked.to) {
+        const std::optional<map::MapStation> correspondent = station(text, "--to");
+        if (!correspondent)
+            return kMisuse;
+        scene.correspondents.push_back(*correspondent);
+    }
+    map::MapFileOptions file;
+    const std::optional<double> side = number(asked.size, 100, 20000, "--size", "ожидается число пикселей от 100 до 20000");
+    const std::optional<QPageSize> page = pageOf(asked.page);
+    if (!side || !page)
+        return kMisuse;
+    file.sizePixels = int(*side);
+    file.page = *page;
+    if (!asked.radiusKm.empty()) {
+        const std::optional<double> radius = number(asked.radiusKm, 200, map::RimKm, "--radius",
+                                                    "ожидается радиус в км от 200 до 20015");
+        if (!radius)
+            return kMisuse;
+        scene.radiusKm = *radius;
+    }
+    if (!asked.time.empty()) {
+        scene.nightAt = instantOf(asked.time);
+        if (!scene.nightAt)
+            return kMisuse;
+    }
+    std::optional<map::LogPoints> log;
+    if (!options.log.empty()) {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+            options.log == "-" ? stdin : std::fopen(options.log.c_str(), "rb"),
+            [](std::FILE* f) { return f == stdin ? 0 : std::fclose(f); });
+        if (!file) {
+            report("не удалось открыть «", options.log, "»: ", systemError());
+            return kMisuse;
+        }
+        auto read = map::readLogPoints(
+            [&file](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, file.get()); });
+        if (const auto* wrong = std::get_if<std::string>(&read)) {
+            report(options.log, ": ", *wrong);
+            return kMisuse;
+        }
+        log = std::move(std::get<map::LogPoints>(read));
+        scene.log = &*log;
+    }
+    scene.title = map::mapTitle(scene.own, scene.nightAt);
+    const map::MapRenderer renderer(scene.own.position);
+    const QByteArray bytes = map::mapFile(renderer, scene, *format, file);
+    out.buffer().append(bytes.constData(), std::size_t(bytes.size()));
+    return kSuccess;
+}
