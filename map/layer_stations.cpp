@@ -7,6 +7,8 @@
 #include "map/map_style.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -44,16 +46,39 @@ void dot(QPainter& painter, const QPointF& at, double radius)
 
 void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log)
 {
-    QPolygonF dots;
-    dots.reserve(qsizetype(log.points.size()));
-    for (const LogPoints::Point& point : log.points) {
+    const QPen pen = line(style::LogDot, std::max(3.0, view.discRadius / 250));
+    const auto inside = [&](const LogPoints::Point& point, QPointF* at) {
         const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
-        if (std::hypot(p.x, p.y) <= view.radiusKm)
-            dots << view.at(p);
-    }
+        *at = view.at(p);
+        return std::hypot(p.x, p.y) <= view.radiusKm;
+    };
     painter.save();
-    painter.setPen(line(style::LogDot, std::max(3.0, view.discRadius / 250)));
-    painter.drawPoints(dots);
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        // On pixels the dot is drawn once and stamped at each QSO, whole
+        // pixels apart: an antialiased circle for each of a big log's
+        // QSOs took a second.
+        const int side = int(std::ceil(pen.widthF())) + 2;
+        QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
+        stamp.fill(Qt::transparent);
+        QPainter onStamp(&stamp);
+        onStamp.setRenderHint(QPainter::Antialiasing);
+        onStamp.setPen(pen);
+        onStamp.drawPoint(QPointF(side / 2.0, side / 2.0));
+        onStamp.end();
+        const QPointF corner(side / 2.0, side / 2.0);
+        QPointF at;
+        for (const LogPoints::Point& point : log.points)
+            if (inside(point, &at))
+                painter.drawImage((at - corner).toPoint(), stamp);
+    } else {
+        QPolygonF dots;
+        QPointF at;
+        for (const LogPoints::Point& point : log.points)
+            if (inside(point, &at))
+                dots << at;
+        painter.setPen(pen);
+        painter.drawPoints(dots);
+    }
     painter.restore();
 }
 

@@ -1,5 +1,7 @@
 #include "map/map_file.h"
 
+#include "map/png_file.h"
+
 #include <QBuffer>
 #include <QDateTime>
 #include <QLocale>
@@ -12,11 +14,6 @@
 
 namespace map {
 
-namespace {
-// Qt maps a PNG's quality 80 to zlib's level 1: a tenth larger than the
-// default level, and a quarter of the command's time sooner.
-constexpr int FastPngQuality = 80;
-} // namespace
 
 QString mapTitle(const MapStation& own, std::optional<double> nightAt)
 {
@@ -57,8 +54,7 @@ QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat
         QPainter painter(&image);
         renderer.paint(painter, square, scene);
         painter.end();
-        image.save(&buffer, "PNG", FastPngQuality);
-        break;
+        return pngFile(image);
     }
     case MapFormat::Svg: {
         QSvgGenerator svg;

@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     fonts-liberation
     libgeographiclib-dev
+    zlib1g-dev  # the map's PNG, deflated row by row
     qt6-svg-dev
     marble-qt-data  # Natural Earth, which the build compiles into the map
     libhamlib-utils  # rotctld, which the rotator tests start
