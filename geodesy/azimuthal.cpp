@@ -34,7 +34,8 @@ MapPoint project(const AzimuthalMap& map, const Position& point)
     const double cosine = map.sinLatitude * sinLatitude + map.cosLatitude * cosLatitude * std::cos(deltaLongitude);
     const double sine = std::hypot(east, north);
     const double distance = std::atan2(sine, cosine) * EarthRadiusKm;
-    if (sine == 0)
+    // The centre, or the antipode, to rounding: no direction to speak of.
+    if (sine < 1e-12)
         return {0, cosine < 0 ? distance : 0};
     return {distance * east / sine, distance * north / sine};
 }

@@ -118,6 +118,9 @@ std::variant<std::vector<Shape>, Pn2Failure> readPn2(const char* data, std::size
             shapes.push_back(std::move(std::get<Shape>(shape)));
         }
     }
+    // A multi shape cut before its count of parts reads as one of none.
+    if (bytes.ran())
+        return Pn2Failure::Truncated;
     if (!bytes.atEnd())
         return Pn2Failure::BytesAfterTheShapes;
     return shapes;

@@ -1,3 +1,4 @@
+#include "geodesy/azimuthal.h"
 #include "geodesy/figure_texts.h"
 #include "geodesy/locator.h"
 #include "geodesy/messages.h"
@@ -5,6 +6,7 @@
 #include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
 #include "geodesy/station.h"
+#include "geodesy/sun.h"
 
 #include <QtTest>
 
@@ -24,6 +26,20 @@ QString outcome(const std::variant<Position, Failure>& result)
         return QString::number(p->latitude, 'g', 12) + ' ' + QString::number(p->longitude, 'g', 12);
     return qs(message(std::get<Failure>(result)));
 }
+
+constexpr double Degree = M_PI / 180;
+
+// The central angle by the haversine formula, which the program does not
+// use, in km on its sphere.
+double haversineKm(const Position& a, const Position& b)
+{
+    const double h = std::pow(std::sin((b.latitude - a.latitude) * Degree / 2), 2)
+        + std::cos(a.latitude * Degree) * std::cos(b.latitude * Degree)
+            * std::pow(std::sin((b.longitude - a.longitude) * Degree / 2), 2);
+    return 2 * std::asin(std::sqrt(h)) * EarthRadiusKm;
+}
+
+Position stationOf(const QString& text) { return std::get<Position>(readStation(text.toStdString())); }
 
 const QString latitudeRange = "Широта не может быть меньше -90 град. и больше 90 град.";
 const QString longitudeRange = "Долгота не может быть меньше -180 град. и больше 180 град.";
@@ -269,7 +285,118 @@ private Q_SLOTS:
         QCOMPARE(found, expected);
     }
 
-    // A number reads with a leading blank, or its minus sign.
+    // The map about the own station puts the correspondent as far from the
+    // centre and in the direction the window's labels say.
+    void mapAgreesWithPaths_data() { paths_data(); }
+    void mapAgreesWithPaths()
+    {
+        QFETCH(QString, stations);
+        const Position own = stationOf(stations.section(' ', 0, 0));
+        const Position kor = stationOf(stations.section(' ', 1, 1));
+        const GreatCircle circle = pairFigures(own, kor, false).shortPath;
+        const MapPoint p = project(azimuthalMap(own), kor);
+        if (!circle.distanceKm) {
+            QVERIFY(std::hypot(p.x, p.y) < 1e-6);
+            return;
+        }
+        QCOMPARE(std::round(std::hypot(p.x, p.y)), *circle.distanceKm);
+        if (*circle.distanceKm > 20000)
+            return;  // by the antipode the direction is lost in rounding
+        const double azimuth = std::atan2(p.x, p.y) / Degree;
+        QCOMPARE(wholeDegrees(azimuth < 0 ? azimuth + 360 : azimuth) % 360, circle.azimutPush % 360);
+    }
+
+    // Worked by hand on the sphere: a quarter circle is R pi / 2 km; a
+    // point at central angle s and azimuth A lies at (s sin A, s cos A).
+    void projects_data()
+    {
+        QTest::addColumn<QList<double>>("centreAndPoint");
+        QTest::addColumn<QList<double>>("expected");
+        const double quarter = EarthRadiusKm * M_PI / 2;
+        const double half = std::sqrt(3) / 2;
+        QTest::newRow("the centre itself") << QList<double>{55.77, 37.625, 55.77, 37.625} << QList<double>{0, 0};
+        QTest::newRow("a quarter east") << QList<double>{0, 0, 0, 90} << QList<double>{quarter, 0};
+        QTest::newRow("north up the meridian") << QList<double>{0, 0, 45, 0} << QList<double>{0, quarter / 2};
+        QTest::newRow("the pole, north") << QList<double>{0, 100, 90, 0} << QList<double>{0, quarter};
+        QTest::newRow("a quarter away at 30 degrees") << QList<double>{0, 0, 60, 90}
+                                                      << QList<double>{quarter / 2, quarter * half};
+        QTest::newRow("at 210 degrees") << QList<double>{0, 0, -60, -90} << QList<double>{-quarter / 2, -quarter * half};
+        QTest::newRow("east over the antimeridian") << QList<double>{0, 170, 0, -170}
+                                                    << QList<double>{quarter * 2 / 9, 0};
+        QTest::newRow("the antipode at the rim's top") << QList<double>{10, 20, -10, -160}
+                                                       << QList<double>{0, 2 * quarter};
+    }
+
+    void projects()
+    {
+        QFETCH(QList<double>, centreAndPoint);
+        QFETCH(QList<double>, expected);
+        const MapPoint p = project(azimuthalMap({centreAndPoint[0], centreAndPoint[1]}),
+                                   {centreAndPoint[2], centreAndPoint[3]});
+        QVERIFY2(std::hypot(p.x - expected[0], p.y - expected[1]) < 1e-6,
+                 qPrintable(QString("%1 %2").arg(p.x, 0, 'f', 6).arg(p.y, 0, 'f', 6)));
+    }
+
+    // The inverse finds each point again, wherever the centre: anywhere on
+    // the globe but the antipode, which is the whole rim. A ring of radius
+    // d, as the map draws it, passes through the points d away.
+    void unprojectsAndRings_data()
+    {
+        QTest::addColumn<QList<double>>("centre");
+        QTest::newRow("Moscow") << QList<double>{55.77, 37.625};
+        QTest::newRow("Wellington, the antipode in Spain") << QList<double>{-41.29, 174.78};
+        QTest::newRow("by the North Pole") << QList<double>{89.99, 0};
+        QTest::newRow("on the antimeridian") << QList<double>{0, 180};
+    }
+
+    void unprojectsAndRings()
+    {
+        QFETCH(QList<double>, centre);
+        const Position c{centre[0], centre[1]};
+        const AzimuthalMap map = azimuthalMap(c);
+        QRandomGenerator random(21);
+        for (int i = 0; i < 2000; ++i) {
+            const Position p{std::asin(random.generateDouble() * 2 - 1) / Degree, random.generateDouble() * 360 - 180};
+            const double d = haversineKm(c, p);
+            if (d > 20000)
+                continue;
+            const MapPoint on = project(map, p);
+            QVERIFY2(std::abs(std::hypot(on.x, on.y) - d) < 1e-6, qPrintable(QString::number(i)));
+            QVERIFY2(haversineKm(unproject(map, on), p) < 1e-6, qPrintable(QString::number(i)));
+        }
+        // Beyond the rim the great circle goes on round.
+        const Position beyond = unproject(map, {0, -25000});
+        QVERIFY(std::abs(haversineKm(c, beyond) - (2 * M_PI * EarthRadiusKm - 25000)) < 1e-6);
+    }
+
+    // Published positions of the Sun: its declination and the longitude
+    // where it stands overhead, in degrees; for 1992, Meeus's worked example
+    // 25.a (apparent declination, at 0h dynamical time).
+    void sunStandsOverhead_data()
+    {
+        QTest::addColumn<QString>("utc");
+        QTest::addColumn<double>("declination");
+        QTest::addColumn<double>("longitude");
+        QTest::newRow("new year 1999") << "1999-01-01T00:00:00Z" << -23.05258 << -179.2116;
+        QTest::newRow("August 1999") << "1999-08-01T00:00:00Z" << 18.18108 << -178.4109;
+        QTest::newRow("September 1999") << "1999-09-02T00:00:00Z" << 8.15897 << 179.9864;
+        QTest::newRow("new year 2013") << "2013-01-01T00:00:00Z" << -23.00247 << -179.1416;
+        QTest::newRow("Meeus, October 1992") << "1992-10-12T23:59:01Z" << -7.78507 << qQNaN();
+        QTest::newRow("March equinox 2023") << "2023-03-20T21:24:00Z" << 0.0 << qQNaN();
+    }
+
+    void sunStandsOverhead()
+    {
+        QFETCH(QString, utc);
+        QFETCH(double, declination);
+        QFETCH(double, longitude);
+        const Position sun = subsolarPoint(double(QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch()));
+        QVERIFY2(std::abs(sun.latitude - declination) < 0.02, qPrintable(QString::number(sun.latitude, 'f', 5)));
+        if (!qIsNaN(longitude))
+            QVERIFY2(std::abs(std::remainder(sun.longitude - longitude, 360)) < 0.03,
+                     qPrintable(QString::number(sun.longitude, 'f', 4)));
+    }
+
     // Published figures, each to the precision its source gives: from
     // (lat1, lon1) to (lat2, lon2), the distance in km, the azimuth at the
     // start and the one from the end back to the start.

@@ -7,7 +7,9 @@
 
 #include "map/classic_font.h"
 #include "window/compass_canvas.h"
+#include "window/frmMap.h"
 #include "window/frmRotator.h"
+#include "window/map_view.h"
 #include "window/rotator_control.h"
 
 #include <QAction>
@@ -101,6 +103,15 @@ QString focused(frmRaschet& window) { return window.focusWidget()->objectName();
 
 int heading(const frmRaschet& window) { return window.rotator->session().heading().value_or(-1); }
 
+QString stationsOn(const frmMap& map)
+{
+    const map::MapScene& scene = map.mapView->scene();
+    QString text = QString("%1 %2,%3").arg(scene.own.locator).arg(scene.own.position.latitude).arg(scene.own.position.longitude);
+    for (const map::MapStation& kor : scene.correspondents)
+        text += QString(" to %1 %2,%3").arg(kor.locator).arg(kor.position.latitude).arg(kor.position.longitude);
+    return text;
+}
+
 } // namespace
 
 class TestRotator : public QObject {
@@ -188,6 +199,51 @@ private Q_SLOTS:
         QCOMPARE(shown, window->picCompas->canvas());
         calculate(*window);
         QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  1134 км"));
+    }
+
+    // The map opens from «Карта…» and from F6; it follows each calculation
+    // that succeeds, keeps its picture after one that fails, tells what
+    // lies under the mouse, and shows the heading of the compass's own
+    // session, while the main window goes on calculating.
+    void mapBesideTheWindow()
+    {
+        Rotctld daemon;
+        auto window = openWindow();
+        (void)menuEntries(*window);
+        configure(*window, daemon.port, true);
+        calculate(*window);
+        QTest::keyClick(window.get(), Qt::Key_F6);
+        frmMap* map = window->map();
+        QVERIFY(map && map->isVisible());
+        QCOMPARE(stationsOn(*map), QStringLiteral("JJ00AA 0,0 to JK10AA 10,2"));
+        map->close();
+        window->rotator->mnuMap->trigger();
+        QVERIFY(window->map() == map && map->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QTRY_COMPARE_WITH_TIMEOUT(map->mapView->scene().heading, std::optional<int>(11), 10000);
+
+        fill(*window, {"txtH1G=20"});
+        QTest::mouseClick(window->cmdRaschetLocator, Qt::LeftButton);
+        QCOMPARE(stationsOn(*map), QStringLiteral("JL00AA 20,0 to JK10AA 10,2"));
+        QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  1132 км"));
+        {
+            MessageBoxAnswerer answerer;
+            fill(*window, {"txtH2G=95"});
+            QTest::mouseClick(window->cmdRaschetLocator, Qt::LeftButton);
+            QTRY_COMPARE(answerer.seen.size(), 1);
+        }
+        QCOMPARE(stationsOn(*map), QStringLiteral("JL00AA 20,0 to JK10AA 10,2"));
+
+        QString words;
+        connect(map->mapView, &MapView::pointed, this, [&words](const QString& said) { words = said; });
+        const QTransform toPixels = map::MapRenderer::transform(map->mapView->rect(), map->mapView->scene());
+        const QPoint south = toPixels.map(QPointF(0, 0)).toPoint() + QPoint(1, 40);
+        QMouseEvent move(QEvent::MouseMove, south, map->mapView->mapToGlobal(south), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(map->mapView, &move);
+        const QRegularExpressionMatch said = QRegularExpression("^[A-R]{2}\\d\\d[A-X]{2}   (\\d+) км   179°$").match(words);
+        QVERIFY2(said.hasMatch(), qPrintable(words));
+        const QPointF km = toPixels.inverted().map(QPointF(south));
+        QVERIFY(std::abs(said.captured(1).toInt() - std::hypot(km.x(), km.y())) < 1);
     }
 };
 

@@ -1,0 +1,418 @@
+#include "geodesy/azimuthal.h"
+#include "geodesy/sun.h"
+#include "map/log_points.h"
+#include "map/map_file.h"
+#include "map/map_renderer.h"
+#include "map/map_style.h"
+#include "map/pn2.h"
+#include "map/world.h"
+
+#include <QtTest>
+#include <QImage>
+#include <QPainter>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <cstring>
+
+using geodesy::Position;
+
+namespace {
+
+constexpr double Degree = M_PI / 180;
+
+QByteArray bigEndian(qint64 value, int bytes)
+{
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out.append(char(value >> (8 * i) & 0xFF));
+    return out;
+}
+
+// A .pn2 file: version, the number of shapes, no colours, then the shapes.
+QByteArray pn2File(int shapes, const QByteArray& body, int version = 2)
+{
+    return bigEndian(version, 1) + bigEndian(shapes, 4) + bigEndian(0, 1) + body;
+}
+
+// A shape's nodes: one absolute node in 1/120 degree and its relative steps.
+QByteArray nodes(int latitude, int longitude, const QList<int>& steps = {})
+{
+    return bigEndian(1, 4) + bigEndian(latitude, 2) + bigEndian(longitude, 2) + bigEndian(steps.size() / 2, 2)
+        + [&] {
+              QByteArray out;
+              for (int step : steps)
+                  out.append(char(step));
+              return out;
+          }();
+}
+
+QByteArray shape(int kind, int feature, const QByteArray& nodeBytes)
+{
+    return bigEndian(kind, 1) + bigEndian(feature, 4) + nodeBytes;
+}
+
+// A multi shape of a line and an outer ring, with steps both ways.
+QByteArray twoParts()
+{
+    return pn2File(1, bigEndian(4, 1) + bigEndian(9, 4) + bigEndian(2, 1)
+                          + shape(0, 9, nodes(60 * 120, 30 * 120, {1, -2, -3, 4}))
+                          + shape(2, 9, nodes(-10 * 120, -180 * 120)));
+}
+
+QString failureName(const std::variant<std::vector<map::Shape>, map::Pn2Failure>& read)
+{
+    if (!std::holds_alternative<map::Pn2Failure>(read))
+        return QStringLiteral("read");
+    switch (std::get<map::Pn2Failure>(read)) {
+    case map::Pn2Failure::Truncated: return QStringLiteral("truncated");
+    case map::Pn2Failure::UnknownVersion: return QStringLiteral("version");
+    case map::Pn2Failure::UnknownKind: return QStringLiteral("kind");
+    case map::Pn2Failure::BeyondTheGlobe: return QStringLiteral("beyond");
+    case map::Pn2Failure::BytesAfterTheShapes: return QStringLiteral("after");
+    }
+    return {};
+}
+
+double centralDegrees(const Position& a, const Position& b)
+{
+    const double c = std::sin(a.latitude * Degree) * std::sin(b.latitude * Degree)
+        + std::cos(a.latitude * Degree) * std::cos(b.latitude * Degree) * std::cos((b.longitude - a.longitude) * Degree);
+    return std::acos(std::clamp(c, -1.0, 1.0)) / Degree;
+}
+
+// Land or sea by the odd-even rule over the land's rings in longitude and
+// latitude: Natural Earth cuts them at the antimeridian and closes
+// Antarctica along the South Pole, so that no ring wraps round.
+bool onLand(const Position& p)
+{
+    bool inside = false;
+    for (const map::Shape& ring : map::world().land)
+        for (std::size_t i = 0, j = ring.points.size() - 1; i < ring.points.size(); j = i++) {
+            const Position& a = ring.points[i];
+            const Position& b = ring.points[j];
+            if ((a.latitude > p.latitude) != (b.latitude > p.latitude)
+                && p.longitude < (b.longitude - a.longitude) * (p.latitude - a.latitude) / (b.latitude - a.latitude)
+                        + a.longitude)
+                inside = !inside;
+        }
+    return inside;
+}
+
+QRgb over(const QColor& below, const QColor& above)
+{
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(below);
+    QPainter(&pixel).fillRect(0, 0, 1, 1, above);
+    return pixel.pixel(0, 0);
+}
+
+QImage painted(const map::MapRenderer& renderer, const map::MapScene& scene, int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    renderer.paint(painter, image.rect(), scene);
+    return image;
+}
+
+map::MapScene sceneAt(const Position& centre)
+{
+    map::MapScene scene;
+    scene.own = {centre, QStringLiteral("KO85TS")};
+    return scene;
+}
+
+} // namespace
+
+// The map's world data, its reader on good and broken files, the picture
+// against the land and sea where they are, and the files it is saved to.
+class TestMap : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each file the program carries, read to its last byte: shapes and
+    // points as an independent reading of the same bytes counts them.
+    void readsPackagedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("shapes");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("holes");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("land") << ":/naturalearth/ne_50m_land.pn2" << 1421 << 60640 << 1 << 0;
+        QTest::newRow("borders") << ":/naturalearth/ne_50m_admin_0_boundary_lines_land.pn2" << 360 << 19783 << 0
+                                 << 360;
+    }
+
+    void readsPackagedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, shapes);
+        QFETCH(int, points);
+        QFETCH(int, holes);
+        QFETCH(int, lines);
+        QFile data(file);
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        const QByteArray bytes = data.readAll();
+        const auto read = map::readPn2(bytes.constData(), std::size_t(bytes.size()));
+        QCOMPARE(failureName(read), QStringLiteral("read"));
+        const auto& found = std::get<std::vector<map::Shape>>(read);
+        QCOMPARE(int(found.size()), shapes);
+        int pointCount = 0;
+        int holeCount = 0;
+        int lineCount = 0;
+        for (const map::Shape& s : found) {
+            pointCount += int(s.points.size());
+            holeCount += s.kind == map::ShapeKind::Inner;
+            lineCount += s.kind == map::ShapeKind::Line;
+        }
+        QCOMPARE(pointCount, points);
+        QCOMPARE(holeCount, holes);
+        QCOMPARE(lineCount, lines);
+    }
+
+    void readsShapes()
+    {
+        const QByteArray bytes = twoParts();
+        const auto read = map::readPn2(bytes.constData(), std::size_t(bytes.size()));
+        QCOMPARE(failureName(read), QStringLiteral("read"));
+        const auto& shapes = std::get<std::vector<map::Shape>>(read);
+        QCOMPARE(shapes.size(), std::size_t(2));
+        QVERIFY(shapes[0].kind == map::ShapeKind::Line && shapes[1].kind == map::ShapeKind::Outer);
+        QCOMPARE(shapes[0].feature, 9u);
+        // Each step is from the absolute node.
+        const std::vector<Position>& line = shapes[0].points;
+        QCOMPARE(line.size(), std::size_t(3));
+        QCOMPARE(line[1].latitude, 60 + 1 / 120.0);
+        QCOMPARE(line[1].longitude, 30 - 2 / 120.0);
+        QCOMPARE(line[2].latitude, 60 - 3 / 120.0);
+        QCOMPARE(line[2].longitude, 30 + 4 / 120.0);
+        QCOMPARE(shapes[1].points.front().longitude, -180.0);
+        // Cut anywhere, the file is short, never read past its end.
+        for (qsizetype size = 0; size < bytes.size(); ++size) {
+            const QByteArray cut = bytes.left(size);
+            QCOMPARE(failureName(map::readPn2(cut.constData(), std::size_t(size))), QStringLiteral("truncated"));
+        }
+    }
+
+    void refusesBrokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("failure");
+        const QByteArray point = shape(0, 1, nodes(0, 0));
+        QTest::newRow("version 3") << pn2File(1, point, 3) << "version";
+        QTest::newRow("a kind beyond the five") << pn2File(1, shape(5, 1, nodes(0, 0))) << "kind";
+        QTest::newRow("a multi shape inside a multi shape")
+            << pn2File(1, bigEndian(4, 1) + bigEndian(1, 4) + bigEndian(1, 1) + bigEndian(4, 1) + bigEndian(1, 4))
+            << "kind";
+        QTest::newRow("latitude beyond 90") << pn2File(1, shape(0, 1, nodes(90 * 120 + 1, 0))) << "beyond";
+        QTest::newRow("longitude beyond -180") << pn2File(1, shape(0, 1, nodes(0, -180 * 120 - 1))) << "beyond";
+        QTest::newRow("a step beyond the pole") << pn2File(1, shape(0, 1, nodes(90 * 120, 0, {1, 0}))) << "beyond";
+        QTest::newRow("more nodes than bytes") << pn2File(1, shape(0, 1, bigEndian(1000000, 4) + QByteArray(60, 0)))
+                                               << "truncated";
+        QTest::newRow("a shape more than the header says") << pn2File(1, point + point) << "after";
+        QTest::newRow("no shapes at all") << pn2File(0, {}) << "read";
+    }
+
+    void refusesBrokenFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, failure);
+        QCOMPARE(failureName(map::readPn2(bytes.constData(), std::size_t(bytes.size()))), failure);
+    }
+
+    // Points of the globe against the pixels of the whole-Earth map: land
+    // where land is, sea where sea is, and the night over both, wherever
+    // the centre and even when the antipode lies on land.
+    void paintsLandAndSea_data()
+    {
+        QTest::addColumn<QList<double>>("centre");
+        QTest::addColumn<QString>("night");
+        QTest::newRow("Moscow") << QList<double>{55.77, 37.625} << "";
+        QTest::newRow("Wellington, the antipode in Spain") << QList<double>{-41.29, 174.78} << "";
+        QTest::newRow("Honolulu, the antipode in Botswana") << QList<double>{21.31, -157.86} << "";
+        QTest::newRow("by the South Pole, the antipode in the Arctic") << QList<double>{-89.5, 0} << "";
+        QTest::newRow("Moscow, the June night") << QList<double>{55.77, 37.625} << "2026-06-21T21:00:00Z";
+        QTest::newRow("Wellington, the December night") << QList<double>{-41.29, 174.78} << "2026-12-21T03:00:00Z";
+    }
+
+    void paintsLandAndSea()
+    {
+        QFETCH(QList<double>, centre);
+        QFETCH(QString, night);
+        const Position c{centre[0], centre[1]};
+        map::MapScene scene = sceneAt(c);
+        if (!night.isEmpty())
+            scene.nightAt = double(QDateTime::fromString(night, Qt::ISODate).toSecsSinceEpoch());
+        const map::MapRenderer renderer(c);
+        const QImage image = painted(renderer, scene, 1000);
+        const QTransform toPixels = map::MapRenderer::transform(image.rect(), scene);
+        const Position sun = scene.nightAt ? geodesy::subsolarPoint(*scene.nightAt) : Position{};
+        QRandomGenerator random(7);
+        int checked = 0;
+        const int samples = 400;
+        for (int i = 0; i < samples; ++i) {
+            const Position p{std::asin(random.generateDouble() * 2 - 1) / Degree, random.generateDouble() * 360 - 180};
+            const double fromSun = centralDegrees(p, sun);
+            if (centralDegrees(p, c) > 178 || (scene.nightAt && std::abs(fromSun - 90) < 2))
+                continue;
+            const geodesy::MapPoint on = geodesy::project(renderer.cut().projection(), p);
+            const QPoint pixel = toPixels.map(QPointF(on.x, on.y)).toPoint();
+            // Only where the neighbourhood is of one colour: off coasts, grid
+            // lines and labels.
+            const QRgb colour = image.pixel(pixel);
+            bool uniform = true;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    uniform = uniform && image.pixel(pixel + QPoint(dx, dy)) == colour;
+            const bool dark = scene.nightAt && fromSun > 90;
+            const QRgb land = dark ? over(map::style::Land, map::style::Night) : map::style::Land.rgb();
+            const QRgb sea = dark ? over(map::style::Sea, map::style::Night) : map::style::Sea.rgb();
+            if (!uniform || (colour != land && colour != sea))
+                continue;
+            ++checked;
+            QVERIFY2((colour == land) == onLand(p),
+                     qPrintable(QString("%1, %2 drawn as %3").arg(p.latitude).arg(p.longitude).arg(colour == land ? "land" : "sea")));
+        }
+        QVERIFY2(checked > samples / 4, qPrintable(QString::number(checked)));
+    }
+
+    // The short path red towards the correspondent; the long one blue out
+    // the other way, and in from the rim beyond the correspondent; the
+    // antenna's beam green about its heading.
+    void paintsPathsAndAntenna_data()
+    {
+        QTest::addColumn<double>("azimuth");
+        QTest::addColumn<double>("fromCentre");  // of the disc's radius
+        QTest::addColumn<QString>("expected");
+        // JO62QM lies 1611 km away at 267 degrees, 0.08 of the radius.
+        QTest::newRow("short path") << 267.0 << 0.05 << "red";
+        QTest::newRow("long path, out the other way") << 87.0 << 0.6 << "blue";
+        QTest::newRow("long path, in beyond the correspondent") << 267.0 << 0.6 << "blue";
+        QTest::newRow("the beam about its heading") << 135.0 << 0.5 << "green";
+        QTest::newRow("the beam's edge") << 148.0 << 0.5 << "green";
+        QTest::newRow("outside the beam") << 160.0 << 0.5 << "none";
+    }
+
+    void paintsPathsAndAntenna()
+    {
+        QFETCH(double, azimuth);
+        QFETCH(double, fromCentre);
+        QFETCH(QString, expected);
+        const Position own{55.77, 37.625};
+        map::MapScene scene = sceneAt(own);
+        scene.correspondents.push_back({{52.52, 13.40}, QStringLiteral("JO62QM")});
+        scene.heading = 135;
+        const map::MapRenderer renderer(own);
+        const QImage image = painted(renderer, scene, 800);
+        const double radius = map::RimKm * fromCentre;
+        const QPoint at = map::MapRenderer::transform(image.rect(), scene)
+                              .map(QPointF(radius * std::sin(azimuth * Degree), radius * std::cos(azimuth * Degree)))
+                              .toPoint();
+        // The lines are antialiased: the strongest colour about the point.
+        QString found = "none";
+        QColor c;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy) {
+                c = image.pixelColor(at + QPoint(dx, dy));
+                const QString kind = c.red() > 180 && c.green() < 90 && c.blue() < 90     ? "red"
+                                     : c.blue() > 180 && c.red() < 90 && c.green() < 90 ? "blue"
+                                     : c.green() > c.red() + 20 && c.green() > c.blue() ? "green"
+                                                                                         : "none";
+                if (kind != "none")
+                    found = kind;
+            }
+        QVERIFY2(found == expected, qPrintable(c.name()));
+    }
+
+    // A PNG holds exactly the picture, at the size asked; an SVG is XML; a
+    // PDF has one page of the size asked.
+    void savesPng()
+    {
+        const Position own{55.77, 37.625};
+        const map::MapScene scene = sceneAt(own);
+        const map::MapRenderer renderer(own);
+        const QByteArray png = map::mapFile(renderer, scene, map::MapFormat::Png, {300, QPageSize(QPageSize::A4)});
+        const QImage read = QImage::fromData(png, "PNG");
+        QCOMPARE(read.size(), QSize(300, 300));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), painted(renderer, scene, 300));
+    }
+
+    void savesSvg()
+    {
+        const Position own{-41.29, 174.78};
+        map::MapScene scene = sceneAt(own);
+        scene.title = map::mapTitle(scene.own, std::nullopt);
+        const QByteArray svg = map::mapFile(map::MapRenderer(own), scene, map::MapFormat::Svg, {});
+        QXmlStreamReader xml(svg);
+        QStringList elements;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement)
+                elements << xml.name().toString();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(elements.value(0), QStringLiteral("svg"));
+        QVERIFY(elements.count(QStringLiteral("polyline")) + elements.count(QStringLiteral("path")) > 10);
+        QVERIFY(svg.contains("<title>KO85TS — 41,290° ю. ш., 174,780° в. д.</title>"));
+    }
+
+    void savesPdfPage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QByteArray>("mediaBox");
+        QTest::newRow("A4") << int(QPageSize::A4) << QByteArray("0 0 595.000000 842.000000");
+        QTest::newRow("A3") << int(QPageSize::A3) << QByteArray("0 0 842.000000 1191.000000");
+        QTest::newRow("Letter") << int(QPageSize::Letter) << QByteArray("0 0 612.000000 792.000000");
+    }
+
+    void savesPdfPage()
+    {
+        QFETCH(int, page);
+        QFETCH(QByteArray, mediaBox);
+        const Position own{55.77, 37.625};
+        const QByteArray pdf = map::mapFile(map::MapRenderer(own), sceneAt(own), map::MapFormat::Pdf,
+                                            {2000, QPageSize(QPageSize::PageSizeId(page))});
+        QVERIFY(pdf.startsWith("%PDF-"));
+        const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page(?!s)"));
+        QCOMPARE(int(QString::fromLatin1(pdf).count(pageObject)), 1);
+        QVERIFY(pdf.contains("/MediaBox [" + mediaBox + "]"));
+    }
+
+    void namesFormatsAndTitles()
+    {
+        QVERIFY(map::mapFormatOf("Карта.PNG") == map::MapFormat::Png);
+        QVERIFY(map::mapFormatOf("a.svg") == map::MapFormat::Svg);
+        QVERIFY(map::mapFormatOf("a.b.pdf") == map::MapFormat::Pdf);
+        QVERIFY(!map::mapFormatOf("map.jpg") && !map::mapFormatOf("png"));
+        QCOMPARE(map::mapTitle({{55.771, -37.625}, "KO85TS"}, 1782043200.0),
+                 QStringLiteral("KO85TS — 55,771° с. ш., 37,625° з. д. — 21.06.2026 12:00 UTC"));
+    }
+
+    // A log's QSOs: a square, a square's finer letters, LAT and LON, none.
+    void readsLogPoints()
+    {
+        const QByteArray log = "<ADIF_VER:5>3.1.4 <EOH>\n"
+                               "<CALL:3>AB1 <GRIDSQUARE:4>KO85 <EOR>\n"
+                               "<CALL:3>AB2 <GRIDSQUARE:6>JO62QM <GRIDSQUARE_EXT:2>45 <EOR>\n"
+                               "<CALL:3>AB3 <LAT:11>S041 17.400 <LON:11>E174 46.800 <EOR>\n"
+                               "<CALL:3>AB4 <EOR>\n";
+        qsizetype at = 0;
+        const auto read = map::readLogPoints([&](char* buffer, std::size_t size) {
+            const std::size_t n = std::min(size, std::size_t(log.size() - at));
+            std::memcpy(buffer, log.constData() + at, n);
+            at += qsizetype(n);
+            return n;
+        });
+        QVERIFY(std::holds_alternative<map::LogPoints>(read));
+        const map::LogPoints& points = std::get<map::LogPoints>(read);
+        QCOMPARE(points.points.size(), std::size_t(3));
+        QCOMPARE(points.withoutPosition, 1u);
+        QCOMPARE(points.points[0].latitude, 55.5f);
+        QCOMPARE(points.points[2].latitude, -41.29f);
+        QCOMPARE(std::count(points.squares.begin(), points.squares.end(), true), 3);
+        QVERIFY(points.squares[std::size_t(map::LogPoints::squareOf(55.5, 37))]);
+        QVERIFY(points.squares[std::size_t(map::LogPoints::squareOf(-41.29, 174.78))]);
+    }
+};
+
+QTEST_MAIN(TestMap)
+#include "test_map.moc"
