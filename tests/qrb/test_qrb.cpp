@@ -147,6 +147,28 @@ private Q_SLOTS:
             << QStringList{"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"}
             << "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>" << 0
             << "<distance:6:N>2563.8 <GRIDSQUARE:4>IO91 <ant_az:3>276 <EOR>" << "";
+        const QStringList map{"--map", "KO85TS", "-o", "/dev/null"};
+        QTest::newRow("a map into a device, as a PNG") << map << "" << 0 << "" << "";
+        QTest::newRow("a map with no file") << QStringList{"--map", "KO85TS"} << "" << 2 << ""
+                                            << "Укажите файл карты: -o КАРТА.png, .svg или .pdf";
+        QTest::newRow("a map of no format") << QStringList{"--map", "KO85TS", "-o", "/tmp/map.jpg"} << "" << 2 << ""
+                                            << "-o «/tmp/map.jpg»: формат карты — по расширению";
+        QTest::newRow("a map round a wrong centre") << QStringList{"--map", "KO85T", "-o", "/dev/null"} << "" << 2
+                                                    << "" << "--map «KO85T»: Локатор должен состоять";
+        QTest::newRow("a map to a wrong station") << map + QStringList{"--to", "95,0"} << "" << 2 << ""
+                                                  << "--to «95,0»: Широта";
+        QTest::newRow("a map at no hour") << map + QStringList{"--time", "2026-06-21 noon"} << "" << 2 << ""
+                                          << "--time «2026-06-21 noon»: ожидается время UTC по ISO 8601";
+        QTest::newRow("a map at local time") << map + QStringList{"--time", "2026-06-21T12:00"} << "" << 2 << ""
+                                             << "ожидается время UTC";
+        QTest::newRow("a map too small") << map + QStringList{"--size", "99"} << "" << 2 << ""
+                                         << "--size «99»: ожидается число пикселей от 100 до 20000";
+        QTest::newRow("a map closer than it zooms") << map + QStringList{"--radius", "150"} << "" << 2 << ""
+                                                    << "--radius «150»: ожидается радиус в км от 200 до 20015";
+        QTest::newRow("a map on no such page") << map + QStringList{"--page", "B5"} << "" << 2 << ""
+                                               << "--page «B5»: ожидается A4, A3 или LETTER";
+        QTest::newRow("a map of a broken log") << map + QStringList{"--adif", "-"} << "<CALL:9>AB1 <EOR>" << 2 << ""
+                                               << "-: ";
     }
     void statusAndMessages()
     {
@@ -158,6 +180,24 @@ private Q_SLOTS:
         QTEST(run.status, "status");
         QVERIFY2(run.out.contains(out), qPrintable(run.out));
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    }
+
+    // A map on a machine with no display: a picture of the size asked, with
+    // the log's dots on it, and not a word on standard error.
+    void drawsMapWithoutDisplay()
+    {
+        QTemporaryDir directory;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+            environment.remove(name);
+        const QStringList arguments{"--map", "KO85TS", "--to", "JO62QM", "--adif", "-", "--time",
+                                    "2026-06-21T12:00Z", "--size", "400", "-o", "Карта.PNG"};
+        const Run run = qrb(arguments, kLotw.arg("", ""), directory.path(), environment);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        // The PNG's signature, then its header: 400 by 400.
+        const QByteArray png = readFile(directory.filePath("Карта.PNG"));
+        QCOMPARE(png.left(24).toHex(), QByteArray("89504e470d0a1a0a0000000d49484452" "0000019000000190"));
     }
 
     // Each kind of problem once, however many records it hit: how many, and
