@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the calculation core and the ADIF reader: scripts/fuzz.sh SECONDS
-# runs each libFuzzer target for SECONDS (60 by default) at the lowest
-# priority. Inputs that reach new coverage are merged into
+# Fuzzes the calculation core, the ADIF reader and the map's .pn2 reader:
+# scripts/fuzz.sh SECONDS runs each libFuzzer target for SECONDS (60 by
+# default) at the lowest priority. Inputs that reach new coverage are merged into
 # tests/fuzz/corpus/<target>/; crashing inputs are kept in
 # build-fuzz/findings/<target>/. Exits 1 when anything was found.
 set -euo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 SECONDS" >&2; exit 2; }
-targets=(number read_position decode_locator encode_after_decode adif_reader)
+targets=(number read_position decode_locator adif_reader pn2)
 
 scripts/setup-debian.sh clang libclang-rt-14-dev
 

@@ -228,7 +228,8 @@ private Q_SLOTS:
     }
 
     // Every locator of the usual grid (fields A to R, subsquares A to X)
-    // decodes to the centre of its subsquare, which encodes back to it.
+    // decodes to the centre of its subsquare, which encodes back to it, cell
+    // for cell.
     void everyLocatorComesBack()
     {
         for (char f1 = 'A'; f1 <= 'R'; ++f1)
@@ -240,7 +241,11 @@ private Q_SLOTS:
                                 const std::string text{f1, f2, s1, s2, u1, u2};
                                 const auto decoding = decodeLocator(text);
                                 const auto* centre = std::get_if<DecodedLocator>(&decoding.result);
-                                if (!centre || encodeLocator({centre->latitude, centre->longitude}).text != text)
+                                const EncodedLocator encoded = encodeLocator({centre->latitude, centre->longitude});
+                                const LocPart& c = centre->locPart;
+                                if (encoded.text != text
+                                    || encoded.locIndex != LocIndex{double(c.cell1), double(c.cell2), c.cell3 - 48.0,
+                                                                    c.cell4 - 48.0, double(c.cell5), double(c.cell6)})
                                     QFAIL(text.c_str());
                             }
     }
@@ -310,31 +315,24 @@ private Q_SLOTS:
     // point at central angle s and azimuth A lies at (s sin A, s cos A).
     void projects_data()
     {
-        QTest::addColumn<QList<double>>("centreAndPoint");
-        QTest::addColumn<QList<double>>("expected");
-        const double quarter = EarthRadiusKm * M_PI / 2;
-        const double half = std::sqrt(3) / 2;
-        QTest::newRow("the centre itself") << QList<double>{55.77, 37.625, 55.77, 37.625} << QList<double>{0, 0};
-        QTest::newRow("a quarter east") << QList<double>{0, 0, 0, 90} << QList<double>{quarter, 0};
-        QTest::newRow("north up the meridian") << QList<double>{0, 0, 45, 0} << QList<double>{0, quarter / 2};
-        QTest::newRow("the pole, north") << QList<double>{0, 100, 90, 0} << QList<double>{0, quarter};
-        QTest::newRow("a quarter away at 30 degrees") << QList<double>{0, 0, 60, 90}
-                                                      << QList<double>{quarter / 2, quarter * half};
-        QTest::newRow("at 210 degrees") << QList<double>{0, 0, -60, -90} << QList<double>{-quarter / 2, -quarter * half};
-        QTest::newRow("east over the antimeridian") << QList<double>{0, 170, 0, -170}
-                                                    << QList<double>{quarter * 2 / 9, 0};
-        QTest::newRow("the antipode at the rim's top") << QList<double>{10, 20, -10, -160}
-                                                       << QList<double>{0, 2 * quarter};
+        QTest::addColumn<QList<double>>("centrePointAndXY");
+        const double q = EarthRadiusKm * M_PI / 2, half = std::sqrt(3) / 2;
+        QTest::newRow("the centre itself") << QList<double>{55.77, 37.625, 55.77, 37.625, 0, 0};
+        QTest::newRow("a quarter east") << QList<double>{0, 0, 0, 90, q, 0};
+        QTest::newRow("north up the meridian") << QList<double>{0, 0, 45, 0, 0, q / 2};
+        QTest::newRow("the pole, north") << QList<double>{0, 100, 90, 0, 0, q};
+        QTest::newRow("a quarter away at 30 degrees") << QList<double>{0, 0, 60, 90, q / 2, q * half};
+        QTest::newRow("at 210 degrees") << QList<double>{0, 0, -60, -90, -q / 2, -q * half};
+        QTest::newRow("east over the antimeridian") << QList<double>{0, 170, 0, -170, q * 2 / 9, 0};
+        QTest::newRow("the antipode at the rim's top") << QList<double>{10, 20, -10, -160, 0, 2 * q};
     }
 
     void projects()
     {
-        QFETCH(QList<double>, centreAndPoint);
-        QFETCH(QList<double>, expected);
-        const MapPoint p = project(azimuthalMap({centreAndPoint[0], centreAndPoint[1]}),
-                                   {centreAndPoint[2], centreAndPoint[3]});
-        QVERIFY2(std::hypot(p.x - expected[0], p.y - expected[1]) < 1e-6,
-                 qPrintable(QString("%1 %2").arg(p.x, 0, 'f', 6).arg(p.y, 0, 'f', 6)));
+        QFETCH(QList<double>, centrePointAndXY);
+        const QList<double>& v = centrePointAndXY;
+        const MapPoint p = project(azimuthalMap({v[0], v[1]}), {v[2], v[3]});
+        QVERIFY2(std::hypot(p.x - v[4], p.y - v[5]) < 1e-6, qPrintable(QString("%1 %2").arg(p.x).arg(p.y)));
     }
 
     // The inverse finds each point again, wherever the centre: anywhere on

@@ -1,6 +1,8 @@
 // The command as a user runs it: its output, its messages, its exit status
 // and what it leaves on disk.
 
+#include "tests/file_bytes.h"
+
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -41,24 +43,12 @@ Run qrb(const QStringList& arguments, const QString& input, const QString& direc
     return {finished ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
-}
-
 // The files in a folder, each name followed by what the file holds.
 QByteArrayList folder(const QString& path)
 {
     QByteArrayList files;
     for (const QString& name : QDir(path).entryList(QDir::Files))
-        files << name.toUtf8() << readFile(QDir(path).filePath(name));
+        files << name.toUtf8() << fileBytes(QDir(path).filePath(name));
     return files;
 }
 
@@ -155,20 +145,17 @@ private Q_SLOTS:
                                             << "-o «/tmp/map.jpg»: формат карты — по расширению";
         QTest::newRow("a map round a wrong centre") << QStringList{"--map", "KO85T", "-o", "/dev/null"} << "" << 2
                                                     << "" << "--map «KO85T»: Локатор должен состоять";
-        QTest::newRow("a map to a wrong station") << map + QStringList{"--to", "95,0"} << "" << 2 << ""
-                                                  << "--to «95,0»: Широта";
-        QTest::newRow("a map at no hour") << map + QStringList{"--time", "2026-06-21 noon"} << "" << 2 << ""
-                                          << "--time «2026-06-21 noon»: ожидается время UTC по ISO 8601";
-        QTest::newRow("a map at local time") << map + QStringList{"--time", "2026-06-21T12:00"} << "" << 2 << ""
-                                             << "ожидается время UTC";
-        QTest::newRow("a map too small") << map + QStringList{"--size", "99"} << "" << 2 << ""
-                                         << "--size «99»: ожидается число пикселей от 100 до 20000";
-        QTest::newRow("a map closer than it zooms") << map + QStringList{"--radius", "150"} << "" << 2 << ""
-                                                    << "--radius «150»: ожидается радиус в км от 200 до 20015";
-        QTest::newRow("a map on no such page") << map + QStringList{"--page", "B5"} << "" << 2 << ""
-                                               << "--page «B5»: ожидается A4, A3 или LETTER";
-        QTest::newRow("a map of a broken log") << map + QStringList{"--adif", "-"} << "<CALL:9>AB1 <EOR>" << 2 << ""
-                                               << "-: ";
+        const std::pair<QStringList, QString> misuses[] = {
+            {{"--to", "95,0"}, "--to «95,0»: Широта"},
+            {{"--time", "2026-06-21 noon"}, "--time «2026-06-21 noon»: ожидается время UTC по ISO 8601"},
+            {{"--time", "2026-06-21T12:00"}, "ожидается время UTC"},
+            {{"--size", "99"}, "--size «99»: ожидается число пикселей от 100 до 20000"},
+            {{"--radius", "150"}, "--radius «150»: ожидается радиус в км от 200 до 20015"},
+            {{"--page", "B5"}, "--page «B5»: ожидается A4, A3 или LETTER"},
+            {{"--adif", "-"}, "-: "}};  // and on standard input, a broken log
+        for (const auto& [more, err] : misuses)
+            QTest::newRow(qPrintable("a map with " + more.join(' '))) << map + more << "<CALL:9>AB1 <EOR>" << 2 << ""
+                                                                      << err;
     }
     void statusAndMessages()
     {
@@ -196,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
         // The PNG's signature, then its header: 400 by 400.
-        const QByteArray png = readFile(directory.filePath("Карта.PNG"));
+        const QByteArray png = fileBytes(directory.filePath("Карта.PNG"));
         QCOMPARE(png.left(24).toHex(), QByteArray("89504e470d0a1a0a0000000d49484452" "0000019000000190"));
     }
 
@@ -232,14 +219,14 @@ private Q_SLOTS:
         QVERIFY(QFile::link("real/log.adi", dir.filePath("link.adi")));
         QCOMPARE(qrb({"--adif", "link.adi", "--my", "KO85TS", "--in-place"}, "", dir.path()).status, 1);
         QCOMPARE(kindOf(dir.filePath("link.adi")), 'l');
-        QCOMPARE(readFile(dir.filePath("link.adi")), kFilled);
-        QCOMPARE(readFile(dir.filePath("real/log.adi.bak")), kLog);
+        QCOMPARE(fileBytes(dir.filePath("link.adi")), kFilled);
+        QCOMPARE(fileBytes(dir.filePath("real/log.adi.bak")), kLog);
         QVERIFY(!QFile::exists(dir.filePath("link.adi.bak")));
 
         QVERIFY(QFile::link("real/new.adi", dir.filePath("new.adi")));  // to nothing yet
         QCOMPARE(qrb({"--adif", "real/log.adi.bak", "--my", "KO85TS", "-o", "new.adi"}, "", dir.path()).status, 1);
         QCOMPARE(kindOf(dir.filePath("new.adi")), 'l');
-        QCOMPARE(readFile(dir.filePath("real/new.adi")), kFilled);
+        QCOMPARE(fileBytes(dir.filePath("real/new.adi")), kFilled);
 
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
         QProcess reader;

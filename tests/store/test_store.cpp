@@ -4,6 +4,7 @@
 
 #include "store/failure_text.h"
 #include "store/user_db.h"
+#include "tests/file_bytes.h"
 #include "tests/store/station_binding.h"
 
 #include <QtSql>
@@ -47,19 +48,6 @@ QStringList runSql(const QString& path, const QString& sql)
 // it: 'text', NULL, or a bare number for a value not stored as text.
 const QString records = "SELECT quote(H1G) || ', ' || quote(H1M) || ', ' || quote(H1S) || ', ' || quote(D1G) || ', ' "
                         "|| quote(D1M) || ', ' || quote(D1S) || ', ' || quote(AZIDAL) FROM MyLocator ORDER BY rowid";
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList entries(const QString& dir)
 {
