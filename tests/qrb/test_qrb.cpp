@@ -89,7 +89,6 @@ private Q_SLOTS:
                                            "путь: 38419 км, азимут 87 град.; WGS-84: 1616.4 км, прямой 267 град., "
                                            "обратный 67 град.\n" << "";
         QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "вместо сферических.\n" << "";
-        QTest::newRow("version") << QStringList{"--version"} << "" << 0 << "azidal-qrb 2.0" << "";
         QTest::newRow("unknown option") << QStringList{"--fast"} << "" << 2 << "" << "«fast»";
         QTest::newRow("one station") << QStringList{"KO85TS"} << "" << 2 << "" << "СВОЙ и КОРРЕСПОНДЕНТ";
         QTest::newRow("--in-place without a log") << QStringList{"--in-place", "KO85TS", "JO62QM"} << "" << 2 << ""

@@ -1,6 +1,6 @@
 // The rotator session against a small rotator of the test's own, which turns
 // a few degrees at every poll: a turn followed until it is reached, stopped
-// or lost, the heading and when it is asked for, and the settings kept.
+// or lost, the heading and when it is asked for, and a settings file refused.
 
 #include "rotator/rotator_session.h"
 
@@ -12,7 +12,6 @@
 #include <QTest>
 
 using rotator::RotatorSession;
-using rotator::RotatorSettings;
 
 namespace {
 
@@ -134,22 +133,6 @@ private Q_SLOTS:
         QCOMPARE(ended.size(), int(turning));
         if (turning)
             QVERIFY(failed.at(0).at(0).toString().startsWith("Антенна не повернута.\n\nrotctld на 127.0.0.1:"));
-    }
-
-    // Kept for the next start; what is missing or unusable in the file reads
-    // as the default.
-    void settingsKept()
-    {
-        RotatorSession session;
-        QSignalSpy failed(&session, &RotatorSession::failed);
-        session.apply({QStringLiteral("rotator.local"), 4600, true});
-        QString failure;
-        const RotatorSettings again = RotatorSettings::load(failure);
-        QCOMPARE(QString("%1:%2 %3").arg(again.host).arg(again.port).arg(again.showHeading), "rotator.local:4600 1");
-        QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName())
-            .setValue("rotator/port", 70000);
-        QCOMPARE(RotatorSettings::load(failure).port, quint16(4533));
-        QCOMPARE(failed.size() + failure.size(), 0);
     }
 
     // A settings file that cannot be written or read: said in Russian, and

@@ -2,7 +2,6 @@
 // found at the start; the own station read from it and saved to it; and what
 // the user is told when the file refuses either.
 
-#include "store/failure_text.h"
 #include "store/user_db.h"
 #include "tests/file_bytes.h"
 #include "tests/store/station_binding.h"
@@ -241,17 +240,6 @@ private Q_SLOTS:
         QCOMPARE(entries(dir), entriesBefore);   // and no file made
     }
 
-    // Causes that cannot be made here, by SQLite's result codes; an extended
-    // code carries its primary code in the low byte.
-    void codesNotMadeHere()
-    {
-        const std::pair<QString, QString> causes[] = {{"13", "На диске не осталось места."}, {"6", locked},
-                                                      {"3", noAccess}, {"23", noAccess}, {"1032", noAccess}};
-        for (const auto& [code, cause] : causes) {
-            const QSqlError error("Unable to execute statement", "SQLite's words", QSqlError::StatementError, code);
-            QCOMPARE(store::failureText(error, m_dir.path(), "MyLocator"), cause + " (SQLite's words)");
-        }
-    }
 };
 
 QTEST_MAIN(TestStore)

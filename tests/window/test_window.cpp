@@ -67,15 +67,6 @@ QStringList ownTexts(frmRaschet& window)
     return texts;
 }
 
-struct PaintCounter : QObject {
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 const QColor Focused(0, 0, 128);
 
 QColor background(QLineEdit* field) { return field->palette().color(QPalette::Base); }
@@ -133,25 +124,6 @@ private Q_SLOTS:
         else if (after == "ClearKorLocator")
             window->ClearKorLocator();
         compareLook(*window, QTest::currentDataTag());
-    }
-
-    // A direct call shows the new lines at once; a paint of the window
-    // draws them without asking for another paint.
-    void compassRepaints()
-    {
-        auto window = openWindow();
-        PaintCounter counter;
-        window->picCompas->installEventFilter(&counter);
-        window->AzimutPush = 180;
-        window->Form_Paint();
-        QTRY_VERIFY(counter.count > 0);
-        const QImage shown = window->picCompas->grab(window->picCompas->contentsRect()).toImage();
-        QCOMPARE(shown.pixelColor(116, 200), QColor(255, 0, 0));
-        window->update();
-        QTest::qWait(300);
-        const int afterOneUpdate = counter.count;
-        QTest::qWait(300);
-        QCOMPARE(counter.count, afterOneUpdate);
     }
 
     // Each access key's underline stands a pixel clear of its letter: under
@@ -259,8 +231,6 @@ private Q_SLOTS:
         const QStringList kor{"txtH2G=1", "txtH2M=2", "txtH2S=3", "txtD2G=4", "txtD2M=5", "txtD2S=6"};
         const QStringList own{"txtH1G=1", "txtH1M=2", "txtH1S=3", "txtD1G=4", "txtD1M=5", "txtD1S=6"};
         const QString northOfLocator = "Широта не может быть меньше -90 град. и больше 90 град. Не верно введен локатор";
-        QTest::newRow("error-kor-locator-short") << kor + QStringList{"txtKorLocator=KO85T", "txtMyLocator=xx"}
-                                                 << Locator << WrongLocator;
         QTest::newRow("error-kor-locator-character") << kor + QStringList{"txtKorLocator=ko8xts", "txtMyLocator=xx"}
                                                      << Locator << WrongLocator;
         QTest::newRow("error-kor-locator-east") << kor + QStringList{"txtKorLocator=SO85TS"} << Locator
