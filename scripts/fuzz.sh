@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 SECONDS" >&2; exit 2; }
-targets=(number read_position decode_locator adif_reader pn2)
+targets=(decode_locator adif_reader pn2)
 
 scripts/setup-debian.sh clang libclang-rt-14-dev
 

@@ -62,7 +62,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QRect>("mainWindow");
         QTest::newRow("on the screen") << QRect(300, 200, 519, 408);
-        QTest::newRow("beyond the screen") << QRect(3000, 2000, 516, 405);
         QTest::newRow("smaller than the dialog") << QRect(-400, -300, 100, 51);
     }
     void centredOnMainWindow()

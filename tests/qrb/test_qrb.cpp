@@ -113,8 +113,6 @@ private Q_SLOTS:
             << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:1: строка длиннее 4096 байт";
         QTest::newRow("a negative position first") << QStringList{"-33.9,18.4", "--ellipsoid", "KO85TS"} << "" << 0
                                                    << "ДАЛЬНОСТЬ: 10137 км, АЗИМУТ прямой: 11 град." << "";
-        QTest::newRow("and after --") << QStringList{"--", "-33.9,18.4", "KO85TS"} << "" << 0
-                                      << "ДАЛЬНОСТЬ: 10137 км, АЗИМУТ прямой: 11 град." << "";
         QTest::newRow("a negative value of --my")
             << QStringList{"--adif", "-", "--my", "-33.9,18.4"} << "<GRIDSQUARE:6>KO85TS<EOR>" << 0
             << "<GRIDSQUARE:6>KO85TS<DISTANCE:5>10137<ANT_AZ:2>11<EOR>" << "";
