@@ -95,7 +95,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own)
         mapView->overlayChanged();
     });
     connect(mapView, &MapView::pointed, this, [this](const QString& words) {
-        lblStatus->setText(words.isEmpty() ? QString() : words);
+        lblStatus->setText(words);
         if (words.isEmpty())
             showLogCount();
     });

@@ -58,6 +58,8 @@ void RotatorControl::watch(QWidget* window)
 {
     views_ << window;
     window->installEventFilter(this);
+    // The map may go before the main window does.
+    connect(window, &QObject::destroyed, this, [this, window] { views_.removeOne(window); });
 }
 
 void RotatorControl::start()
