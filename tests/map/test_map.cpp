@@ -5,6 +5,7 @@
 #include "map/map_renderer.h"
 #include "map/map_style.h"
 #include "map/pn2.h"
+#include "map/rim_cut.h"
 #include "map/world.h"
 
 #include <QtTest>
@@ -244,6 +245,22 @@ private Q_SLOTS:
                      qPrintable(QString("%1, %2 drawn as %3").arg(p.latitude).arg(p.longitude).arg(colour == land ? "land" : "sea")));
         }
         QVERIFY2(checked > samples / 4, qPrintable(QString::number(checked)));
+    }
+
+    // A border through the antipode stops at the rim, in the direction it
+    // left, and comes back in from the opposite side; on a device each
+    // piece keeps its two ends.
+    void cutsLinesAtTheRim()
+    {
+        QPainterPath path;
+        map::RimCut({-41.29, 174.78}).addLine({{-80, -5.22}, {80, -5.22}}, path);
+        const QPainterPath ends = map::onDevice(path, QTransform(), 1e6);
+        QString found;
+        for (int i = 0; i < ends.elementCount(); ++i) {
+            const QPainterPath::Element e = ends.elementAt(i);
+            found += QString("%1%2,%3 ").arg(e.isMoveTo() ? "M" : "").arg(qRound(e.x)).arg(qRound(e.y));
+        }
+        QCOMPARE(found, QStringLiteral("M0,-6528 0,-20015 M0,20015 0,15711 "));
     }
 
     // The short path red towards the correspondent; the long one blue out

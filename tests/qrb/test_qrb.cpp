@@ -149,6 +149,7 @@ private Q_SLOTS:
             {{"--size", "99"}, "--size «99»: ожидается число пикселей от 100 до 20000"},
             {{"--radius", "150"}, "--radius «150»: ожидается радиус в км от 200 до 20015"},
             {{"--page", "B5"}, "--page «B5»: ожидается A4, A3 или LETTER"},
+            {{"--overwrite"}, "С --map указываются только"},
             {{"--adif", "-"}, "-: "}};  // and on standard input, a broken log
         for (const auto& [more, err] : misuses)
             QTest::newRow(qPrintable("a map with " + more.join(' '))) << map + more << "<CALL:9>AB1 <EOR>" << 2 << ""
