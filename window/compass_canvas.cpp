@@ -29,15 +29,3 @@ void CompassCanvas::paintEvent(QPaintEvent* event)
     }
     QFrame::paintEvent(event);
 }
-
-void CompassCanvas::focusInEvent(QFocusEvent* event)
-{
-    QFrame::focusInEvent(event);
-    update();
-}
-
-void CompassCanvas::focusOutEvent(QFocusEvent* event)
-{
-    QFrame::focusOutEvent(event);
-    update();
-}

@@ -21,10 +21,9 @@ public:
     const QImage& canvas() const { return image_; }
 
 protected:
-    // With the focus, a dotted rectangle inside the border, and nothing else.
+    // With the focus, a dotted rectangle inside the border, and nothing
+    // else; QWidget repaints a widget that takes or loses the focus.
     void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage image_;
