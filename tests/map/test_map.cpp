@@ -256,10 +256,9 @@ private Q_SLOTS:
         map::RimCut({-41.29, 174.78}).addLine({{-80, -5.22}, {80, -5.22}}, path);
         const QPainterPath ends = map::onDevice(path, QTransform(), 1e6);
         QString found;
-        for (int i = 0; i < ends.elementCount(); ++i) {
-            const QPainterPath::Element e = ends.elementAt(i);
-            found += QString("%1%2,%3 ").arg(e.isMoveTo() ? "M" : "").arg(qRound(e.x)).arg(qRound(e.y));
-        }
+        for (int i = 0; i < ends.elementCount(); ++i)
+            found += QString("%1%2,%3 ").arg(ends.elementAt(i).isMoveTo() ? "M" : "")
+                         .arg(qRound(ends.elementAt(i).x)).arg(qRound(ends.elementAt(i).y));
         QCOMPARE(found, QStringLiteral("M0,-6528 0,-20015 M0,20015 0,15711 "));
     }
 
