@@ -14,6 +14,7 @@ packages=(
     qt6-svg-dev
     marble-qt-data  # Natural Earth, which the build compiles into the map
     libhamlib-utils  # rotctld, which the rotator tests start
+    hamradio-files  # the country file cty.dat, read at run time for callsigns
     "$@"
 )
 

@@ -325,6 +325,44 @@ private Q_SLOTS:
                      qPrintable(QString::number(sun.longitude, 'f', 4)));
     }
 
+    // Published sunrise and sunset, to the minute, in UTC; and the polar
+    // day and night of Svalbard.
+    void sunRisesAndSets_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Moscow, midsummer") << 55.7558 << 37.6173 << "2026-06-21" << "00:44 18:17";
+        QTest::newRow("Greenwich, midsummer") << 51.4769 << -0.0005 << "2026-06-21" << "03:43 20:21";
+        QTest::newRow("Tokyo, midwinter: the rise is the next local day's") << 35.6895 << 139.6917 << "2026-12-21"
+                                                                             << "21:47 07:32";
+        QTest::newRow("Svalbard, midsummer") << 78.22 << 15.65 << "2026-06-21" << "polar day";
+        QTest::newRow("Svalbard, midwinter") << 78.22 << 15.65 << "2026-12-21" << "polar night";
+    }
+
+    void sunRisesAndSets()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, day);
+        QFETCH(QString, expected);
+        const QDateTime start = QDateTime::fromString(day + QStringLiteral("T00:00:00Z"), Qt::ISODate);
+        const SunDay sun = sunDay({latitude, longitude}, double(start.toSecsSinceEpoch()));
+        if (sun.polarDay || sun.polarNight) {
+            QCOMPARE(sun.polarDay ? QStringLiteral("polar day") : QStringLiteral("polar night"), expected);
+            return;
+        }
+        QVERIFY(sun.sunrise && sun.sunset);
+        const QStringList times = expected.split(QLatin1Char(' '));
+        for (int i = 0; i < 2; ++i) {
+            const QDateTime published = QDateTime::fromString(day + QLatin1Char('T') + times[i] + QStringLiteral(":00Z"), Qt::ISODate);
+            const double computed = i == 0 ? *sun.sunrise : *sun.sunset;
+            QVERIFY2(std::abs(computed - double(published.toSecsSinceEpoch())) < 150,
+                     qPrintable(QDateTime::fromSecsSinceEpoch(qint64(computed), Qt::UTC).toString(Qt::ISODate)));
+        }
+    }
+
     // Published figures, each to the precision its source gives: from
     // (lat1, lon1) to (lat2, lon2), the distance in km, the azimuth at the
     // start and the one from the end back to the start.

@@ -1,0 +1,167 @@
+#include "dxcc/beam_table.h"
+
+#include "dxcc/entity_texts.h"
+#include "geodesy/figure_texts.h"
+#include "geodesy/pair_figures.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dxcc {
+
+namespace {
+
+// The prefix as the file writes it, '*' for a WAE-only entity.
+std::string markedPrefix(const Entity& entity)
+{
+    return (entity.waeOnly ? "*" : "") + entity.prefix;
+}
+
+// Where the row sorts when it has no figure: after every row that has one.
+template <typename Number>
+Number orLast(const std::optional<Number>& value)
+{
+    return value ? *value : std::numeric_limits<Number>::max();
+}
+
+std::string number(const std::optional<long long>& value)
+{
+    return value ? std::to_string(*value) : std::string();
+}
+
+std::string number(const std::optional<int>& value)
+{
+    return value ? std::to_string(*value) : std::string();
+}
+
+// Hours as a CSV number: 9, -3.5, 5.75.
+std::string hours(double value)
+{
+    std::string text = std::to_string(value);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+// CSV quotes a field with a comma or a quote in it; names have both.
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// Characters as a terminal shows them: UTF-8 lead bytes, not continuations.
+std::size_t width(std::string_view text)
+{
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+} // namespace
+
+std::vector<BeamRow> beamTable(const CountryFile& file, const geodesy::Position& own, BeamOrder order)
+{
+    std::vector<BeamRow> rows;
+    rows.reserve(file.entities().size());
+    for (const Entity& entity : file.entities()) {
+        const geodesy::PairFigures figures = geodesy::pairFigures(own, entity.values.position, false);
+        BeamRow row{&entity, {}, {}, {}};
+        if (figures.shortPath.distanceKm) {
+            row.shortAzimuth = figures.shortPath.azimutPush % 360;
+            row.longAzimuth = figures.longPath->azimuth;
+            row.shortKm = static_cast<long long>(*figures.shortPath.distanceKm);
+        }
+        rows.push_back(row);
+    }
+    const auto by = [&rows](auto key) {
+        std::stable_sort(rows.begin(), rows.end(), [key](const BeamRow& a, const BeamRow& b) { return key(a) < key(b); });
+    };
+    switch (order) {
+    case BeamOrder::Prefix:
+        by([](const BeamRow& row) { return std::string_view(row.entity->prefix); });
+        break;
+    case BeamOrder::Azimuth:
+        by([](const BeamRow& row) { return orLast(row.shortAzimuth); });
+        break;
+    case BeamOrder::Distance:
+        by([](const BeamRow& row) { return orLast(row.shortKm); });
+        break;
+    case BeamOrder::Name:
+        by([](const BeamRow& row) { return shownName(*row.entity); });
+        break;
+    }
+    return rows;
+}
+
+std::optional<BeamOrder> beamOrder(std::string_view name)
+{
+    if (name == "prefix")
+        return BeamOrder::Prefix;
+    if (name == "azimuth")
+        return BeamOrder::Azimuth;
+    if (name == "distance")
+        return BeamOrder::Distance;
+    if (name == "name")
+        return BeamOrder::Name;
+    return std::nullopt;
+}
+
+std::vector<std::string> beamCells(const BeamRow& row)
+{
+    const Entity& entity = *row.entity;
+    return {markedPrefix(entity),
+            std::string(shownName(entity)),
+            entity.values.continent,
+            std::to_string(entity.values.cqZone),
+            std::to_string(entity.values.ituZone),
+            number(row.shortAzimuth),
+            number(row.longAzimuth),
+            number(row.shortKm),
+            utcOffsetText(entity.values.utcOffsetHours)};
+}
+
+std::string beamTableCsv(const std::vector<BeamRow>& rows)
+{
+    std::string csv = "prefix,name,continent,cq_zone,itu_zone,azimuth,long_path_azimuth,distance_km,utc_offset,wae_only\n";
+    for (const BeamRow& row : rows) {
+        const Entity& entity = *row.entity;
+        csv += csvField(entity.prefix) + ',' + csvField(shownName(entity)) + ',' + entity.values.continent + ','
+             + std::to_string(entity.values.cqZone) + ',' + std::to_string(entity.values.ituZone) + ','
+             + number(row.shortAzimuth) + ',' + number(row.longAzimuth) + ',' + number(row.shortKm) + ','
+             + hours(entity.values.utcOffsetHours) + ',' + (entity.waeOnly ? "1" : "0") + '\n';
+    }
+    return csv;
+}
+
+std::string beamTableText(const std::vector<BeamRow>& rows)
+{
+    std::vector<std::vector<std::string>> lines;
+    lines.emplace_back(std::begin(BeamColumns), std::end(BeamColumns));
+    for (const BeamRow& row : rows)
+        lines.push_back(beamCells(row));
+    std::vector<std::size_t> widths(std::size(BeamColumns));
+    for (const auto& cells : lines)
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            widths[i] = std::max(widths[i], width(cells[i]));
+    // Words to the left, figures to the right.
+    const auto rightAligned = [](std::size_t column) { return column >= 3 && column <= 7; };
+    std::string text;
+    for (const auto& cells : lines) {
+        std::string line;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const std::string pad(widths[i] - width(cells[i]), ' ');
+            if (i > 0)
+                line += "  ";
+            line += rightAligned(i) ? pad + cells[i] : cells[i] + pad;
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + '\n';
+    }
+    return text;
+}
+
+} // namespace dxcc

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "dxcc/country_file.h"
+#include "geodesy/position.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dxcc {
+
+// One row of the beam-heading table: an entity, and the short and long
+// path to its reference point from the own station, by the same functions
+// as every other figure of the program. An entity at the own station's very
+// place has no figures.
+struct BeamRow {
+    const Entity* entity;
+    std::optional<int> shortAzimuth;
+    std::optional<int> longAzimuth;
+    std::optional<long long> shortKm;
+};
+
+enum class BeamOrder { Prefix, Azimuth, Distance, Name };
+
+// Every entity of the file, in the order asked for; ties keep the file's
+// order.
+std::vector<BeamRow> beamTable(const CountryFile& file, const geodesy::Position& own, BeamOrder order);
+
+// The order's name on the command line: prefix, azimuth, distance, name.
+std::optional<BeamOrder> beamOrder(std::string_view name);
+
+// The table as text: CSV with a header line, for a spreadsheet, where a
+// WAE-only entity has 1 in the column wae_only; and aligned columns under
+// their headings, for a terminal, where its prefix is marked with '*' as
+// the country file marks it.
+std::string beamTableCsv(const std::vector<BeamRow>& rows);
+std::string beamTableText(const std::vector<BeamRow>& rows);
+
+// The columns' headings, the same in the text, the window and on paper.
+inline constexpr std::string_view BeamColumns[] = {
+    "Префикс", "Страна", "Конт.", "CQ", "ITU", "Азимут", "Длинный", "Км", "UTC",
+};
+
+// One row's cells in the order of BeamColumns, as the text, the window and
+// the paper show them; empty where there is no figure.
+std::vector<std::string> beamCells(const BeamRow& row);
+
+} // namespace dxcc
