@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about/frmInfo.h"
+#include "call/country_data.h"
 #include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
@@ -55,6 +56,8 @@ public:
 
     // The antenna: its menu, keys and session (rotator_control.cpp).
     RotatorControl* rotator = nullptr;
+    // The country file, read on the first callsign, for every window.
+    CountryData countries;
 
     // Own station.
     QGroupBox* fraMyKoordinat = nullptr;
