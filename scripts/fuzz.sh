@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the calculation core, the ADIF reader and the map's .pn2 reader:
+# Fuzzes the calculation core, the ADIF reader, the map's .pn2 reader and
+# the country file's reader:
 # scripts/fuzz.sh SECONDS runs each libFuzzer target for SECONDS (60 by
 # default) at the lowest priority. Inputs that reach new coverage are merged into
 # tests/fuzz/corpus/<target>/; crashing inputs are kept in
@@ -9,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 SECONDS" >&2; exit 2; }
-targets=(decode_locator adif_reader pn2)
+targets=(decode_locator adif_reader pn2 country_file)
 
 scripts/setup-debian.sh clang libclang-rt-14-dev
 
