@@ -41,12 +41,14 @@ std::variant<CallMatch, CallFailure> findEntity(const CountryFile& file, std::st
         call.pop_back();
     call.erase(0, std::min(call.find_first_not_of(" \t"), call.size()));
     if (call.empty() || call.front() == '/' || call.back() == '/' || call.find("//") != std::string::npos
-        || !std::all_of(call.begin(), call.end(), [](char c) { return isDigit(c) || (c >= 'A' && c <= 'Z') || c == '/'; })
-        || std::none_of(call.begin(), call.end(), isDigit))
+        || !std::all_of(call.begin(), call.end(), [](char c) { return isDigit(c) || (c >= 'A' && c <= 'Z') || c == '/'; }))
         return CallFailure::NotCallsign;
 
+    // Before the digit is asked for: a few special calls have none (RAEM).
     if (const Alias* exact = file.exactCall(call))
         return found(exact, file, call);
+    if (std::none_of(call.begin(), call.end(), isDigit))
+        return CallFailure::NotCallsign;
 
     std::vector<std::string_view> parts;
     for (std::string_view rest = call; !rest.empty();) {

@@ -142,6 +142,7 @@ private Q_SLOTS:
         QTest::newRow("exact call with an area and /M, zones of its own") << "RA3CQ/9/M" << "UA 17 20";
         QTest::newRow("exact call with a prefix before") << "vp8/ea1cyk" << "VP8/h 13 73";
         QTest::newRow("exact call, plain") << "R1ANF" << "VP8/h 13 73";
+        QTest::newRow("exact call without a digit") << "RAEM" << "UA9 18 31";
         QTest::newRow("exact call with a suffix dropped") << "VK9AA/P" << "VK9X 29 54";
         QTest::newRow("maritime mobile") << "W1AW/MM" << "Maritime";
         QTest::newRow("aeronautical mobile, after a dropped suffix") << "UA3ABC/P/AM" << "Maritime";
