@@ -48,8 +48,9 @@ std::string_view message(CallFailure failure)
 
 std::string message(const std::string& path, const ReadFailure& failure)
 {
-    return "файл стран «" + path + "», строка " + std::to_string(failure.line) + ": "
-         + std::string(message(failure.kind));
+    const std::string where = failure.kind == FormatFailure::NoRecords ? std::string()
+                                                                        : ", строка " + std::to_string(failure.line);
+    return "файл стран «" + path + "»" + where + ": " + std::string(message(failure.kind));
 }
 
 std::string noCountryFileMessage()

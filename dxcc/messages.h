@@ -13,7 +13,8 @@ namespace dxcc {
 std::string_view message(FormatFailure failure);
 std::string_view message(CallFailure failure);
 
-// "файл стран «PATH», строка N: …"
+// "файл стран «PATH», строка N: …"; a file without a single record has
+// no line to name.
 std::string message(const std::string& path, const ReadFailure& failure);
 
 // When there is no country file at all: where to put one.
