@@ -2,10 +2,12 @@
 
 #include "dxcc/entity_texts.h"
 #include "geodesy/figure_texts.h"
+#include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace dxcc {
 
@@ -61,7 +63,30 @@ std::size_t width(std::string_view text)
     return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+// "55,771° с. ш.": three decimals, a comma as a Russian reader writes it.
+std::string degrees(double value, const char* positive, const char* negative)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", std::fabs(value));
+    std::string result(text);
+    result[result.find('.')] = ',';
+    return result + "° " + (value < 0 ? negative : positive);
+}
+
 } // namespace
+
+std::string beamHeading(std::string_view own, const geodesy::Position& position, const CountryFile& file,
+                        std::time_t date)
+{
+    const std::string locator = geodesy::encodeLocator(position).text;
+    std::string place = geodesy::locatorLetters(own) == locator ? std::string() : locator + ", ";
+    place += degrees(position.latitude, "с. ш.", "ю. ш.") + ", " + degrees(position.longitude, "в. д.", "з. д.");
+    std::tm local{};
+    localtime_r(&date, &local);
+    char day[16];
+    std::strftime(day, sizeof day, "%d.%m.%Y", &local);
+    return "Азимуты на страны от " + std::string(own) + " (" + place + "), " + day + ", " + versionText(file);
+}
 
 std::vector<BeamRow> beamTable(const CountryFile& file, const geodesy::Position& own, BeamOrder order)
 {

@@ -3,6 +3,7 @@
 #include "dxcc/country_file.h"
 #include "geodesy/position.h"
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,14 @@ std::string beamTableText(const std::vector<BeamRow>& rows);
 inline constexpr std::string_view BeamColumns[] = {
     "Префикс", "Страна", "Конт.", "CQ", "ITU", "Азимут", "Длинный", "Км", "UTC",
 };
+
+// The line above the table, on a terminal and on every page: the own
+// station as it was typed, its locator when that is not what was typed, its
+// coordinates, the day of `date` (local time) and the country file's
+// version. "Азимуты на страны от KO85TS (55,771° с. ш., 37,625° в. д.),
+// 12.05.2025, файл стран от 02.05.2023"
+std::string beamHeading(std::string_view own, const geodesy::Position& position, const CountryFile& file,
+                        std::time_t date);
 
 // One row's cells in the order of BeamColumns, as the text, the window and
 // the paper show them; empty where there is no figure.
