@@ -1,5 +1,6 @@
 #include "qrb/csv_batch.h"
 
+#include "dxcc/entity_texts.h"
 #include "geodesy/figure_texts.h"
 #include "qrb/figures.h"
 #include "qrb/line_reader.h"
@@ -52,12 +53,32 @@ void appendField(std::string& out, std::string_view text)
     out.push_back('"');
 }
 
-void appendRow(std::string& out, std::string_view own, std::string_view kor, const geodesy::PairFigures& figures)
+// The line without its end, where more columns follow.
+std::string_view withoutEnd(std::string_view line)
+{
+    return line.substr(0, line.size() - 1);
+}
+
+std::string_view entityName(const Station& station)
+{
+    return station.call ? dxcc::shownName(*station.call->entity) : std::string_view();
+}
+
+void appendRow(std::string& out, std::string_view own, std::string_view kor, const PairResult& pair, bool entities)
 {
     appendField(out, own);
     out.push_back(',');
     appendField(out, kor);
-    out.append(geodesy::csvColumns(figures).view());
+    const auto columns = geodesy::csvColumns(pair.figures);
+    if (!entities) {
+        out.append(columns.view());
+        return;
+    }
+    out.append(withoutEnd(columns.view())).push_back(',');
+    appendField(out, entityName(pair.own));
+    out.push_back(',');
+    appendField(out, entityName(pair.kor));
+    out.push_back('\n');
 }
 
 void reportLine(const std::string& inputName, std::uint64_t number, std::string_view text)
@@ -67,9 +88,14 @@ void reportLine(const std::string& inputName, std::uint64_t number, std::string_
 
 } // namespace
 
-ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, OutputFile& out)
+ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool entities, CountrySource& countries,
+                    OutputFile& out)
 {
-    out.buffer().append("own,correspondent").append(geodesy::csvColumnNames(ellipsoid));
+    out.buffer().append("own,correspondent");
+    if (entities)
+        out.buffer().append(withoutEnd(geodesy::csvColumnNames(ellipsoid))).append(",own_entity,correspondent_entity\n");
+    else
+        out.buffer().append(geodesy::csvColumnNames(ellipsoid));
     ExitStatus status = kSuccess;
     for (const NamedInput& input : inputs) {
         LineReader lines(input.file);
@@ -93,13 +119,17 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, Outpu
                 status = kBadInput;
                 continue;
             }
-            const auto figures = figuresFor(words[0], words[1], ellipsoid);
-            if (const auto* failure = std::get_if<std::string>(&figures)) {
-                reportLine(input.name, number, *failure);
+            const auto pair = figuresFor(words[0], words[1], ellipsoid, countries);
+            if (const auto* failure = std::get_if<StationFailure>(&pair)) {
+                if (failure->status == kMisuse) {
+                    report(failure->words);
+                    return kMisuse;
+                }
+                reportLine(input.name, number, failure->words);
                 status = kBadInput;
                 continue;
             }
-            appendRow(out.buffer(), words[0], words[1], std::get<geodesy::PairFigures>(figures));
+            appendRow(out.buffer(), words[0], words[1], std::get<PairResult>(pair), entities);
             out.written();
         }
         if (std::ferror(input.file)) {

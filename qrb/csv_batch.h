@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class CountrySource;
 class OutputFile;
 
 struct NamedInput {
@@ -18,5 +19,9 @@ struct NamedInput {
 // longer than LineReader::LongestLine, is reported on standard error with
 // its input's name and line number, and skipped; blank lines and comments,
 // whose first word begins with "#", are passed over. kBadInput when a line
-// was bad, kMisuse when an input could not be read.
-ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, OutputFile& out);
+// was bad, kMisuse when an input or the country file could not be read.
+// A callsign stands in its column as it was typed; `entities` adds the
+// columns own_entity and correspondent_entity, the entity's name for a
+// callsign, empty for a position.
+ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool entities, CountrySource& countries,
+                    OutputFile& out);

@@ -1,20 +1,19 @@
 #include "qrb/figures.h"
 
 #include "geodesy/messages.h"
-#include "geodesy/station.h"
 
-std::variant<geodesy::PairFigures, std::string> figuresFor(std::string_view own, std::string_view kor,
-                                                           bool ellipsoid)
+std::variant<PairResult, StationFailure> figuresFor(std::string_view own, std::string_view kor, bool ellipsoid,
+                                                    CountrySource& countries)
 {
-    using namespace geodesy;
-    const auto korPosition = readStation(kor);
-    if (const auto* failure = std::get_if<StationFailure>(&korPosition))
-        return "корреспондент «" + std::string(kor) + "»: " + std::string(message(*failure));
-    const auto ownPosition = readStation(own);
-    if (const auto* failure = std::get_if<StationFailure>(&ownPosition))
-        return "свои координаты «" + std::string(own) + "»: " + std::string(message(*failure));
-    PairFigures figures = pairFigures(std::get<Position>(ownPosition), std::get<Position>(korPosition), ellipsoid);
-    if (!figures.shortPath.distanceKm)
-        return std::string(CoincidentPointsMessage);
-    return figures;
+    auto korStation = readStationText(kor, countries);
+    if (auto* failure = std::get_if<StationFailure>(&korStation))
+        return StationFailure{stationMessage("корреспондент", kor, *failure), failure->status};
+    auto ownStation = readStationText(own, countries);
+    if (auto* failure = std::get_if<StationFailure>(&ownStation))
+        return StationFailure{stationMessage("свои координаты", own, *failure), failure->status};
+    PairResult pair{std::move(std::get<Station>(ownStation)), std::move(std::get<Station>(korStation)), {}};
+    pair.figures = geodesy::pairFigures(pair.own.position, pair.kor.position, ellipsoid);
+    if (!pair.figures.shortPath.distanceKm)
+        return StationFailure{std::string(geodesy::CoincidentPointsMessage), kBadInput};
+    return pair;
 }

@@ -1,10 +1,13 @@
 // azidal-qrb: distance and azimuths between two stations on the command
-// line, for files of pairs, and for ADIF logs.
+// line, for files of pairs, and for ADIF logs; the map and the beam-heading
+// table.
 
 #include "geodesy/figure_texts.h"
 #include "geodesy/messages.h"
 #include "geodesy/station.h"
 #include "qrb/adif_fill.h"
+#include "qrb/beam_command.h"
+#include "qrb/country_source.h"
 #include "qrb/csv_batch.h"
 #include "qrb/figures.h"
 #include "qrb/map_command.h"
@@ -42,18 +45,23 @@ std::string shownName(const std::string& name)
     return name == "-" ? "стандартный ввод" : name;
 }
 
-ExitStatus onePair(const Options& options, OutputFile& out)
+// A line for each station that was a callsign, then the figures' line.
+ExitStatus onePair(const Options& options, CountrySource& countries, OutputFile& out)
 {
-    const auto figures = figuresFor(options.stations[0], options.stations[1], options.ellipsoid);
-    if (const auto* failure = std::get_if<std::string>(&figures)) {
-        report(*failure);
-        return kBadInput;
+    const auto read = figuresFor(options.stations[0], options.stations[1], options.ellipsoid, countries);
+    if (const auto* failure = std::get_if<StationFailure>(&read)) {
+        report(failure->words);
+        return failure->status;
     }
-    out.buffer().append(geodesy::readableLine(std::get<geodesy::PairFigures>(figures)).view());
+    const PairResult& pair = std::get<PairResult>(read);
+    for (const Station* station : {&pair.own, &pair.kor})
+        if (station->call)
+            out.buffer().append(callLine(*station->call, *countries.file())).append("\n");
+    out.buffer().append(geodesy::readableLine(pair.figures).view());
     return kSuccess;
 }
 
-ExitStatus batch(const Options& options, OutputFile& out)
+ExitStatus batch(const Options& options, CountrySource& countries, OutputFile& out)
 {
     std::vector<FilePointer> files;
     std::vector<NamedInput> inputs;
@@ -65,7 +73,7 @@ ExitStatus batch(const Options& options, OutputFile& out)
         }
         inputs.push_back({shownName(name), files.back().get()});
     }
-    return writeCsv(inputs, options.ellipsoid, out);
+    return writeCsv(inputs, options.ellipsoid, options.entities, countries, out);
 }
 
 ExitStatus fillLog(const Options& options, OutputFile& out)
@@ -92,15 +100,15 @@ ExitStatus fillLog(const Options& options, OutputFile& out)
 
 int main(int argc, char* argv[])
 {
-    // A map is painted, with fonts, but on no display: over SSH, on a
-    // server, in a script, no X connection is opened.
+    // A map or the table's pages are painted, with fonts, but on no
+    // display: over SSH, on a server, in a script, no X connection is opened.
     // Qt's own notes on standard error are in English and for developers.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtFatalMsg)
             std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
     });
     std::unique_ptr<QCoreApplication> application;
-    if (asksForMap(argc, argv)) {
+    if (asksForPainting(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -125,19 +133,23 @@ int main(int argc, char* argv[])
         report(out.failure());
         return kMisuse;
     }
+    CountrySource countries(options.countryFile);
     ExitStatus status = kSuccess;
     switch (options.mode) {
     case Mode::Pair:
-        status = onePair(options, out);
+        status = onePair(options, countries, out);
         break;
     case Mode::Csv:
-        status = batch(options, out);
+        status = batch(options, countries, out);
         break;
     case Mode::Adif:
         status = fillLog(options, out);
         break;
     case Mode::Map:
-        status = drawMap(options, out);
+        status = drawMap(options, countries, out);
+        break;
+    case Mode::Beam:
+        status = writeBeamTable(options, countries, out);
         break;
     }
     if (status == kMisuse)

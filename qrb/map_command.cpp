@@ -1,10 +1,9 @@
 #include "qrb/map_command.h"
 
 #include "geodesy/locator.h"
-#include "geodesy/messages.h"
-#include "geodesy/station.h"
 #include "map/map_file.h"
 #include "qrb/output_file.h"
+#include "qrb/station_text.h"
 #include "qrb/system_error.h"
 
 #include <QDateTime>
@@ -14,18 +13,18 @@
 
 namespace {
 
-using geodesy::Position;
-
-// A station as the map labels it: its six-character locator.
-std::optional<map::MapStation> station(const std::string& text, const char* option)
+// A station as the map labels it: a callsign as such, any other by its
+// six-character locator.
+std::optional<map::MapStation> station(const std::string& text, const char* option, CountrySource& countries)
 {
-    const auto read = geodesy::readStation(text);
-    if (const auto* failure = std::get_if<geodesy::StationFailure>(&read)) {
-        report(option, " «" + text + "»: ", geodesy::message(*failure));
+    const auto read = readStationText(text, countries);
+    if (const auto* failure = std::get_if<StationFailure>(&read)) {
+        report(stationMessage(option, text, *failure));
         return std::nullopt;
     }
-    const Position& position = std::get<Position>(read);
-    return map::MapStation{position, QString::fromStdString(geodesy::encodeLocator(position).text)};
+    const Station& station = std::get<Station>(read);
+    const std::string label = station.call ? station.call->call : geodesy::encodeLocator(station.position).text;
+    return map::MapStation{station.position, QString::fromStdString(label)};
 }
 
 // A number of the command line within its range, or its message.
@@ -65,7 +64,7 @@ std::optional<double> instantOf(const std::string& text)
 
 } // namespace
 
-ExitStatus drawMap(const Options& options, OutputFile& out)
+ExitStatus drawMap(const Options& options, CountrySource& countries, OutputFile& out)
 {
     const MapOptions& asked = options.map;
     // A device or a pipe has no extension to tell; it gets a PNG.
@@ -76,13 +75,13 @@ ExitStatus drawMap(const Options& options, OutputFile& out)
         report("-o «", options.output, "»: формат карты — по расширению: .png, .svg или .pdf");
         return kMisuse;
     }
-    const std::optional<map::MapStation> centre = station(asked.centre, "--map");
+    const std::optional<map::MapStation> centre = station(asked.centre, "--map", countries);
     if (!centre)
         return kMisuse;
     map::MapScene scene;
     scene.own = *centre;
     for (const std::string& text : asked.to) {
-        const std::optional<map::MapStation> correspondent = station(text, "--to");
+        const std::optional<map::MapStation> correspondent = station(text, "--to", countries);
         if (!correspondent)
             return kMisuse;
         scene.correspondents.push_back(*correspondent);

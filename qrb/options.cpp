@@ -48,11 +48,13 @@ QString unshielded(const QString& argument)
 
 } // namespace
 
-bool asksForMap(int argc, char* argv[])
+bool asksForPainting(int argc, char* argv[])
 {
     for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i)
-        if (std::string_view(argv[i]) == "--map" || std::string_view(argv[i]).rfind("--map=", 0) == 0)
-            return true;
+        for (const std::string_view option : {"--map", "--beam"})
+            if (std::string_view(argv[i]) == option
+                || (std::string_view(argv[i]).rfind(option, 0) == 0 && argv[i][option.size()] == '='))
+                return true;
     return false;
 }
 
@@ -67,12 +69,15 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         "  azidal-qrb --adif ЖУРНАЛ [--my СВОЙ]    журнал ADIF с полями DISTANCE и ANT_AZ\n"
         "  azidal-qrb --map ЦЕНТР [--to СТАНЦИЯ]... [--adif ЖУРНАЛ] -o КАРТА.png|.svg|.pdf\n"
         "                                           карта с центром на своей станции\n"
-        "Положение станции — QTH-локатор из 2, 4, 6, 8 или 10 знаков или градусы ШИРОТА,ДОЛГОТА\n"
-        "(юг и запад со знаком минус)."));
-    parser.addPositionalArgument(QStringLiteral("СВОЙ"), QStringLiteral("Свой локатор или координаты."),
+        "  azidal-qrb --beam СВОЙ [--sort ПОРЯДОК] [-o ФАЙЛ.csv|.pdf]\n"
+        "                                           азимуты и дальности на все страны файла стран\n"
+        "Положение станции — QTH-локатор из 2, 4, 6, 8 или 10 знаков, градусы ШИРОТА,ДОЛГОТА\n"
+        "(юг и запад со знаком минус) или позывной: он стоит в точке своей страны по файлу стран\n"
+        "cty.dat, и перед результатом выводится строка с этой страной."));
+    parser.addPositionalArgument(QStringLiteral("СВОЙ"), QStringLiteral("Свой локатор, координаты или позывной."),
                                  QStringLiteral("СВОЙ"));
     parser.addPositionalArgument(QStringLiteral("КОРРЕСПОНДЕНТ"),
-                                 QStringLiteral("Локатор или координаты корреспондента."),
+                                 QStringLiteral("Локатор, координаты или позывной корреспондента."),
                                  QStringLiteral("КОРРЕСПОНДЕНТ"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QStringLiteral("Читать пары «СВОЙ КОРРЕСПОНДЕНТ», по одной в строке, из файлов, "
@@ -112,8 +117,24 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
                                   QStringLiteral("ПИКСЕЛИ"));
     const QCommandLineOption page(QStringLiteral("page"),
                                   QStringLiteral("Лист PDF: A4 (по умолчанию), A3 или LETTER."), QStringLiteral("ЛИСТ"));
-    const QList<QCommandLineOption> all{csv, ellipsoid, adifLog, my, output, inPlace, overwrite, map, to, radius, time,
-                                        size, page};
+    const QCommandLineOption entities(QStringLiteral("entities"),
+                                      QStringLiteral("С --csv: добавить столбцы own_entity и correspondent_entity — "
+                                                     "страну позывного (пусто для локатора и координат)."));
+    const QCommandLineOption cty(QStringLiteral("cty"),
+                                 QStringLiteral("Файл стран для позывных (формат cty.dat); иначе свой в папке данных "
+                                                "azidal, затем из пакета hamradio-files."),
+                                 QStringLiteral("ФАЙЛ"));
+    const QCommandLineOption beam(QStringLiteral("beam"),
+                                  QStringLiteral("Таблица азимутов и дальностей на все страны файла стран от этой "
+                                                 "станции: текстом, в CSV (-o ФАЙЛ.csv) или на листах A4 "
+                                                 "(-o ФАЙЛ.pdf)."),
+                                  QStringLiteral("СВОЙ"));
+    const QCommandLineOption sort(QStringLiteral("sort"),
+                                  QStringLiteral("Порядок строк --beam: prefix (по префиксу, по умолчанию), azimuth, "
+                                                 "distance или name (по названию страны)."),
+                                  QStringLiteral("ПОРЯДОК"));
+    const QList<QCommandLineOption> all{csv, ellipsoid, adifLog, my, output, inPlace, overwrite, map, to,
+                                        radius, time, size, page, entities, cty, beam, sort};
     parser.addOptions(all);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -131,10 +152,32 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
     options.overwrite = parser.isSet(overwrite);
     options.my = parser.value(my).toStdString();
     options.output = fileName(parser.value(output));
+    options.countryFile = fileName(parser.value(cty));
+    options.entities = parser.isSet(entities);
     QStringList positional = parser.positionalArguments();
     for (QString& argument : positional)
         argument = unshielded(argument);
 
+    if (parser.isSet(beam)) {
+        options.mode = Mode::Beam;
+        options.beam.own = parser.value(beam).toStdString();
+        if (!positional.isEmpty() || parser.isSet(csv) || parser.isSet(adifLog) || parser.isSet(map)
+            || parser.isSet(to) || parser.isSet(radius) || parser.isSet(time) || parser.isSet(size)
+            || parser.isSet(page) || options.inPlace || options.overwrite || parser.isSet(my) || options.ellipsoid
+            || options.entities)
+            return "С --beam указываются только --sort, --cty и -o.";
+        if (parser.isSet(sort)) {
+            const auto order = dxcc::beamOrder(parser.value(sort).toStdString());
+            if (!order)
+                return "--sort «" + parser.value(sort).toStdString() + "»: ожидается prefix, azimuth, distance или name.";
+            options.beam.order = *order;
+        }
+        return options;
+    }
+    if (parser.isSet(sort))
+        return "--sort действует только с --beam.";
+    if (options.entities && !parser.isSet(csv))
+        return "--entities действует только с --csv.";
     if (parser.isSet(map)) {
         options.mode = Mode::Map;
         options.log = fileName(parser.value(adifLog));
@@ -149,7 +192,7 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
             options.map.page = parser.value(page).toStdString();
         if (!positional.isEmpty() || parser.isSet(csv) || options.inPlace || options.overwrite || parser.isSet(my)
             || options.ellipsoid)
-            return "С --map указываются только --to, --adif, --radius, --time, --size, --page и -o.";
+            return "С --map указываются только --to, --adif, --radius, --time, --size, --page, --cty и -o.";
         if (options.output.empty())
             return "Укажите файл карты: -o КАРТА.png, .svg или .pdf.";
         return options;
@@ -161,6 +204,8 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
     if (parser.isSet(adifLog)) {
         options.mode = Mode::Adif;
         options.log = fileName(parser.value(adifLog));
+        if (parser.isSet(cty))
+            return "--cty не действует с --adif: положения связей берутся из журнала, а не по позывным.";
         if (!positional.isEmpty())
             return "С --adif пары и файлы не указываются: журнал — значение --adif.";
         if (options.inPlace && !options.output.empty())
@@ -180,7 +225,7 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         return options;
     }
     if (positional.size() != 2)
-        return "Укажите два положения: СВОЙ и КОРРЕСПОНДЕНТ (или --csv, или --adif).";
+        return "Укажите две станции: СВОЙ и КОРРЕСПОНДЕНТ (или --csv, --adif, --map, --beam).";
     options.stations = {positional[0].toStdString(), positional[1].toStdString()};
     return options;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dxcc/beam_table.h"
+
 #include <QStringList>
 
 #include <string>
@@ -11,6 +13,7 @@ enum class Mode {
     Csv,   // pairs from files, CSV out
     Adif,  // a log filled in
     Map,   // a picture of the map
+    Beam,  // the beam-heading table
 };
 
 // What --map draws, as the command line says it.
@@ -23,8 +26,15 @@ struct MapOptions {
     std::string page = "A4";      // --page, a PDF's
 };
 
-// Whether the arguments ask for a map, which needs Qt's painting.
-bool asksForMap(int argc, char* argv[]);
+// What --beam prints, as the command line says it.
+struct BeamOptions {
+    std::string own;
+    dxcc::BeamOrder order = dxcc::BeamOrder::Prefix;  // --sort
+};
+
+// Whether the arguments ask for a map or the beam-heading table, which
+// need Qt's painting (the table for its PDF).
+bool asksForPainting(int argc, char* argv[]);
 
 // The command line, read. Texts are in the form the system gives them:
 // station texts in UTF-8, file names as the file system spells them.
@@ -38,7 +48,10 @@ struct Options {
     bool inPlace = false;
     bool overwrite = false;
     bool ellipsoid = false;
+    bool entities = false;              // --entities: the CSV's entity columns
+    std::string countryFile;            // --cty; empty for the user's or the system's
     MapOptions map;
+    BeamOptions beam;
 };
 
 // Reads the arguments (the program's name first). --help and --version

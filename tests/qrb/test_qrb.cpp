@@ -75,7 +75,20 @@ const QString kLotw("ARRL Logbook of the World Status Report\r\nCopyright (C) 20
 class TestQrb : public QObject {
     Q_OBJECT
 
+    // The user's data folder, empty: calls are placed by the system's file,
+    // or by these.
+    QTemporaryDir countries_;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(countries_.path()));
+        const QByteArray japan("Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\n"
+                               "    JA,=JA1XYZ<35.00/-139.00>;\n");
+        writeFile(countries_.filePath("small.dat"), japan);
+        writeFile(countries_.filePath("bad.dat"), japan + QByteArray(japan).replace("25:", "99:"));
+    }
+
     // Standard input and output; the output and the messages contain these.
     void statusAndMessages_data()
     {
@@ -101,13 +114,13 @@ private Q_SLOTS:
         QTest::newRow("bad pair") << QStringList{"KO85TS", "KO85T"} << "" << 1 << ""
                                   << "корреспондент «KO85T»: Локатор должен состоять";
         QTest::newRow("bad line, the rest still written")
-            << QStringList{"--csv"} << "KO85TS\nKO85TS KO8XTS\n\n55.7708,37.625 -33.9,18.4\n" << 1
+            << QStringList{"--csv"} << "KO85TS\nKO85TS KO85TZ\n\n55.7708,37.625 -33.9,18.4\n" << 1
             << "\"55.7708,37.625\",\"-33.9,18.4\",10137,196,16,29893,16\n"
             << "ввод:1: ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел\nazidal-qrb: стандартный ввод:2: "
-               "корреспондент «KO8XTS»: Не корректный ввод локатора !";
+               "корреспондент «KO85TZ»: Не корректный ввод локатора !";
         QTest::newRow("comments, blanks and CRLF as people write them; the file's own line numbers")
-            << QStringList{"--csv"} << "# own, correspondent\r\n\r\n  \t# a comment\n\tKO85TS  JO62QM \r\nKO8X JO62\n"
-            << 1 << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:5: свои координаты «KO8X»";
+            << QStringList{"--csv"} << "# own, correspondent\r\n\r\n  \t# a comment\n\tKO85TS  JO62QM \r\nKO8 JO62\n"
+            << 1 << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:5: свои координаты «KO8»";
         QTest::newRow("a line too long, never read whole")
             << QStringList{"--csv"} << QString(5000, 'x') + "\nKO85TS JO62QM\n" << 1
             << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:1: строка длиннее 4096 байт";
@@ -134,6 +147,45 @@ private Q_SLOTS:
             << QStringList{"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"}
             << "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>" << 0
             << "<distance:6:N>2563.8 <GRIDSQUARE:4>IO91 <ant_az:3>276 <EOR>" << "";
+        // Callsigns: the system's country file, or the one --cty names.
+        QTest::newRow("a call at sea") << QStringList{"KO85TS", "W1AW/MM"} << "" << 1 << ""
+                                       << "корреспондент «W1AW/MM»: станция в море или в воздухе (/MM, /AM): страны у "
+                                          "неё нет\n";
+        QTest::newRow("neither a locator, coordinates nor a call")
+            << QStringList{"QQ1ABC", "KO85TS"} << "" << 1 << ""
+            << "свои координаты «QQ1ABC»: не локатор, не координаты и не позывной — ни один префикс файла стран";
+        QTest::newRow("no digit, no call") << QStringList{"KO85TS", "XYZ"} << "" << 1 << ""
+                                           << "«XYZ»: не локатор, не координаты и не позывной — это не позывной";
+        QTest::newRow("a call needs the file --cty names") << QStringList{"--cty", "none.dat", "KO85TS", "JA1ABC"} << ""
+                                                           << 2 << ""
+                                                           << "azidal-qrb: не удалось прочитать файл стран «none.dat»: "
+                                                              "нет такого файла или папки\n";
+        QTest::newRow("locators never read it") << QStringList{"--cty", "none.dat", "KO85TS", "JO62QM"} << "" << 0
+                                                << "ДАЛЬНОСТЬ: 1611 км" << "";
+        QTest::newRow("a file refused, with its line")
+            << QStringList{"--cty", countries_.filePath("bad.dat"), "KO85TS", "JA1ABC"} << "" << 2 << ""
+            << "bad.dat», строка 3: зона CQ должна быть от 1 до 40, зона ITU — от 1 до 90\n";
+        QTest::newRow("a call in a CSV stands as typed") << QStringList{"--csv"} << "KO85TS ja1abc\n" << 0
+                                                          << "long_path_azimuth\nKO85TS,ja1abc,7343,60,240,32687,240\n"
+                                                          << "";
+        QTest::newRow("a CSV with the entities")
+            << QStringList{"--csv", "--entities"} << "KO85TS JA1ABC\nja1abc 55,37\n" << 0
+            << ",own_entity,correspondent_entity\nKO85TS,JA1ABC,7343,60,240,32687,240,,Япония\n"
+               "ja1abc,\"55,37\",7420,322,142,32610,142,Япония,\n" << "";
+        QTest::newRow("a CSV's country file, wanting") << QStringList{"--csv", "--cty", "none.dat"}
+                                                       << "KO85TS JO62QM\nKO85TS JA1ABC\n" << 2 << ""
+                                                       << "не удалось прочитать файл стран «none.dat»";
+        QTest::newRow("a beam table at sea") << QStringList{"--beam", "W1AW/MM"} << "" << 2 << ""
+                                             << "--beam «W1AW/MM»: станция в море";
+        const std::pair<QStringList, QString> callMisuses[] = {
+            {{"--beam", "KO85TS", "--csv"}, "С --beam указываются только --sort, --cty и -o."},
+            {{"--beam", "KO85TS", "--map", "KO85TS"}, "С --beam указываются только"},
+            {{"--sort", "name", "KO85TS", "JO62QM"}, "--sort действует только с --beam."},
+            {{"--beam", "KO85TS", "--sort", "zone"}, "--sort «zone»: ожидается prefix, azimuth, distance или name."},
+            {{"--entities", "KO85TS", "JO62QM"}, "--entities действует только с --csv."},
+            {{"--adif", "-", "--cty", "x.dat"}, "--cty не действует с --adif"}};
+        for (const auto& [arguments, err] : callMisuses)
+            QTest::newRow(qPrintable(arguments.join(' '))) << arguments << "" << 2 << "" << err;
         const QStringList map{"--map", "KO85TS", "-o", "/dev/null"};
         QTest::newRow("a map into a device, as a PNG") << map << "" << 0 << "" << "";
         QTest::newRow("a map with no file") << QStringList{"--map", "KO85TS"} << "" << 2 << ""
@@ -144,6 +196,7 @@ private Q_SLOTS:
                                                     << "" << "--map «KO85T»: Локатор должен состоять";
         const std::pair<QStringList, QString> misuses[] = {
             {{"--to", "95,0"}, "--to «95,0»: Широта"},
+            {{"--to", "QQ1ABC"}, "--to «QQ1ABC»: не локатор, не координаты и не позывной"},
             {{"--time", "2026-06-21 noon"}, "--time «2026-06-21 noon»: ожидается время UTC по ISO 8601"},
             {{"--time", "2026-06-21T12:00"}, "ожидается время UTC"},
             {{"--size", "99"}, "--size «99»: ожидается число пикселей от 100 до 20000"},
@@ -165,6 +218,115 @@ private Q_SLOTS:
         QTEST(run.status, "status");
         QVERIFY2(run.out.contains(out), qPrintable(run.out));
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    }
+
+    // A call stands where its entity does: the same figures as its
+    // position's, after a line that tells the entity. From the country
+    // file's own lines: JA by its prefix, =W1AW/KG4 as a whole call,
+    // UA1ABC/9 by its area digit; an alias's position of its own.
+    void callsStandAtTheirEntity_data()
+    {
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QStringList>("positions");
+        QTest::addColumn<QStringList>("lines");
+        const QString system = "файл стран от ";
+        QTest::newRow("a prefix") << QStringList{"KO85TS", "JA1ABC"} << QStringList{"KO85TS", "36.40,138.38"}
+                                  << QStringList{"JA1ABC — Япония (AS, CQ 25, ITU 45), " + system};
+        QTest::newRow("both ends, a whole call and an area digit")
+            << QStringList{"W1AW/KG4", "ua1abc/9"} << QStringList{"20,-75", "55.88,84.08"}
+            << QStringList{"W1AW/KG4 — Гуантанамо (NA, CQ 8, ITU 11), " + system,
+                           "UA1ABC/9 — Азиатская Россия (AS, CQ 17, ITU 30), " + system};
+        QTest::newRow("an alias's own position, in the file --cty names")
+            << QStringList{"--cty", countries_.filePath("small.dat"), "KO85TS", "JA1XYZ"}
+            << QStringList{"KO85TS", "35,139"}
+            << QStringList{"JA1XYZ — Япония (AS, CQ 25, ITU 45), файл стран без даты"};
+    }
+    void callsStandAtTheirEntity()
+    {
+        QFETCH(QStringList, calls);
+        QFETCH(QStringList, positions);
+        QFETCH(QStringList, lines);
+        const Run byCall = qrb(calls, "");
+        const Run byPosition = qrb(positions, "");
+        QCOMPARE(byCall.status, 0);
+        QCOMPARE(byCall.err, QString());
+        const QStringList out = byCall.out.split('\n');
+        QCOMPARE(out.size(), lines.size() + 2);
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(out[i].startsWith(lines[i]), qPrintable(out[i]));
+        QCOMPARE(out[lines.size()] + '\n', byPosition.out);
+    }
+
+    // The map labels a call as such, at its entity's distance.
+    void mapsACall()
+    {
+        const QTemporaryDir dir;
+        QCOMPARE(qrb({"--map", "KO85TS", "--to", "JA1ABC", "-o", "map.svg"}, "", dir.path()).status, 0);
+        QVERIFY(fileBytes(dir.filePath("map.svg")).contains(">JA1ABC 7343 <"));
+    }
+
+    // With neither the user's copy nor the system's: the system's folder
+    // hidden under an empty one, in a mount namespace of the test's own.
+    void noCountryFileAtAll()
+    {
+        QProcess process;
+        process.start("unshare", {"-rm", "sh", "-c",
+                                  "mount -t tmpfs none /usr/share/hamradio-files || exit 99; exec \"$0\" KO85TS JA1ABC",
+                                  AZIDAL_QRB});
+        if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit || process.exitCode() == 99)
+            QSKIP("no mount namespace can be made here");
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 "azidal-qrb: нет файла стран: положите cty.dat в «" + countries_.path()
+                     + "/azidal/cty.dat» или установите пакет hamradio-files\n");
+    }
+
+    // The text under its heading, in each order; the columns parted by two
+    // blanks or more.
+    void beamTableOrders_data()
+    {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<int>("column");
+        QTest::newRow("prefix") << "prefix" << 0;
+        QTest::newRow("azimuth") << "azimuth" << 5;
+        QTest::newRow("distance") << "distance" << 7;
+        QTest::newRow("name") << "name" << 1;
+    }
+    void beamTableOrders()
+    {
+        QFETCH(QString, order);
+        QFETCH(int, column);
+        const Run run = qrb({"--beam", "KO85TS", "--sort", order}, "");
+        QCOMPARE(run.status, 0);
+        QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        const QString heading = "Азимуты на страны от KO85TS (55,771° с. ш., 37,625° в. д.), "
+                                + QDate::currentDate().toString("dd.MM.yyyy") + ", файл стран от ";
+        QVERIFY2(lines.takeFirst().startsWith(heading), qPrintable(run.out.left(200)));
+        QVERIFY(lines.takeFirst().startsWith("Префикс  Страна"));
+        QCOMPARE(lines.size(), 346);
+        QVERIFY(lines.contains("JA       Япония                                    AS     25   45      60      240   "
+                               "7343  UTC+9"));
+        const auto key = [column](const QString& line) {
+            const QString cell = line.split(QRegularExpression(" {2,}"))[column];
+            return column >= 5 ? QString("%1").arg(cell.toInt(), 6) : cell.startsWith('*') ? cell.mid(1) : cell;
+        };
+        for (int i = 1; i < lines.size(); ++i)
+            QVERIFY2(key(lines[i - 1]) <= key(lines[i]), qPrintable(lines[i]));
+    }
+
+    // A CSV for a spreadsheet, and A4 pages: a few of them, not one per row.
+    void beamTableFiles()
+    {
+        const QTemporaryDir dir;
+        QCOMPARE(qrb({"--beam", "JA1ABC", "-o", "table.CSV"}, "", dir.path()).status, 0);
+        const QList<QByteArray> csv = fileBytes(dir.filePath("table.CSV")).split('\n');
+        QCOMPARE(csv.size(), 1 + 346 + 1);
+        QCOMPARE(csv[0], "prefix,name,continent,cq_zone,itu_zone,azimuth,long_path_azimuth,distance_km,utc_offset,wae_only");
+        QCOMPARE(qrb({"--beam", "KO85TS", "-o", "table.pdf"}, "", dir.path()).status, 0);
+        const QByteArray pdf = fileBytes(dir.filePath("table.pdf"));
+        QVERIFY(pdf.startsWith("%PDF"));
+        const qsizetype pages = QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]"));
+        QVERIFY2(pages >= 4 && pages <= 8, qPrintable(QString::number(pages)));
     }
 
     // A map on a machine with no display: a picture of the size asked, with

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "dxcc/call_rules.h"
+#include "geodesy/position.h"
+#include "qrb/report.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+class CountrySource;
+
+// A station as the command reads it, wherever it reads one: its position,
+// and, when it was a callsign, the entity that places it.
+struct Station {
+    geodesy::Position position;
+    std::optional<dxcc::CallMatch> call;
+};
+
+// Why a text gave no station, in the user's words after the station's own
+// name: kBadInput for the text's fault, kMisuse for the country file's,
+// which ends the run.
+struct StationFailure {
+    std::string words;
+    ExitStatus status;
+};
+
+// A locator of any standard length, decimal degrees, or else a callsign at
+// its entity's position (an alias's own where it has one). A word shaped as
+// a locator, letters and digits in a locator's order, is a locator even
+// when it is a wrong one, and gets the locator's message; a word with a
+// comma gets the degrees'. The country file is asked only for the rest.
+std::variant<Station, StationFailure> readStationText(std::string_view text, CountrySource& countries);
+
+// The failure as it is reported: after the station's name and text,
+// "корреспондент «XYZ»: …", unless the country file is at fault, which
+// speaks for itself.
+std::string stationMessage(std::string_view name, std::string_view text, const StationFailure& failure);
+
+// "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от 02.05.2023": the
+// line that tells where a callsign was placed, without its line end.
+std::string callLine(const dxcc::CallMatch& call, const dxcc::CountryFile& file);
