@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about/frmInfo.h"
+#include "call/call_context.h"
 #include "call/country_data.h"
 #include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
@@ -17,6 +18,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <variant>
 
 class QGroupBox;
 class QKeyEvent;
@@ -26,6 +28,8 @@ class QPushButton;
 class CompassCanvas;
 class RotatorControl;
 class frmMap;
+class frmCall;
+class frmBeamTable;
 
 namespace store {
 class RecordBinding;
@@ -113,6 +117,8 @@ public:
     void cmdInfo_Click();
     void mnuMap_Click();  // the map beside the window, made when first asked for
     frmMap* map() const { return map_.get(); }
+    void mnuCall_Click();       // the callsign window, made when first asked for
+    void mnuBeamTable_Click();  // the beam-heading table, made when first asked for
     void cmdLoad_Click();
     void cmdSave_Click();
     // Once, when the window has first been painted: reads the stored station
@@ -169,8 +175,14 @@ private:
     void fieldFocusOut(QLineEdit* field, Qt::FocusReason reason);
     void fieldMouseRelease(QLineEdit* field);
 
+    // What the callsign windows take from this one (call_windows.cpp).
+    CallContext callContext();
+    std::variant<geodesy::Position, QString> ownStation() const;
+
     HelloSlide helloSlide_;  // where the About window's picture slid to
     std::unique_ptr<frmMap> map_;
+    frmCall* call_ = nullptr;            // a child, made when first asked for
+    frmBeamTable* beamTable_ = nullptr;  // a child, made when first asked for
     // The stations of the last calculation that succeeded, in degrees.
     std::optional<std::pair<geodesy::Position, geodesy::Position>> lastPair_;
     bool paintingWindow_ = false;

@@ -27,8 +27,9 @@ void frmRaschet::connectHandlers()
     connect(cmdExit, &QPushButton::clicked, this, &frmRaschet::cmdExit_Click);
     connect(cmdLoad, &QPushButton::clicked, this, &frmRaschet::cmdLoad_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmRaschet::cmdSave_Click);
-    // A key of its own, which nothing else in the window takes.
+    // Keys of their own, which nothing else in the window takes.
     connect(new QShortcut(QKeySequence(Qt::Key_F6), this), &QShortcut::activated, this, &frmRaschet::mnuMap_Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_F7), this), &QShortcut::activated, this, &frmRaschet::mnuCall_Click);
 }
 
 bool frmRaschet::eventFilter(QObject* watched, QEvent* event)

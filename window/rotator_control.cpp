@@ -88,6 +88,12 @@ void RotatorControl::createMenu()
     mnuMap = mnuCompas->addAction(QStringLiteral("Карта…\tF6"));
     mnuMap->setObjectName(QStringLiteral("mnuMap"));
     connect(mnuMap, &QAction::triggered, window_, &frmRaschet::mnuMap_Click);
+    mnuCall = mnuCompas->addAction(QStringLiteral("Позывной…\tF7"));
+    mnuCall->setObjectName(QStringLiteral("mnuCall"));
+    connect(mnuCall, &QAction::triggered, window_, &frmRaschet::mnuCall_Click);
+    mnuBeamTable = mnuCompas->addAction(QStringLiteral("Таблица азимутов…"));
+    mnuBeamTable->setObjectName(QStringLiteral("mnuBeamTable"));
+    connect(mnuBeamTable, &QAction::triggered, window_, &frmRaschet::mnuBeamTable_Click);
 }
 
 // The turn entries name the azimuths of the last calculation and wait for

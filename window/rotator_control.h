@@ -43,6 +43,8 @@ public:
     QAction* mnuStop = nullptr;       // "Остановить антенну"
     QAction* mnuSettings = nullptr;   // "Настройка поворотного устройства…"
     QAction* mnuMap = nullptr;        // "Карта…"
+    QAction* mnuCall = nullptr;       // "Позывной…"
+    QAction* mnuBeamTable = nullptr;  // "Таблица азимутов…"
     // In the compass picture's lower part, while the heading is shown:
     // "антенна 265°", or "нет связи" when the daemon does not answer.
     QLabel* lblAntenna = nullptr;

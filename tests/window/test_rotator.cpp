@@ -147,11 +147,13 @@ private Q_SLOTS:
         const QString settings = QStringLiteral("Настройка поворотного устройства…");
         QCOMPARE(menuEntries(*window), (QStringList{"Повернуть антенну: прямой азимут 0° (off)",
                                                     "Повернуть антенну: обратный азимут 0° (off)",
-                                                    "Остановить антенну (off)", settings, "Карта…"}));
+                                                    "Остановить антенну (off)", settings, "Карта…", "Позывной…",
+                                                    "Таблица азимутов…"}));
         calculate(*window);
         QCOMPARE(menuEntries(*window), (QStringList{"Повернуть антенну: прямой азимут 11°",
                                                     "Повернуть антенну: обратный азимут 191°",
-                                                    "Остановить антенну (off)", settings, "Карта…"}));
+                                                    "Остановить антенну (off)", settings, "Карта…", "Позывной…",
+                                                    "Таблица азимутов…"}));
         // A right click, as the window system gives it: the press, then the
         // request for the menu.
         QTest::mousePress(window->picCompas, Qt::RightButton, {}, QPoint(50, 50));
