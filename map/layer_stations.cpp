@@ -11,6 +11,8 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace map::layers {
@@ -25,11 +27,17 @@ QPen line(const QColor& colour, double width)
     return pen;
 }
 
+// Up and to the right of the station's dot.
+QRectF labelBox(const View& view, const QPointF& at, const QString& text)
+{
+    const QFontMetricsF metrics(view.font);
+    return QRectF(at + QPointF(6, -metrics.height() - 2), metrics.size(0, text) + QSizeF(4, 0));
+}
+
 void label(QPainter& painter, const View& view, const QPointF& at, const QString& text)
 {
     painter.setFont(view.font);
-    const QFontMetricsF metrics(view.font);
-    const QRectF box(at + QPointF(6, -metrics.height() - 2), metrics.size(0, text) + QSizeF(4, 0));
+    const QRectF box = labelBox(view, at, text);
     painter.fillRect(box, QColor(255, 255, 255, 190));
     painter.setPen(style::Labels);
     painter.drawText(box, Qt::AlignCenter, text);
@@ -40,6 +48,18 @@ void dot(QPainter& painter, const QPointF& at, double radius)
     painter.setPen(line(Qt::white, 1));
     painter.setBrush(style::Station);
     painter.drawEllipse(at, radius, radius);
+}
+
+double lineWidth(const View& view) { return std::max(2.0, view.discRadius / 300); }
+
+// "JO62QM 1611 km": the locator and the distance to it.
+QString correspondentText(const MapScene& scene, const MapStation& correspondent)
+{
+    const geodesy::PairFigures figures = geodesy::pairFigures(scene.own.position, correspondent.position, false);
+    const QString distance = figures.shortPath.distanceKm
+        ? QStringLiteral(" %1 км").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
+        : QString();
+    return correspondent.locator + distance;
 }
 
 } // namespace
@@ -79,6 +99,22 @@ void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogP
         painter.setPen(pen);
         painter.drawPoints(dots);
     }
+    // The QSOs placed at their country: a ring each place, however many
+    // QSOs share it, since they all share their entity's one point.
+    std::vector<QPoint> places;
+    QPointF at;
+    for (const LogPoints::Point& point : log.entityPoints)
+        if (inside(point, &at))
+            places.push_back(at.toPoint());
+    std::sort(places.begin(), places.end(), [](const QPoint& a, const QPoint& b) {
+        return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
+    });
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    const double ring = pen.widthF() + 1;
+    painter.setPen(line(style::LogDot, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPoint& place : places)
+        painter.drawEllipse(QPointF(place), ring, ring);
     painter.restore();
 }
 
@@ -97,7 +133,7 @@ void paintAntenna(QPainter& painter, const View& view, int heading, double beamW
 void paintStations(QPainter& painter, const View& view, const RimCut& cut, const MapScene& scene)
 {
     painter.save();
-    const double width = std::max(2.0, view.discRadius / 300);
+    const double width = lineWidth(view);
     for (const MapStation& correspondent : scene.correspondents) {
         const geodesy::MapPoint kor = geodesy::project(cut.projection(), correspondent.position);
         const double azimuth = std::atan2(kor.x, kor.y);
@@ -110,15 +146,28 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
         painter.setPen(line(style::ShortPath, width));
         painter.drawLine(view.centre, view.at(kor));
         dot(painter, view.at(kor), width + 2);
-        const geodesy::PairFigures figures = geodesy::pairFigures(scene.own.position, correspondent.position, false);
-        const QString distance = figures.shortPath.distanceKm
-            ? QStringLiteral(" %1 км").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
-            : QString();
-        label(painter, view, view.at(kor), correspondent.locator + distance);
+        label(painter, view, view.at(kor), correspondentText(scene, correspondent));
     }
     dot(painter, view.centre, width + 2);
     label(painter, view, view.centre, scene.own.locator);
     painter.restore();
+}
+
+std::vector<QRectF> stationBoxes(const View& view, const RimCut& cut, const MapScene& scene)
+{
+    const double radius = lineWidth(view) + 2;
+    const auto taken = [&](const QPointF& at, const QString& text) {
+        return std::array<QRectF, 2>{labelBox(view, at, text),
+                                     QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))};
+    };
+    std::vector<QRectF> boxes;
+    for (const QRectF& box : taken(view.centre, scene.own.locator))
+        boxes.push_back(box);
+    for (const MapStation& correspondent : scene.correspondents)
+        for (const QRectF& box : taken(view.at(geodesy::project(cut.projection(), correspondent.position)),
+                                       correspondentText(scene, correspondent)))
+            boxes.push_back(box);
+    return boxes;
 }
 
 } // namespace map::layers

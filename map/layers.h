@@ -1,12 +1,15 @@
 #pragma once
 
 #include "map/map_scene.h"
+#include "map/prefix_labels.h"
 #include "map/rim_cut.h"
 
 #include <QFont>
 #include <QPen>
 #include <QPainterPath>
 #include <QTransform>
+
+#include <vector>
 
 class QPainter;
 
@@ -38,5 +41,10 @@ void paintRingsAndSpokes(QPainter& painter, const View& view);
 void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log);
 void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth);
 void paintStations(QPainter& painter, const View& view, const RimCut& cut, const MapScene& scene);
+// What the stations' dots and labels cover, for other labels to keep clear of.
+std::vector<QRectF> stationBoxes(const View& view, const RimCut& cut, const MapScene& scene);
+// The scene's prefixes that fit, clear of the stations and of each other.
+std::vector<PrefixLabel> placePrefixes(const View& view, const RimCut& cut, const MapScene& scene);
+void paintPrefixes(QPainter& painter, const View& view, const std::vector<PrefixLabel>& labels);
 
 } // namespace map::layers

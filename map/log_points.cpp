@@ -1,8 +1,10 @@
 #include "map/log_points.h"
 
 #include "adif/qso_position.h"
+#include "dxcc/call_rules.h"
 
 #include <cmath>
+#include <optional>
 
 namespace map {
 
@@ -13,7 +15,25 @@ int LogPoints::squareOf(double latitude, double longitude)
     return east * 180 + north;
 }
 
-std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& source)
+namespace {
+
+// The position the country file gives the record's CALL: its entity's, or
+// its alias's where that overrides it ("VK6" in Western Australia).
+std::optional<geodesy::Position> callPosition(const adif::Section& record, const dxcc::CountryFile& countries)
+{
+    const adif::Field* call = record.find("CALL");
+    if (!call)
+        return std::nullopt;
+    const auto found = dxcc::findEntity(countries, call->data);
+    if (const auto* match = std::get_if<dxcc::CallMatch>(&found))
+        return match->values.position;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& source,
+                                                   const dxcc::CountryFile* countries)
 {
     LogPoints log;
     adif::Reader reader(source);
@@ -25,6 +45,11 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
         if (const auto* position = std::get_if<geodesy::Position>(&found)) {
             log.points.push_back({float(position->latitude), float(position->longitude)});
             log.squares[std::size_t(LogPoints::squareOf(position->latitude, position->longitude))] = true;
+        } else if (const std::optional<geodesy::Position> entity
+                   = std::holds_alternative<std::monostate>(found) && countries
+                       ? callPosition(reader.section(), *countries)
+                       : std::nullopt) {
+            log.entityPoints.push_back({float(entity->latitude), float(entity->longitude)});
         } else {
             ++log.withoutPosition;
         }
@@ -32,6 +57,7 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
     if (step == adif::Reader::Step::Error)
         return adif::message(reader.error());
     log.points.shrink_to_fit();
+    log.entityPoints.shrink_to_fit();
     return log;
 }
 

@@ -151,10 +151,16 @@ void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const Ma
     QPainterPath disc;
     disc.addEllipse(view.centre, view.discRadius, view.discRadius);
     painter.setClipPath(disc);
+    layers::paintPrefixes(painter, view, layers::placePrefixes(view, cut_, scene));
     if (scene.heading)
         layers::paintAntenna(painter, view, *scene.heading, scene.beamWidth);
     layers::paintStations(painter, view, cut_, scene);
     painter.restore();
+}
+
+std::vector<PrefixLabel> MapRenderer::prefixes(const QRectF& target, const MapScene& scene) const
+{
+    return layers::placePrefixes(viewOf(target, scene), cut_, scene);
 }
 
 } // namespace map

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "map/map_scene.h"
+#include "map/prefix_labels.h"
 #include "map/rim_cut.h"
 
 #include <QPainterPath>
 #include <QRectF>
 #include <QTransform>
+
+#include <vector>
 
 class QPainter;
 
@@ -33,6 +36,9 @@ public:
     void paint(QPainter& painter, const QRectF& target, const MapScene& scene) const;
     void paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const;
     void paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+
+    // The prefixes the overlay writes in the target, and where.
+    std::vector<PrefixLabel> prefixes(const QRectF& target, const MapScene& scene) const;
 
 private:
     void project();

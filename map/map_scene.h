@@ -9,6 +9,10 @@
 #include <optional>
 #include <vector>
 
+namespace dxcc {
+class CountryFile;
+}
+
 namespace map {
 
 struct MapStation {
@@ -23,6 +27,8 @@ struct MapScene {
     std::optional<int> heading;               // the antenna's, whole degrees
     double beamWidth = 30;                    // degrees
     const LogPoints* log = nullptr;
+    const dxcc::CountryFile* countries = nullptr;  // the entities' prefixes, when shown
+    bool showPrefixes = false;
     std::optional<double> nightAt;  // seconds since 1970 UTC; the night side is shaded
     double radiusKm = RimKm;        // from the centre to the edge of the picture
     QString title;                  // above the map, when there is one

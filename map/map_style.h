@@ -17,6 +17,7 @@ inline const QColor Rings(90, 90, 90, 150);
 inline const QColor Labels(40, 40, 40);
 inline const QColor WorkedSquare(230, 150, 40, 90);
 inline const QColor LogDot(200, 90, 0);
+inline const QColor Prefix(110, 30, 100);
 // As the compass draws them: red the short path, blue the long one, green
 // the antenna.
 inline const QColor ShortPath(255, 0, 0);

@@ -1,8 +1,10 @@
+#include "dxcc/country_file_load.h"
 #include "geodesy/azimuthal.h"
 #include "geodesy/sun.h"
 #include "map/log_points.h"
 #include "map/map_file.h"
 #include "map/map_renderer.h"
+#include "map/label_placement.h"
 #include "map/map_style.h"
 #include "map/pn2.h"
 #include "map/rim_cut.h"
@@ -108,6 +110,32 @@ map::MapScene sceneAt(const Position& centre)
     map::MapScene scene;
     scene.own = {centre, QStringLiteral("KO85TS")};
     return scene;
+}
+
+// The country file Debian's hamradio-files installs, read once.
+const dxcc::CountryFile& countries()
+{
+    static const dxcc::CountryFile file
+        = std::get<dxcc::CountryFile>(dxcc::loadCountryFile(dxcc::SystemCountryFile));
+    return file;
+}
+
+const dxcc::Entity& entityOf(const std::string& prefix)
+{
+    const auto& all = countries().entities();
+    return *std::find_if(all.begin(), all.end(), [&](const dxcc::Entity& e) { return e.prefix == prefix; });
+}
+
+std::variant<map::LogPoints, std::string> logPoints(const QByteArray& log, const dxcc::CountryFile* countryFile = nullptr)
+{
+    qsizetype at = 0;
+    return map::readLogPoints(
+        [&](char* buffer, std::size_t size) {
+            const std::size_t n = std::min(size, std::size_t(log.size() - at));
+            std::memcpy(buffer, log.constData() + std::exchange(at, at + qsizetype(n)), n);
+            return n;
+        },
+        countryFile);
 }
 
 } // namespace
@@ -345,12 +373,7 @@ private Q_SLOTS:
         const QByteArray log = "<EOH><GRIDSQUARE:4>KO85 <EOR><GRIDSQUARE:6>JO62QM <GRIDSQUARE_EXT:2>45 <EOR>"
                                "<GRIDSQUARE:8>JO62QM00 <GRIDSQUARE_EXT:2>AA <EOR>"
                                "<LAT:11>S041 17.400 <LON:11>E174 46.800 <EOR><CALL:3>AB4 <EOR>";
-        qsizetype at = 0;
-        const auto read = map::readLogPoints([&](char* buffer, std::size_t size) {
-            const std::size_t n = std::min(size, std::size_t(log.size() - at));
-            std::memcpy(buffer, log.constData() + std::exchange(at, at + qsizetype(n)), n);
-            return n;
-        });
+        const auto read = logPoints(log);
         const map::LogPoints& points = std::get<map::LogPoints>(read);
         QString found;
         for (const map::LogPoints::Point& p : points.points)
@@ -359,6 +382,144 @@ private Q_SLOTS:
         QCOMPARE(points.withoutPosition, 1u);
         QCOMPARE(std::count(points.squares.begin(), points.squares.end(), true), 3);
         QVERIFY(points.squares[std::size_t(map::LogPoints::squareOf(-41.29, 174.78))]);
+    }
+
+    // A QSO with a CALL and no position is placed at its call's entity, by
+    // the country file; a call at sea, a call the file does not know, or
+    // no file at all leaves it unplaced. Squares are never marked for it.
+    void readsLogPointsAtTheirCountry_data()
+    {
+        QTest::addColumn<QByteArray>("qso");
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<QString>("expected");  // at its country; unplaced
+        QTest::newRow("Japan") << QByteArray("<CALL:6>JA1ABC <EOR>") << true << "36.40,138.38; 0";
+        QTest::newRow("at sea") << QByteArray("<CALL:9>JA1ABC/MM <EOR>") << true << "; 1";
+        QTest::newRow("no file") << QByteArray("<CALL:6>JA1ABC <EOR>") << false << "; 1";
+        QTest::newRow("a wrong square is no call's") << QByteArray("<CALL:6>JA1ABC <GRIDSQUARE:4>ZZ99 <EOR>") << true
+                                                     << "; 1";
+    }
+
+    void readsLogPointsAtTheirCountry()
+    {
+        QFETCH(QByteArray, qso);
+        QFETCH(bool, withFile);
+        const auto read = logPoints("<EOH>" + qso, withFile ? &countries() : nullptr);
+        const map::LogPoints& points = std::get<map::LogPoints>(read);
+        QString found;
+        for (const map::LogPoints::Point& p : points.entityPoints)
+            found += QString("%1,%2").arg(p.latitude, 0, 'f', 2).arg(p.longitude, 0, 'f', 2);
+        QTEST(QString("%1; %2").arg(found).arg(points.withoutPosition), "expected");
+        QVERIFY(points.points.empty() && std::count(points.squares.begin(), points.squares.end(), true) == 0);
+    }
+
+    // A QSO whose position is known is a filled dot; one at its country a
+    // ring, hollow at its middle.
+    void drawsCountryQsosHollow_data()
+    {
+        QTest::addColumn<bool>("atCountry");
+        QTest::newRow("known position: a dot") << false;
+        QTest::newRow("at its country: a ring") << true;
+    }
+
+    void drawsCountryQsosHollow()
+    {
+        QFETCH(bool, atCountry);
+        const Position own{55.77, 37.625}, japan{36.40, 138.38};
+        map::LogPoints log;
+        (atCountry ? log.entityPoints : log.points).push_back({float(japan.latitude), float(japan.longitude)});
+        map::MapScene scene = sceneAt(own);
+        const map::MapRenderer renderer(own);
+        const QImage bare = painted(renderer, scene, 2000);
+        scene.log = &log;
+        const QImage image = painted(renderer, scene, 2000);
+        const geodesy::MapPoint p = geodesy::project(renderer.cut().projection(), japan);
+        const QPoint at = map::MapRenderer::transform(image.rect(), scene).map(QPointF(p.x, p.y)).toPoint();
+        QCOMPARE(image.pixel(at) == bare.pixel(at), atCountry);
+        int changed = 0;
+        for (int dx = -8; dx <= 8; ++dx)
+            changed += image.pixel(at + QPoint(dx, 0)) != bare.pixel(at + QPoint(dx, 0));
+        QVERIFY(changed >= 2);
+    }
+
+    // The prefixes, at their entities' positions on the whole-Earth map
+    // when shown, not at all when not; Japan's among them, and named.
+    void paintsPrefixes_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown") << true;
+        QTest::newRow("not shown") << false;
+    }
+
+    void paintsPrefixes()
+    {
+        QFETCH(bool, shown);
+        const Position own{55.77, 37.625};
+        map::MapScene scene = sceneAt(own);
+        const map::MapRenderer renderer(own);
+        const QImage bare = painted(renderer, scene, 1000);
+        scene.countries = &countries();
+        scene.showPrefixes = shown;
+        const QImage image = painted(renderer, scene, 1000);
+        const std::vector<map::PrefixLabel> labels = renderer.prefixes(image.rect(), scene);
+        const auto japan = std::find_if(labels.begin(), labels.end(),
+                                        [](const map::PrefixLabel& l) { return l.entity == &entityOf("JA"); });
+        QCOMPARE(japan != labels.end(), shown);
+        const Position at = entityOf("JA").values.position;
+        const geodesy::MapPoint p = geodesy::project(renderer.cut().projection(), at);
+        const QPoint centre = map::MapRenderer::transform(image.rect(), scene).map(QPointF(p.x, p.y)).toPoint();
+        int changed = 0;
+        for (int i = 0; i < 11 * 11; ++i)
+            changed += image.pixel(centre + QPoint(i % 11 - 5, i / 11 - 5)) != bare.pixel(centre + QPoint(i % 11 - 5, i / 11 - 5));
+        QCOMPARE(changed > 5, shown);
+        if (shown) {
+            QCOMPARE(japan->text, QStringLiteral("JA"));
+            QVERIFY(japan->box.contains(centre));
+            QVERIFY(labels.size() > 50);
+        }
+    }
+
+    // The most important label first; one that meets a label already set,
+    // or a station's, or reaches past the disc, is left out.
+    void placesLabels_data()
+    {
+        QTest::addColumn<QList<QRectF>>("wanted");
+        QTest::addColumn<QList<QRectF>>("occupied");
+        QTest::addColumn<QString>("set");
+        const QRectF a(100, 100, 30, 12);
+        QTest::newRow("apart: both") << QList<QRectF>{a, a.translated(40, 0)} << QList<QRectF>{} << "0 1";
+        QTest::newRow("overlapping: the first") << QList<QRectF>{a, a.translated(20, 5)} << QList<QRectF>{} << "0";
+        QTest::newRow("a left out one takes no room")
+            << QList<QRectF>{a, a.translated(20, 0), a.translated(40, 0)} << QList<QRectF>{} << "0 2";
+        QTest::newRow("over a station's label") << QList<QRectF>{a, a.translated(40, 0)}
+                                                << QList<QRectF>{a.translated(0, 6)} << "1";
+        QTest::newRow("past the disc's edge") << QList<QRectF>{QRectF(180, 95, 30, 12), a} << QList<QRectF>{} << "1";
+    }
+
+    void placesLabels()
+    {
+        QFETCH(QList<QRectF>, wanted);
+        QFETCH(QList<QRectF>, occupied);
+        // The disc centred at 100,100, its radius 100.
+        const std::vector<std::size_t> set = map::placeLabels({wanted.begin(), wanted.end()},
+                                                              {occupied.begin(), occupied.end()}, QPointF(100, 100), 100);
+        QStringList found;
+        for (const std::size_t i : set)
+            found << QString::number(i);
+        QTEST(found.join(' '), "set");
+    }
+
+    // One-letter prefixes first, alphabetically; no WAE-only entity; a
+    // prefix written as it is called.
+    void ordersPrefixes()
+    {
+        const std::vector<const dxcc::Entity*> order = map::entitiesByImportance(countries());
+        QStringList first;
+        for (std::size_t i = 0; i < 5; ++i)
+            first << QString::fromStdString(order[i]->prefix);
+        QCOMPARE(first, (QStringList{"F", "G", "I", "K", "1A"}));
+        QVERIFY(std::none_of(order.begin(), order.end(), [](const dxcc::Entity* e) { return e->waeOnly; }));
+        QVERIFY(std::find(order.begin(), order.end(), &entityOf("IT9")) == order.end());
+        QCOMPARE(map::prefixText(entityOf("3D2/c")), QStringLiteral("3D2"));
     }
 };
 
