@@ -46,7 +46,7 @@ frmBeamTable::frmBeamTable(const CallContext& context, QWidget* mainWindow)
     setObjectName(QStringLiteral("frmBeamTable"));
     setWindowTitle(QStringLiteral("Таблица азимутов"));
     setFont(classicFont(8.25));
-    resize(640, 560);
+    resize(760, 560);  // every column in sight
     createControls();
 
     connect(txtFilter, &QLineEdit::textChanged, this, &frmBeamTable::txtFilter_Change);
