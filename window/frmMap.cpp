@@ -1,6 +1,12 @@
 #include "window/frmMap.h"
 
+#include "call/country_data.h"
+#include "dxcc/call_rules.h"
+#include "dxcc/entity_texts.h"
+#include "dxcc/messages.h"
 #include "geodesy/locator.h"
+#include "geodesy/messages.h"
+#include "geodesy/station.h"
 #include "map/classic_font.h"
 #include "map/map_file.h"
 #include "rotator/rotator_session.h"
@@ -15,10 +21,12 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QSpinBox>
@@ -28,6 +36,7 @@ namespace {
 
 const QString Geometry = QStringLiteral("map/geometry");
 const QString BeamWidth = QStringLiteral("map/beamWidth");
+const QString Prefixes = QStringLiteral("map/prefixes");
 
 QSettings stored()
 {
@@ -48,8 +57,9 @@ QPushButton* button(const char* name, const QString& caption)
 
 } // namespace
 
-frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own)
+frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, CountryData& countries)
     : session_(session)
+    , countries_(countries)
 {
     setObjectName(QStringLiteral("frmMap"));
     setFont(classicFont(8.25));
@@ -62,6 +72,9 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own)
     cmdPrint = button("cmdPrint", QStringLiteral("&Печать…"));
     chkNight = new QCheckBox(QStringLiteral("&День и ночь"));
     chkNight->setObjectName(QStringLiteral("chkNight"));
+    chkPrefixes = new QCheckBox(QStringLiteral("П&рефиксы"));
+    chkPrefixes->setObjectName(QStringLiteral("chkPrefixes"));
+    chkPrefixes->setChecked(stored().value(Prefixes, true).toBool());
     spnBeam = new QSpinBox;
     spnBeam->setObjectName(QStringLiteral("spnBeam"));
     spnBeam->setRange(5, 180);
@@ -69,26 +82,39 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own)
     spnBeam->setValue(stored().value(BeamWidth, 30).toInt());
     auto* beamCaption = new QLabel(QStringLiteral("&Луч антенны:"));
     beamCaption->setBuddy(spnBeam);
+    txtSearch = new QLineEdit;
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setToolTip(QStringLiteral("Локатор, координаты ШИРОТА,ДОЛГОТА или позывной: клавиша ввода "
+                                         "покажет оба пути к нему"));
+    auto* searchCaption = new QLabel(QStringLiteral("П&оиск:"));
+    searchCaption->setBuddy(txtSearch);
     lblStatus = new QLabel;
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
 
     auto* bar = new QHBoxLayout;
     for (QWidget* control : {static_cast<QWidget*>(cmdWholeEarth), static_cast<QWidget*>(cmdOpenLog),
                              static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdPrint),
-                             static_cast<QWidget*>(chkNight), static_cast<QWidget*>(beamCaption),
-                             static_cast<QWidget*>(spnBeam)})
+                             static_cast<QWidget*>(chkNight), static_cast<QWidget*>(chkPrefixes),
+                             static_cast<QWidget*>(beamCaption), static_cast<QWidget*>(spnBeam)})
         bar->addWidget(control);
     bar->addStretch();
+    // The search beside the status line, which answers it.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(searchCaption);
+    bottom->addWidget(txtSearch);
+    bottom->addWidget(lblStatus, 1);
     auto* column = new QVBoxLayout(this);
     column->addLayout(bar);
     column->addWidget(mapView, 1);
-    column->addWidget(lblStatus);
+    column->addLayout(bottom);
 
     connect(cmdWholeEarth, &QPushButton::clicked, mapView, &MapView::wholeEarth);
     connect(cmdOpenLog, &QPushButton::clicked, this, &frmMap::cmdOpenLog_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmMap::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMap::cmdPrint_Click);
     connect(chkNight, &QCheckBox::toggled, this, &frmMap::chkNight_Toggled);
+    connect(chkPrefixes, &QCheckBox::toggled, this, &frmMap::chkPrefixes_Toggled);
+    connect(txtSearch, &QLineEdit::returnPressed, this, &frmMap::txtSearch_Enter);
     connect(spnBeam, &QSpinBox::valueChanged, this, [this](int degrees) {
         mapView->scene().beamWidth = degrees;
         stored().setValue(BeamWidth, degrees);
@@ -108,6 +134,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own)
     connect(&keepPlace_, &QTimer::timeout, this, [this] { stored().setValue(Geometry, saveGeometry()); });
 
     mapView->scene().beamWidth = spnBeam->value();
+    mapView->scene().showPrefixes = chkPrefixes->isChecked();
     setOwn(own);
     restoreGeometry(stored().value(Geometry).toByteArray());
     showHeading();
@@ -145,6 +172,74 @@ void frmMap::chkNight_Toggled(bool on)
     mapView->sceneChanged();
 }
 
+const dxcc::CountryFile* frmMap::countryFile()
+{
+    const dxcc::CountryFile* file = countries_.file();
+    if (file && !mapView->scene().countries) {
+        mapView->scene().countries = file;
+        mapView->overlayChanged();
+    }
+    return file;
+}
+
+void frmMap::chkPrefixes_Toggled(bool on)
+{
+    stored().setValue(Prefixes, on);
+    mapView->scene().showPrefixes = on;
+    mapView->overlayChanged();
+    if (on && isVisible())
+        readPrefixes();
+}
+
+void frmMap::readPrefixes()
+{
+    if (!countryFile())
+        lblStatus->setText(QStringLiteral("Префиксы не показаны: %1").arg(countries_.failure()));
+}
+
+// A locator of any length, or "LAT,LON", as the command line reads them;
+// else a call, at the position the country file gives it. What went wrong
+// is told for what the text looks like: a call's fault for a call, the
+// locator's for anything else.
+void frmMap::txtSearch_Enter()
+{
+    const QString text = txtSearch->text().trimmed();
+    if (text.isEmpty())
+        return;
+    const std::string typed = text.toStdString();
+    const auto station = geodesy::readStation(typed);
+    if (const auto* position = std::get_if<geodesy::Position>(&station)) {
+        showFound(*position, QString());
+        return;
+    }
+    QString why = QString::fromUtf8(geodesy::message(std::get<geodesy::StationFailure>(station)));
+    if (!text.contains(QLatin1Char(','))) {  // degrees are never a call
+        if (const dxcc::CountryFile* file = countryFile()) {
+            const auto call = dxcc::findEntity(*file, typed);
+            if (const auto* match = std::get_if<dxcc::CallMatch>(&call)) {
+                showFound(match->values.position,
+                          QStringLiteral("%1 — %2   ").arg(QString::fromStdString(match->call),
+                                                          QString::fromStdString(dxcc::entityLine(*match->entity, match->values))));
+                return;
+            }
+            if (std::get<dxcc::CallFailure>(call) != dxcc::CallFailure::NotCallsign)
+                why = QString::fromUtf8(dxcc::message(std::get<dxcc::CallFailure>(call)));
+        } else if (text.contains(QRegularExpression(QStringLiteral("[0-9]")))
+                   && text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) {
+            why = countries_.failure();  // it may be a call, but there is nothing to look it up in
+        }
+    }
+    lblStatus->setText(QStringLiteral("«%1»: %2").arg(text, why));
+}
+
+// Both paths to it from the own station, as a calculation shows them, and
+// where it is in the status line.
+void frmMap::showFound(const geodesy::Position& position, const QString& what)
+{
+    showCalculation(mapView->scene().own.position, position);
+    lblStatus->setText(what + mapView->wordsAbout(position));
+}
+
 void frmMap::cmdOpenLog_Click()
 {
     const QString fileName = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть журнал"), QString(),
@@ -162,10 +257,12 @@ void frmMap::showLog(const QString& fileName)
                     QMessageBox::Warning, MessageButtons::Ok);
         return;
     }
-    auto read = map::readLogPoints([&file](char* buffer, std::size_t size) {
-        const qint64 got = file.read(buffer, qint64(size));
-        return got > 0 ? std::size_t(got) : 0;
-    });
+    auto read = map::readLogPoints(
+        [&file](char* buffer, std::size_t size) {
+            const qint64 got = file.read(buffer, qint64(size));
+            return got > 0 ? std::size_t(got) : 0;
+        },
+        countryFile());
     if (const auto* wrong = std::get_if<std::string>(&read)) {
         showMessage(this, QStringLiteral("Ошибка"),
                     QStringLiteral("Журнал %1 испорчен:\n%2").arg(shown, QString::fromStdString(*wrong)),
@@ -181,11 +278,18 @@ void frmMap::showLog(const QString& fileName)
 
 void frmMap::showLogCount()
 {
-    if (log_)
-        lblStatus->setText(QStringLiteral("%1: на карте связей %2, без положения %3")
-                               .arg(logName_)
-                               .arg(log_->points.size())
-                               .arg(log_->withoutPosition));
+    // The count after its noun, as the line had it before, needs no
+    // plural form.
+    if (!log_)
+        return;
+    const QString atCountry = log_->entityPoints.empty()
+        ? QString()
+        : QStringLiteral(", из них по стране позывного %1").arg(log_->entityPoints.size());
+    lblStatus->setText(QStringLiteral("%1: на карте связей %2%3, без положения %4")
+                           .arg(logName_)
+                           .arg(log_->points.size() + log_->entityPoints.size())
+                           .arg(atCountry)
+                           .arg(log_->withoutPosition));
 }
 
 QString frmMap::saveTo(const QString& fileName) const
@@ -230,6 +334,13 @@ void frmMap::cmdPrint_Click()
     QPainter painter(&printer);
     mapView->renderer().paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
                               titled());
+}
+
+void frmMap::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (chkPrefixes->isChecked())
+        readPrefixes();
 }
 
 void frmMap::moveEvent(QMoveEvent* event)

@@ -9,8 +9,10 @@
 
 #include <optional>
 
+class CountryData;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class MapView;
@@ -23,14 +25,17 @@ class RotatorSession;
 // not modal, its size and place kept with the other settings. It follows
 // every calculation that succeeds and keeps its picture after one that
 // fails; it shows the antenna's heading as the compass does, from the same
-// session; a log's QSOs; the night; and it is saved as a picture or
-// printed.
+// session; a log's QSOs; the night; the entities' prefixes; a station
+// searched for by its locator, its coordinates or its call; and it is
+// saved as a picture or printed. The country file, the main window's, is
+// read when the map first needs it: shown with its prefixes, a call
+// searched for, a log read.
 class frmMap : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmMap(rotator::RotatorSession& session, const geodesy::Position& own);
+    frmMap(rotator::RotatorSession& session, const geodesy::Position& own, CountryData& countries);
     ~frmMap() override;
 
     // A calculation that succeeded: centred on the own station, the
@@ -43,6 +48,8 @@ public:
     QPushButton* cmdSave = nullptr;        // "Сохранить…"
     QPushButton* cmdPrint = nullptr;       // "Печать…"
     QCheckBox* chkNight = nullptr;         // "День и ночь"
+    QCheckBox* chkPrefixes = nullptr;      // "Префиксы"
+    QLineEdit* txtSearch = nullptr;        // a locator, "LAT,LON" or a call; Enter shows it
     QSpinBox* spnBeam = nullptr;           // the antenna's beam width
     QLabel* lblStatus = nullptr;
 
@@ -53,6 +60,7 @@ public:
     QString saveTo(const QString& fileName) const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -61,12 +69,20 @@ private:
     void cmdSave_Click();
     void cmdPrint_Click();
     void chkNight_Toggled(bool on);
+    void chkPrefixes_Toggled(bool on);
+    void readPrefixes();  // or says why not, in the status line
+    void txtSearch_Enter();
+    void showFound(const geodesy::Position& position, const QString& what);
+    // The country file, read on the first call and given to the map; or
+    // nullptr, and then countries_.failure() says why.
+    const dxcc::CountryFile* countryFile();
     void showHeading();
     void setOwn(const geodesy::Position& own);
     void showLogCount();
     map::MapScene titled() const;
 
     rotator::RotatorSession& session_;
+    CountryData& countries_;
     std::optional<map::LogPoints> log_;
     QString logName_;
     QTimer minute_;

@@ -45,7 +45,7 @@ void frmRaschet::mnuMap_Click()
         const geodesy::LocatorDecoding decoding = geodesy::decodeLocator(txtMyLocator->text().toStdString());
         if (const auto* centre = std::get_if<geodesy::DecodedLocator>(&decoding.result))
             own = {centre->latitude, centre->longitude};
-        map_ = std::make_unique<frmMap>(rotator->session(), lastPair_ ? lastPair_->first : own);
+        map_ = std::make_unique<frmMap>(rotator->session(), lastPair_ ? lastPair_->first : own, countries);
         if (lastPair_)
             map_->showCalculation(lastPair_->first, lastPair_->second);
         connect(this, &frmRaschet::calculated, map_.get(),

@@ -1,5 +1,6 @@
 #include "window/map_view.h"
 
+#include "dxcc/entity_texts.h"
 #include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
 #include "rotator/rotator_session.h"
@@ -69,8 +70,17 @@ std::optional<geodesy::Position> MapView::pointAt(const QPointF& pixel) const
     return geodesy::unproject(renderer_->cut().projection(), {km.x(), km.y()});
 }
 
-// The locator, the distance and the direct azimuth, by the arithmetic of
-// the main window's result labels.
+QString MapView::wordsAbout(const geodesy::Position& point) const
+{
+    const geodesy::PairFigures figures = geodesy::pairFigures(scene_.own.position, point, false);
+    QString words = QString::fromStdString(geodesy::encodeLocator(point).text);
+    if (figures.shortPath.distanceKm)
+        words += QStringLiteral("   %1 км   %2°").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
+                     .arg(figures.shortPath.azimutPush);
+    return words;
+}
+
+// Over a prefix, its entity first.
 void MapView::mouseMoveEvent(QMouseEvent* event)
 {
     const std::optional<geodesy::Position> point = pointAt(event->position());
@@ -78,11 +88,13 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
         Q_EMIT pointed(QString());
         return;
     }
-    const geodesy::PairFigures figures = geodesy::pairFigures(scene_.own.position, *point, false);
-    QString words = QString::fromStdString(geodesy::encodeLocator(*point).text);
-    if (figures.shortPath.distanceKm)
-        words += QStringLiteral("   %1 км   %2°").arg(*figures.shortPath.distanceKm, 0, 'f', 0)
-                     .arg(figures.shortPath.azimutPush);
+    QString words = wordsAbout(*point);
+    for (const map::PrefixLabel& label : renderer_->prefixes(rect(), scene_))
+        if (label.box.contains(event->position())) {
+            const dxcc::Entity& entity = *label.entity;
+            words = QString::fromStdString(dxcc::entityLine(entity, entity.values)) + QStringLiteral("   ") + words;
+            break;
+        }
     Q_EMIT pointed(words);
 }
 

@@ -34,6 +34,10 @@ public:
 
     void wholeEarth();
 
+    // "KO85TS   1611 км   267°": a point's locator, and its distance and
+    // direct azimuth from the centre, by the main window's arithmetic.
+    QString wordsAbout(const geodesy::Position& point) const;
+
 Q_SIGNALS:
     // What lies under the mouse, in words; empty off the map.
     void pointed(const QString& words);

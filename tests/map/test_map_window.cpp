@@ -1,0 +1,105 @@
+#include "call/country_data.h"
+#include "rotator/rotator_session.h"
+#include "window/frmMap.h"
+#include "window/map_view.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The settings and the user's own country file looked for in a folder of
+// the test's own, so that the system's cty.dat is the one read.
+QTemporaryDir testHome;
+const bool homePointed = qputenv("XDG_DATA_HOME", QFile::encodeName(testHome.filePath("data")))
+                         && qputenv("XDG_CONFIG_HOME", QFile::encodeName(testHome.filePath("config")));
+
+} // namespace
+
+// The map window's own controls: the search field and the prefixes'
+// checkbox, with the main window's country file.
+class TestMapWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each found station is shown with both paths from the own one, and
+    // told in the status line; a word that is neither is refused with the
+    // reason, and the map keeps what it showed.
+    void searches_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");  // the correspondent's position
+        QTest::addColumn<QString>("said");   // the status line's start
+        QTest::newRow("a four-character locator") << "pm95" << "35.5,139" << "PM95MM   ";
+        QTest::newRow("a ten-character locator") << "KO85TS27HL" << "55.78,37.603" << "KO85TS   ";
+        QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78" << "RE78JR   ";
+        QTest::newRow("a callsign") << "ja1abc" << "36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45)   PM96";
+        QTest::newRow("a bad word") << "привет" << "none"
+                                    << "«привет»: Не корректный ввод локатора !";
+        QTest::newRow("a call at sea") << "R1ABC/MM" << "none" << "«R1ABC/MM»: станция в море или в воздухе";
+        QTest::newRow("bad coordinates") << "95,10" << "none" << "«95,10»: ";
+    }
+
+    void searches()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, said);
+        rotator::RotatorSession session;
+        CountryData countries;
+        frmMap map(session, {55.77, 37.625}, countries);
+        map.show();
+        map.txtSearch->setText(typed);  // Cyrillic too, which keyClicks cannot type
+        QTest::keyClick(map.txtSearch, Qt::Key_Return);
+        const auto& found = map.mapView->scene().correspondents;
+        QCOMPARE(found.empty() ? QStringLiteral("none")
+                               : QString("%1,%2").arg(found.at(0).position.latitude, 0, 'g', 4)
+                                     .arg(found.at(0).position.longitude, 0, 'g', 5),
+                 shown);
+        QVERIFY2(map.lblStatus->text().startsWith(said), qPrintable(map.lblStatus->text()));
+        if (!found.empty())
+            QVERIFY(map.lblStatus->text().endsWith(QStringLiteral("°")));
+    }
+
+    // A log's count tells the QSOs shown at their call's country.
+    void countsLogAtCountries()
+    {
+        QTemporaryDir folder;
+        QFile log(folder.filePath("log.adi"));
+        QVERIFY(log.open(QIODevice::WriteOnly)
+                && log.write("<EOH><CALL:6>JA1ABC <EOR><CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR>"
+                             "<CALL:8>R1ABC/MM <EOR>") > 0);
+        log.close();
+        rotator::RotatorSession session;
+        CountryData countries;
+        frmMap map(session, {55.77, 37.625}, countries);
+        map.showLog(log.fileName());
+        QCOMPARE(map.lblStatus->text(),
+                 QStringLiteral("log.adi: на карте связей 2, из них по стране позывного 1, без положения 1"));
+    }
+
+    // On at first, the country file read as the map is shown, and kept off
+    // for the next time once the user turns it off.
+    void keepsPrefixesChoice()
+    {
+        rotator::RotatorSession session;
+        CountryData countries;
+        {
+            frmMap map(session, {55.77, 37.625}, countries);
+            QVERIFY(map.chkPrefixes->isChecked() && map.mapView->scene().showPrefixes);
+            QVERIFY(!map.mapView->scene().countries);
+            map.show();
+            QVERIFY(map.mapView->scene().countries);
+            map.chkPrefixes->click();
+            QVERIFY(!map.mapView->scene().showPrefixes);
+        }
+        frmMap map(session, {55.77, 37.625}, countries);
+        QVERIFY(!map.chkPrefixes->isChecked() && !map.mapView->scene().showPrefixes);
+    }
+};
+
+QTEST_MAIN(TestMapWindow)
+#include "test_map_window.moc"
