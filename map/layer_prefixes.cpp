@@ -33,9 +33,10 @@ std::vector<PrefixLabel> placePrefixes(const View& view, const RimCut& cut, cons
     for (const dxcc::Entity* entity : entitiesByImportance(*scene.countries)) {
         const geodesy::MapPoint p = geodesy::project(cut.projection(), entity->values.position);
         const QString text = prefixText(*entity);
-        // A pixel of room on each side, so that neighbours never touch.
+        // Just below the entity's point, clear of a log's ring there; a
+        // pixel of room on each side, so that neighbours never touch.
         const QSizeF size = metrics.size(0, text) + QSizeF(2, 0);
-        const QRectF box(view.at(p) - QPointF(size.width() / 2, size.height() / 2), size);
+        const QRectF box(view.at(p) + QPointF(-size.width() / 2, countryRingRadius(view)), size);
         wanted.push_back({entity, text, box});
         boxes.push_back(box);
     }

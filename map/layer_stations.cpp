@@ -64,9 +64,13 @@ QString correspondentText(const MapScene& scene, const MapStation& correspondent
 
 } // namespace
 
+double logDotWidth(const View& view) { return std::max(3.0, view.discRadius / 250); }
+
+double countryRingRadius(const View& view) { return logDotWidth(view) + 1; }
+
 void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log)
 {
-    const QPen pen = line(style::LogDot, std::max(3.0, view.discRadius / 250));
+    const QPen pen = line(style::LogDot, logDotWidth(view));
     const auto inside = [&](const LogPoints::Point& point, QPointF* at) {
         const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
         *at = view.at(p);
@@ -110,7 +114,7 @@ void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogP
         return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
     });
     places.erase(std::unique(places.begin(), places.end()), places.end());
-    const double ring = pen.widthF() + 1;
+    const double ring = countryRingRadius(view);
     painter.setPen(line(style::LogDot, 1.5));
     painter.setBrush(Qt::NoBrush);
     for (const QPoint& place : places)

@@ -38,6 +38,9 @@ void paintNight(QPainter& painter, const View& view, const RimCut& cut, double u
 void paintMaidenhead(QPainter& painter, const View& view, const RimCut& cut, const QPainterPath& fields,
                      const QPainterPath& squares, const LogPoints* log);
 void paintRingsAndSpokes(QPainter& painter, const View& view);
+// The ring of a log's QSOs placed at their country, which a prefix there
+// keeps clear of.
+double countryRingRadius(const View& view);
 void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log);
 void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth);
 void paintStations(QPainter& painter, const View& view, const RimCut& cut, const MapScene& scene);
