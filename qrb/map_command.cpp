@@ -2,6 +2,7 @@
 
 #include "geodesy/locator.h"
 #include "map/map_file.h"
+#include "qrb/country_source.h"
 #include "qrb/output_file.h"
 #include "qrb/station_text.h"
 #include "qrb/system_error.h"
@@ -100,6 +101,12 @@ ExitStatus drawMap(const Options& options, CountrySource& countries, OutputFile&
             return kMisuse;
         scene.radiusKm = *radius;
     }
+    // The countries' prefixes on the whole Earth, and a log's QSOs at their
+    // call's country, when a country file is to be had; without one the map
+    // is drawn all the same.
+    scene.showPrefixes = scene.radiusKm >= map::RimKm;
+    if (scene.showPrefixes || !options.log.empty())
+        scene.countries = countries.file();
     if (!asked.time.empty()) {
         scene.nightAt = instantOf(asked.time);
         if (!scene.nightAt)
@@ -115,7 +122,8 @@ ExitStatus drawMap(const Options& options, CountrySource& countries, OutputFile&
             return kMisuse;
         }
         auto read = map::readLogPoints(
-            [&file](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, file.get()); });
+            [&file](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, file.get()); },
+            scene.countries);
         if (const auto* wrong = std::get_if<std::string>(&read)) {
             report(options.log, ": ", *wrong);
             return kMisuse;
