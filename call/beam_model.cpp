@@ -11,10 +11,11 @@ using calltexts::fromUtf8;
 
 enum Column { Prefix, Name, Continent, Cq, Itu, Azimuth, LongAzimuth, Km, Utc };
 
+// A row without figures sorts after every row that has them.
 template <typename Number>
-QVariant orLast(const std::optional<Number>& value)
+QVariant orLast(const std::optional<dxcc::Headings>& paths, Number dxcc::Headings::*figure)
 {
-    return QVariant::fromValue(value ? *value : std::numeric_limits<Number>::max());
+    return QVariant::fromValue(paths ? (*paths).*figure : std::numeric_limits<Number>::max());
 }
 
 } // namespace
@@ -76,11 +77,11 @@ QVariant BeamModel::sortValue(const dxcc::BeamRow& row, int column) const
     case Itu:
         return values.ituZone;
     case Azimuth:
-        return orLast(row.shortAzimuth);
+        return orLast(row.paths, &dxcc::Headings::shortAzimuth);
     case LongAzimuth:
-        return orLast(row.longAzimuth);
+        return orLast(row.paths, &dxcc::Headings::longAzimuth);
     case Km:
-        return orLast(row.shortKm);
+        return orLast(row.paths, &dxcc::Headings::shortKm);
     case Utc:
         return values.utcOffsetHours;
     }

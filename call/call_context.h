@@ -8,7 +8,9 @@
 #include <functional>
 #include <variant>
 
-class CountryData;
+namespace dxcc {
+class CountrySource;
+}
 
 namespace rotator {
 class RotatorSession;
@@ -18,7 +20,7 @@ class RotatorSession;
 // its country file and antenna, its own station as the fields now hold it,
 // and its map. They reach nothing else of it.
 struct CallContext {
-    CountryData* countries = nullptr;
+    dxcc::CountrySource* countries = nullptr;
     rotator::RotatorSession* session = nullptr;
     // The own station, or the user's words for why the fields hold none.
     std::function<std::variant<geodesy::Position, QString>()> ownStation;

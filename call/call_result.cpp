@@ -1,11 +1,10 @@
 #include "call/call_result.h"
 
 #include "call/call_texts.h"
-#include "call/country_data.h"
+#include "dxcc/country_source.h"
 #include "dxcc/call_rules.h"
 #include "dxcc/entity_texts.h"
 #include "dxcc/messages.h"
-#include "geodesy/pair_figures.h"
 #include "geodesy/sun.h"
 
 #include <QTimeZone>
@@ -45,32 +44,27 @@ QString sunText(const geodesy::Position& place, const QDateTime& nowUtc)
     return rise + QStringLiteral(", ") + set;
 }
 
-QString pathText(const char* name, int azimuth, double distanceKm)
+QString pathText(const char* name, int azimuth, long long distanceKm)
 {
-    return QStringLiteral("%1: азимут %2°, %3 км")
-        .arg(QString::fromUtf8(name))
-        .arg(azimuth)
-        .arg(static_cast<qlonglong>(distanceKm));
+    return QStringLiteral("%1: азимут %2°, %3 км").arg(QString::fromUtf8(name)).arg(azimuth).arg(distanceKm);
 }
 
 void addFigures(CallResult& result, const geodesy::Position& own, const geodesy::Position& place)
 {
-    const geodesy::PairFigures figures = geodesy::pairFigures(own, place, false);
-    if (!figures.shortPath.distanceKm) {
+    result.paths = dxcc::headings(own, place);
+    if (!result.paths) {
         result.shortPath = QStringLiteral("Своя станция стоит в точке этой страны: направления нет");
         return;
     }
     result.own = own;
     result.place = place;
-    result.shortAzimuth = figures.shortPath.azimutPush % 360;
-    result.longAzimuth = figures.longPath->azimuth;
-    result.shortPath = pathText("Короткий путь", *result.shortAzimuth, *figures.shortPath.distanceKm);
-    result.longPath = pathText("Длинный путь", *result.longAzimuth, figures.longPath->distanceKm);
+    result.shortPath = pathText("Короткий путь", result.paths->shortAzimuth, result.paths->shortKm);
+    result.longPath = pathText("Длинный путь", result.paths->longAzimuth, result.paths->longKm);
 }
 
 } // namespace
 
-CallResult lookUpCall(CountryData& countries, const QString& call,
+CallResult lookUpCall(dxcc::CountrySource& countries, const QString& call,
                       const std::variant<geodesy::Position, QString>& own, const QDateTime& nowUtc)
 {
     CallResult result;
@@ -78,7 +72,7 @@ CallResult lookUpCall(CountryData& countries, const QString& call,
         return result;
     const dxcc::CountryFile* file = countries.file();
     if (!file) {
-        result.entity = sentence(countries.failure());
+        result.entity = sentence(QString::fromStdString(countries.failure()));
         return result;
     }
     result.version = sentence(fromUtf8(dxcc::versionText(*file)));

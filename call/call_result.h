@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dxcc/beam_table.h"
 #include "geodesy/position.h"
 
 #include <QDateTime>
@@ -8,7 +9,9 @@
 #include <optional>
 #include <variant>
 
-class CountryData;
+namespace dxcc {
+class CountrySource;
+}
 
 // What the callsign window shows for one call, each line in Russian; a line
 // is empty when there is nothing to say in it.
@@ -23,13 +26,12 @@ struct CallResult {
     // turn the antenna to.
     std::optional<geodesy::Position> own;
     std::optional<geodesy::Position> place;
-    std::optional<int> shortAzimuth;
-    std::optional<int> longAzimuth;
+    std::optional<dxcc::Headings> paths;
 };
 
 // The call looked up in the country file, which is read now if it has not
 // been; nothing is read for an empty call. The figures run from `own` to
 // the entity's point, by the program's one pair of figures; the clock and
 // the Sun are told for the instant `nowUtc`.
-CallResult lookUpCall(CountryData& countries, const QString& call,
+CallResult lookUpCall(dxcc::CountrySource& countries, const QString& call,
                       const std::variant<geodesy::Position, QString>& own, const QDateTime& nowUtc);

@@ -2,7 +2,7 @@
 
 #include "call/beam_file.h"
 #include "call/call_texts.h"
-#include "call/country_data.h"
+#include "dxcc/country_source.h"
 #include "geodesy/locator.h"
 #include "map/beam_sheet.h"
 #include "map/classic_font.h"
@@ -124,7 +124,7 @@ void frmBeamTable::fill()
         own_.reset();
         heading_.clear();
         model_.setRows({});
-        lblHeading->setText(position ? calltexts::sentence(context_.countries->failure()) : std::get<QString>(own));
+        lblHeading->setText(position ? calltexts::sentence(QString::fromStdString(context_.countries->failure())) : std::get<QString>(own));
     } else {
         own_ = *position;
         heading_ = calltexts::fromUtf8(dxcc::beamHeading(geodesy::encodeLocator(*position).text, *position, *file,

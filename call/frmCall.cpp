@@ -1,6 +1,6 @@
 #include "call/frmCall.h"
 
-#include "call/country_data.h"
+#include "dxcc/country_source.h"
 #include "map/classic_font.h"
 #include "rotator/rotator_session.h"
 
@@ -101,14 +101,14 @@ void frmCall::txtCall_Change()
 
 void frmCall::cmdShort_Click()
 {
-    if (result_.shortAzimuth)
-        context_.session->turnTo(*result_.shortAzimuth);
+    if (result_.paths)
+        context_.session->turnTo(result_.paths->shortAzimuth);
 }
 
 void frmCall::cmdLong_Click()
 {
-    if (result_.longAzimuth)
-        context_.session->turnTo(*result_.longAzimuth);
+    if (result_.paths)
+        context_.session->turnTo(result_.paths->longAzimuth);
 }
 
 void frmCall::cmdMap_Click()
@@ -129,7 +129,7 @@ void frmCall::showResult()
     lblTime->setText(result_.localTime);
     lblSun->setText(result_.sun);
     lblVersion->setText(result_.version);
-    const bool turnable = result_.shortAzimuth && context_.session->isSetUp();
+    const bool turnable = result_.paths && context_.session->isSetUp();
     cmdShort->setEnabled(turnable);
     cmdLong->setEnabled(turnable);
     cmdMap->setEnabled(result_.place.has_value());

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <cstdio>
 
 namespace dxcc {
@@ -19,21 +20,11 @@ std::string markedPrefix(const Entity& entity)
     return (entity.waeOnly ? "*" : "") + entity.prefix;
 }
 
-// Where the row sorts when it has no figure: after every row that has one.
-template <typename Number>
-Number orLast(const std::optional<Number>& value)
+// A figure's text, empty when the row has none.
+template <typename Figure>
+std::string figure(const BeamRow& row, Figure Headings::*member)
 {
-    return value ? *value : std::numeric_limits<Number>::max();
-}
-
-std::string number(const std::optional<long long>& value)
-{
-    return value ? std::to_string(*value) : std::string();
-}
-
-std::string number(const std::optional<int>& value)
-{
-    return value ? std::to_string(*value) : std::string();
+    return row.paths ? std::to_string((*row.paths).*member) : std::string();
 }
 
 // Hours as a CSV number: 9, -3.5, 5.75.
@@ -88,20 +79,22 @@ std::string beamHeading(std::string_view own, const geodesy::Position& position,
     return "Азимуты на страны от " + std::string(own) + " (" + place + "), " + day + ", " + versionText(file);
 }
 
+std::optional<Headings> headings(const geodesy::Position& own, const geodesy::Position& place)
+{
+    const geodesy::PairFigures figures = geodesy::pairFigures(own, place, false);
+    if (!figures.shortPath.distanceKm)
+        return std::nullopt;
+    return Headings{figures.shortPath.azimutPush % 360, figures.longPath->azimuth,
+                    static_cast<long long>(*figures.shortPath.distanceKm),
+                    static_cast<long long>(figures.longPath->distanceKm)};
+}
+
 std::vector<BeamRow> beamTable(const CountryFile& file, const geodesy::Position& own, BeamOrder order)
 {
     std::vector<BeamRow> rows;
     rows.reserve(file.entities().size());
-    for (const Entity& entity : file.entities()) {
-        const geodesy::PairFigures figures = geodesy::pairFigures(own, entity.values.position, false);
-        BeamRow row{&entity, {}, {}, {}};
-        if (figures.shortPath.distanceKm) {
-            row.shortAzimuth = figures.shortPath.azimutPush % 360;
-            row.longAzimuth = figures.longPath->azimuth;
-            row.shortKm = static_cast<long long>(*figures.shortPath.distanceKm);
-        }
-        rows.push_back(row);
-    }
+    for (const Entity& entity : file.entities())
+        rows.push_back({&entity, headings(own, entity.values.position)});
     const auto by = [&rows](auto key) {
         std::stable_sort(rows.begin(), rows.end(), [key](const BeamRow& a, const BeamRow& b) { return key(a) < key(b); });
     };
@@ -110,10 +103,10 @@ std::vector<BeamRow> beamTable(const CountryFile& file, const geodesy::Position&
         by([](const BeamRow& row) { return std::string_view(row.entity->prefix); });
         break;
     case BeamOrder::Azimuth:
-        by([](const BeamRow& row) { return orLast(row.shortAzimuth); });
+        by([](const BeamRow& row) { return row.paths ? row.paths->shortAzimuth : std::numeric_limits<int>::max(); });
         break;
     case BeamOrder::Distance:
-        by([](const BeamRow& row) { return orLast(row.shortKm); });
+        by([](const BeamRow& row) { return row.paths ? row.paths->shortKm : std::numeric_limits<long long>::max(); });
         break;
     case BeamOrder::Name:
         by([](const BeamRow& row) { return shownName(*row.entity); });
@@ -143,9 +136,9 @@ std::vector<std::string> beamCells(const BeamRow& row)
             entity.values.continent,
             std::to_string(entity.values.cqZone),
             std::to_string(entity.values.ituZone),
-            number(row.shortAzimuth),
-            number(row.longAzimuth),
-            number(row.shortKm),
+            figure(row, &Headings::shortAzimuth),
+            figure(row, &Headings::longAzimuth),
+            figure(row, &Headings::shortKm),
             utcOffsetText(entity.values.utcOffsetHours)};
 }
 
@@ -156,7 +149,8 @@ std::string beamTableCsv(const std::vector<BeamRow>& rows)
         const Entity& entity = *row.entity;
         csv += csvField(entity.prefix) + ',' + csvField(shownName(entity)) + ',' + entity.values.continent + ','
              + std::to_string(entity.values.cqZone) + ',' + std::to_string(entity.values.ituZone) + ','
-             + number(row.shortAzimuth) + ',' + number(row.longAzimuth) + ',' + number(row.shortKm) + ','
+             + figure(row, &Headings::shortAzimuth) + ',' + figure(row, &Headings::longAzimuth) + ','
+             + figure(row, &Headings::shortKm) + ','
              + hours(entity.values.utcOffsetHours) + ',' + (entity.waeOnly ? "1" : "0") + '\n';
     }
     return csv;

@@ -11,15 +11,23 @@
 
 namespace dxcc {
 
-// One row of the beam-heading table: an entity, and the short and long
-// path to its reference point from the own station, by the same functions
-// as every other figure of the program. An entity at the own station's very
-// place has no figures.
+// The short and the long path from the own station to a place, in whole
+// degrees and kilometres, as the table and the call window give them, from
+// the program's one pair of figures; none when the place is the own
+// station's.
+struct Headings {
+    int shortAzimuth;
+    int longAzimuth;
+    long long shortKm;
+    long long longKm;
+};
+std::optional<Headings> headings(const geodesy::Position& own, const geodesy::Position& place);
+
+// One row of the beam-heading table: an entity, and the paths to its
+// reference point from the own station.
 struct BeamRow {
     const Entity* entity;
-    std::optional<int> shortAzimuth;
-    std::optional<int> longAzimuth;
-    std::optional<long long> shortKm;
+    std::optional<Headings> paths;
 };
 
 enum class BeamOrder { Prefix, Azimuth, Distance, Name };

@@ -1,9 +1,9 @@
 #include "qrb/beam_command.h"
 
 #include "map/beam_sheet.h"
-#include "qrb/country_source.h"
+#include "dxcc/country_source.h"
 #include "qrb/output_file.h"
-#include "qrb/station_text.h"
+#include "dxcc/station_text.h"
 
 #include <ctime>
 
@@ -18,12 +18,12 @@ bool endsWith(std::string name, std::string_view extension)
 
 } // namespace
 
-ExitStatus writeBeamTable(const Options& options, CountrySource& countries, OutputFile& out)
+ExitStatus writeBeamTable(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
     const std::string& own = options.beam.own;
-    const auto read = readStationText(own, countries);
-    if (const auto* failure = std::get_if<StationFailure>(&read)) {
-        report(stationMessage("--beam", own, *failure));
+    const auto read = dxcc::readStationText(own, countries);
+    if (const auto* failure = std::get_if<dxcc::StationFailure>(&read)) {
+        report(dxcc::stationMessage("--beam", own, *failure));
         return kMisuse;
     }
     const dxcc::CountryFile* file = countries.file();
@@ -31,7 +31,7 @@ ExitStatus writeBeamTable(const Options& options, CountrySource& countries, Outp
         report(countries.failure());
         return kMisuse;
     }
-    const geodesy::Position& position = std::get<Station>(read).position;
+    const geodesy::Position& position = std::get<dxcc::Station>(read).position;
     const std::vector<dxcc::BeamRow> rows = dxcc::beamTable(*file, position, options.beam.order);
     const std::string heading = dxcc::beamHeading(own, position, *file, std::time(nullptr));
     if (endsWith(options.output, ".csv")) {

@@ -59,7 +59,7 @@ std::string_view withoutEnd(std::string_view line)
     return line.substr(0, line.size() - 1);
 }
 
-std::string_view entityName(const Station& station)
+std::string_view entityName(const dxcc::Station& station)
 {
     return station.call ? dxcc::shownName(*station.call->entity) : std::string_view();
 }
@@ -88,7 +88,7 @@ void reportLine(const std::string& inputName, std::uint64_t number, std::string_
 
 } // namespace
 
-ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool entities, CountrySource& countries,
+ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool entities, dxcc::CountrySource& countries,
                     OutputFile& out)
 {
     out.buffer().append("own,correspondent");
@@ -120,7 +120,7 @@ ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool 
                 continue;
             }
             const auto pair = figuresFor(words[0], words[1], ellipsoid, countries);
-            if (const auto* failure = std::get_if<StationFailure>(&pair)) {
+            if (const auto* failure = std::get_if<PairFailure>(&pair)) {
                 if (failure->status == kMisuse) {
                     report(failure->words);
                     return kMisuse;

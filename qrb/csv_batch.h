@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+namespace dxcc {
 class CountrySource;
+}
 class OutputFile;
 
 struct NamedInput {
@@ -23,5 +25,5 @@ struct NamedInput {
 // A callsign stands in its column as it was typed; `entities` adds the
 // columns own_entity and correspondent_entity, the entity's name for a
 // callsign, empty for a position.
-ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool entities, CountrySource& countries,
+ExitStatus writeCsv(const std::vector<NamedInput>& inputs, bool ellipsoid, bool entities, dxcc::CountrySource& countries,
                     OutputFile& out);

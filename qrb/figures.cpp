@@ -2,18 +2,27 @@
 
 #include "geodesy/messages.h"
 
-std::variant<PairResult, StationFailure> figuresFor(std::string_view own, std::string_view kor, bool ellipsoid,
-                                                    CountrySource& countries)
+namespace {
+
+PairFailure failed(const char* name, std::string_view text, const dxcc::StationFailure& failure)
 {
-    auto korStation = readStationText(kor, countries);
-    if (auto* failure = std::get_if<StationFailure>(&korStation))
-        return StationFailure{stationMessage("корреспондент", kor, *failure), failure->status};
-    auto ownStation = readStationText(own, countries);
-    if (auto* failure = std::get_if<StationFailure>(&ownStation))
-        return StationFailure{stationMessage("свои координаты", own, *failure), failure->status};
-    PairResult pair{std::move(std::get<Station>(ownStation)), std::move(std::get<Station>(korStation)), {}};
+    return {dxcc::stationMessage(name, text, failure), failure.countryFile ? kMisuse : kBadInput};
+}
+
+} // namespace
+
+std::variant<PairResult, PairFailure> figuresFor(std::string_view own, std::string_view kor, bool ellipsoid,
+                                                 dxcc::CountrySource& countries)
+{
+    auto korStation = dxcc::readStationText(kor, countries);
+    if (auto* failure = std::get_if<dxcc::StationFailure>(&korStation))
+        return failed("корреспондент", kor, *failure);
+    auto ownStation = dxcc::readStationText(own, countries);
+    if (auto* failure = std::get_if<dxcc::StationFailure>(&ownStation))
+        return failed("свои координаты", own, *failure);
+    PairResult pair{std::move(std::get<dxcc::Station>(ownStation)), std::move(std::get<dxcc::Station>(korStation)), {}};
     pair.figures = geodesy::pairFigures(pair.own.position, pair.kor.position, ellipsoid);
     if (!pair.figures.shortPath.distanceKm)
-        return StationFailure{std::string(geodesy::CoincidentPointsMessage), kBadInput};
+        return PairFailure{std::string(geodesy::CoincidentPointsMessage), kBadInput};
     return pair;
 }

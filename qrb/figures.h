@@ -1,15 +1,16 @@
 #pragma once
 
 #include "geodesy/pair_figures.h"
-#include "qrb/station_text.h"
+#include "dxcc/station_text.h"
+#include "qrb/report.h"
 
 #include <string_view>
 #include <variant>
 
 // Two stations and their figures.
 struct PairResult {
-    Station own;
-    Station kor;
+    dxcc::Station own;
+    dxcc::Station kor;
     geodesy::PairFigures figures;
 };
 
@@ -18,5 +19,10 @@ struct PairResult {
 // words: a station that cannot be read, the correspondent first as the
 // window checks them, two points that coincide (kBadInput), or a country
 // file that cannot be had (kMisuse).
-std::variant<PairResult, StationFailure> figuresFor(std::string_view own, std::string_view kor, bool ellipsoid,
-                                                    CountrySource& countries);
+struct PairFailure {
+    std::string words;
+    ExitStatus status;
+};
+
+std::variant<PairResult, PairFailure> figuresFor(std::string_view own, std::string_view kor, bool ellipsoid,
+                                                    dxcc::CountrySource& countries);

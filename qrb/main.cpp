@@ -7,7 +7,7 @@
 #include "geodesy/station.h"
 #include "qrb/adif_fill.h"
 #include "qrb/beam_command.h"
-#include "qrb/country_source.h"
+#include "dxcc/country_source.h"
 #include "qrb/csv_batch.h"
 #include "qrb/figures.h"
 #include "qrb/map_command.h"
@@ -46,22 +46,22 @@ std::string shownName(const std::string& name)
 }
 
 // A line for each station that was a callsign, then the figures' line.
-ExitStatus onePair(const Options& options, CountrySource& countries, OutputFile& out)
+ExitStatus onePair(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
     const auto read = figuresFor(options.stations[0], options.stations[1], options.ellipsoid, countries);
-    if (const auto* failure = std::get_if<StationFailure>(&read)) {
+    if (const auto* failure = std::get_if<PairFailure>(&read)) {
         report(failure->words);
         return failure->status;
     }
     const PairResult& pair = std::get<PairResult>(read);
-    for (const Station* station : {&pair.own, &pair.kor})
+    for (const dxcc::Station* station : {&pair.own, &pair.kor})
         if (station->call)
-            out.buffer().append(callLine(*station->call, *countries.file())).append("\n");
+            out.buffer().append(dxcc::callLine(*station->call, *countries.file())).append("\n");
     out.buffer().append(geodesy::readableLine(pair.figures).view());
     return kSuccess;
 }
 
-ExitStatus batch(const Options& options, CountrySource& countries, OutputFile& out)
+ExitStatus batch(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
     std::vector<FilePointer> files;
     std::vector<NamedInput> inputs;
@@ -133,7 +133,7 @@ int main(int argc, char* argv[])
         report(out.failure());
         return kMisuse;
     }
-    CountrySource countries(options.countryFile);
+    dxcc::CountrySource countries(options.countryFile, [](int code) { return systemError(code); });
     ExitStatus status = kSuccess;
     switch (options.mode) {
     case Mode::Pair:

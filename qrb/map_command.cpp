@@ -2,9 +2,9 @@
 
 #include "geodesy/locator.h"
 #include "map/map_file.h"
-#include "qrb/country_source.h"
+#include "dxcc/country_source.h"
 #include "qrb/output_file.h"
-#include "qrb/station_text.h"
+#include "dxcc/station_text.h"
 #include "qrb/system_error.h"
 
 #include <QDateTime>
@@ -16,14 +16,14 @@ namespace {
 
 // A station as the map labels it: a callsign as such, any other by its
 // six-character locator.
-std::optional<map::MapStation> station(const std::string& text, const char* option, CountrySource& countries)
+std::optional<map::MapStation> station(const std::string& text, const char* option, dxcc::CountrySource& countries)
 {
-    const auto read = readStationText(text, countries);
-    if (const auto* failure = std::get_if<StationFailure>(&read)) {
-        report(stationMessage(option, text, *failure));
+    const auto read = dxcc::readStationText(text, countries);
+    if (const auto* failure = std::get_if<dxcc::StationFailure>(&read)) {
+        report(dxcc::stationMessage(option, text, *failure));
         return std::nullopt;
     }
-    const Station& station = std::get<Station>(read);
+    const dxcc::Station& station = std::get<dxcc::Station>(read);
     const std::string label = station.call ? station.call->call : geodesy::encodeLocator(station.position).text;
     return map::MapStation{station.position, QString::fromStdString(label)};
 }
@@ -65,7 +65,7 @@ std::optional<double> instantOf(const std::string& text)
 
 } // namespace
 
-ExitStatus drawMap(const Options& options, CountrySource& countries, OutputFile& out)
+ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
     const MapOptions& asked = options.map;
     // A device or a pipe has no extension to tell; it gets a PNG.

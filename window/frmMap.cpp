@@ -1,12 +1,8 @@
 #include "window/frmMap.h"
 
-#include "call/country_data.h"
-#include "dxcc/call_rules.h"
-#include "dxcc/entity_texts.h"
-#include "dxcc/messages.h"
+#include "dxcc/country_source.h"
+#include "dxcc/station_text.h"
 #include "geodesy/locator.h"
-#include "geodesy/messages.h"
-#include "geodesy/station.h"
 #include "map/classic_font.h"
 #include "map/map_file.h"
 #include "rotator/rotator_session.h"
@@ -26,7 +22,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QSpinBox>
@@ -57,7 +52,7 @@ QPushButton* button(const char* name, const QString& caption)
 
 } // namespace
 
-frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, CountryData& countries)
+frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, dxcc::CountrySource& countries)
     : session_(session)
     , countries_(countries)
 {
@@ -194,42 +189,25 @@ void frmMap::chkPrefixes_Toggled(bool on)
 void frmMap::readPrefixes()
 {
     if (!countryFile())
-        lblStatus->setText(QStringLiteral("Префиксы не показаны: %1").arg(countries_.failure()));
+        lblStatus->setText(QStringLiteral("Префиксы не показаны: %1").arg(QString::fromStdString(countries_.failure())));
 }
 
-// A locator of any length, or "LAT,LON", as the command line reads them;
-// else a call, at the position the country file gives it. What went wrong
-// is told for what the text looks like: a call's fault for a call, the
-// locator's for anything else.
+// A locator of any length, "LAT,LON" or a callsign, read as the command
+// line reads a station.
 void frmMap::txtSearch_Enter()
 {
     const QString text = txtSearch->text().trimmed();
     if (text.isEmpty())
         return;
-    const std::string typed = text.toStdString();
-    const auto station = geodesy::readStation(typed);
-    if (const auto* position = std::get_if<geodesy::Position>(&station)) {
-        showFound(*position, QString());
+    const auto read = dxcc::readStationText(text.toStdString(), countries_);
+    if (const auto* failure = std::get_if<dxcc::StationFailure>(&read)) {
+        lblStatus->setText(QString::fromStdString(dxcc::stationMessage("", text.toStdString(), *failure)).trimmed());
         return;
     }
-    QString why = QString::fromUtf8(geodesy::message(std::get<geodesy::StationFailure>(station)));
-    if (!text.contains(QLatin1Char(','))) {  // degrees are never a call
-        if (const dxcc::CountryFile* file = countryFile()) {
-            const auto call = dxcc::findEntity(*file, typed);
-            if (const auto* match = std::get_if<dxcc::CallMatch>(&call)) {
-                showFound(match->values.position,
-                          QStringLiteral("%1 — %2   ").arg(QString::fromStdString(match->call),
-                                                          QString::fromStdString(dxcc::entityLine(*match->entity, match->values))));
-                return;
-            }
-            if (std::get<dxcc::CallFailure>(call) != dxcc::CallFailure::NotCallsign)
-                why = QString::fromUtf8(dxcc::message(std::get<dxcc::CallFailure>(call)));
-        } else if (text.contains(QRegularExpression(QStringLiteral("[0-9]")))
-                   && text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) {
-            why = countries_.failure();  // it may be a call, but there is nothing to look it up in
-        }
-    }
-    lblStatus->setText(QStringLiteral("«%1»: %2").arg(text, why));
+    const dxcc::Station& station = std::get<dxcc::Station>(read);
+    showFound(station.position, station.call ? QString::fromStdString(dxcc::callLine(*station.call, *countries_.file()))
+                                                   + QStringLiteral("   ")
+                                             : QString());
 }
 
 // Both paths to it from the own station, as a calculation shows them, and

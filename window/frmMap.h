@@ -9,7 +9,9 @@
 
 #include <optional>
 
-class CountryData;
+namespace dxcc {
+class CountrySource;
+}
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -35,7 +37,7 @@ class frmMap : public QWidget
     Q_OBJECT
 
 public:
-    frmMap(rotator::RotatorSession& session, const geodesy::Position& own, CountryData& countries);
+    frmMap(rotator::RotatorSession& session, const geodesy::Position& own, dxcc::CountrySource& countries);
     ~frmMap() override;
 
     // A calculation that succeeded: centred on the own station, the
@@ -82,7 +84,7 @@ private:
     map::MapScene titled() const;
 
     rotator::RotatorSession& session_;
-    CountryData& countries_;
+    dxcc::CountrySource& countries_;
     std::optional<map::LogPoints> log_;
     QString logName_;
     QTimer minute_;

@@ -2,7 +2,7 @@
 
 #include "about/frmInfo.h"
 #include "call/call_context.h"
-#include "call/country_data.h"
+#include "dxcc/country_source.h"
 #include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
@@ -61,7 +61,7 @@ public:
     // The antenna: its menu, keys and session (rotator_control.cpp).
     RotatorControl* rotator = nullptr;
     // The country file, read on the first callsign, for every window.
-    CountryData countries;
+    dxcc::CountrySource countries;
 
     // Own station.
     QGroupBox* fraMyKoordinat = nullptr;

@@ -95,9 +95,9 @@ private Q_SLOTS:
         frmCall* form = openCall(*window);
         QVERIFY(form && form->isVisible());
         QCOMPARE(QApplication::focusWidget(), form->txtCall);
-        QVERIFY(window->countries.path().isEmpty());
+        QVERIFY(!window->countries.asked());
         typeCall(*form, call);
-        QVERIFY(!window->countries.path().isEmpty());
+        QVERIFY(window->countries.asked());
 
         const geodesy::Position place = entityOf(call.toUpper().toLatin1()).values.position;
         const geodesy::Position from = std::get<geodesy::Position>(readPosition(
@@ -196,7 +196,7 @@ private Q_SLOTS:
         QFETCH(QString, now);
         QFETCH(QString, time);
         QFETCH(QString, sun);
-        CountryData countries;
+        dxcc::CountrySource countries;
         const QDateTime instant = utc(now.toLatin1());
         const CallResult result = lookUpCall(countries, call, QString("нет"), instant);
         QCOMPARE(result.localTime, time);

@@ -1,4 +1,4 @@
-#include "call/country_data.h"
+#include "dxcc/country_source.h"
 #include "rotator/rotator_session.h"
 #include "window/frmMap.h"
 #include "window/map_view.h"
@@ -36,9 +36,8 @@ private Q_SLOTS:
         QTest::newRow("a four-character locator") << "pm95" << "35.5,139" << "PM95MM   ";
         QTest::newRow("a ten-character locator") << "KO85TS27HL" << "55.78,37.603" << "KO85TS   ";
         QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78" << "RE78JR   ";
-        QTest::newRow("a callsign") << "ja1abc" << "36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45)   PM96";
-        QTest::newRow("a bad word") << "привет" << "none"
-                                    << "«привет»: Не корректный ввод локатора !";
+        QTest::newRow("a callsign") << "ja1abc" << "36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от ";
+        QTest::newRow("a bad word") << "привет" << "none" << "«привет»: не локатор, не координаты и не позывной";
         QTest::newRow("a call at sea") << "R1ABC/MM" << "none" << "«R1ABC/MM»: станция в море или в воздухе";
         QTest::newRow("bad coordinates") << "95,10" << "none" << "«95,10»: ";
     }
@@ -49,7 +48,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QFETCH(QString, said);
         rotator::RotatorSession session;
-        CountryData countries;
+        dxcc::CountrySource countries;
         frmMap map(session, {55.77, 37.625}, countries);
         map.show();
         map.txtSearch->setText(typed);  // Cyrillic too, which keyClicks cannot type
@@ -74,7 +73,7 @@ private Q_SLOTS:
                              "<CALL:8>R1ABC/MM <EOR>") > 0);
         log.close();
         rotator::RotatorSession session;
-        CountryData countries;
+        dxcc::CountrySource countries;
         frmMap map(session, {55.77, 37.625}, countries);
         map.showLog(log.fileName());
         QCOMPARE(map.lblStatus->text(),
@@ -86,7 +85,7 @@ private Q_SLOTS:
     void keepsPrefixesChoice()
     {
         rotator::RotatorSession session;
-        CountryData countries;
+        dxcc::CountrySource countries;
         {
             frmMap map(session, {55.77, 37.625}, countries);
             QVERIFY(map.chkPrefixes->isChecked() && map.mapView->scene().showPrefixes);

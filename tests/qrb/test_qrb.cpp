@@ -153,9 +153,9 @@ private Q_SLOTS:
                                           "неё нет\n";
         QTest::newRow("neither a locator, coordinates nor a call")
             << QStringList{"QQ1ABC", "KO85TS"} << "" << 1 << ""
-            << "свои координаты «QQ1ABC»: не локатор, не координаты и не позывной — ни один префикс файла стран";
+            << "свои координаты «QQ1ABC»: ни один префикс файла стран не подходит";
         QTest::newRow("no digit, no call") << QStringList{"KO85TS", "XYZ"} << "" << 1 << ""
-                                           << "«XYZ»: не локатор, не координаты и не позывной — это не позывной";
+                                           << "«XYZ»: не локатор, не координаты и не позывной";
         QTest::newRow("a call needs the file --cty names") << QStringList{"--cty", "none.dat", "KO85TS", "JA1ABC"} << ""
                                                            << 2 << ""
                                                            << "azidal-qrb: не удалось прочитать файл стран «none.dat»: "
@@ -196,7 +196,7 @@ private Q_SLOTS:
                                                     << "" << "--map «KO85T»: Локатор должен состоять";
         const std::pair<QStringList, QString> misuses[] = {
             {{"--to", "95,0"}, "--to «95,0»: Широта"},
-            {{"--to", "QQ1ABC"}, "--to «QQ1ABC»: не локатор, не координаты и не позывной"},
+            {{"--to", "QQ1ABC"}, "--to «QQ1ABC»: ни один префикс файла стран не подходит"},
             {{"--time", "2026-06-21 noon"}, "--time «2026-06-21 noon»: ожидается время UTC по ISO 8601"},
             {{"--time", "2026-06-21T12:00"}, "ожидается время UTC"},
             {{"--size", "99"}, "--size «99»: ожидается число пикселей от 100 до 20000"},

@@ -1,10 +1,12 @@
-#include "qrb/station_text.h"
+#include "dxcc/station_text.h"
 
 #include "dxcc/entity_texts.h"
 #include "dxcc/messages.h"
 #include "geodesy/messages.h"
 #include "geodesy/station.h"
-#include "qrb/country_source.h"
+#include "dxcc/country_source.h"
+
+namespace dxcc {
 
 namespace {
 
@@ -27,6 +29,9 @@ bool shapedAsLocator(std::string_view text)
     return true;
 }
 
+// What a word that is none of the three is told.
+constexpr std::string_view NeitherMessage = "не локатор, не координаты и не позывной";
+
 } // namespace
 
 std::variant<Station, StationFailure> readStationText(std::string_view text, CountrySource& countries)
@@ -35,30 +40,29 @@ std::variant<Station, StationFailure> readStationText(std::string_view text, Cou
     if (const auto* position = std::get_if<geodesy::Position>(&read))
         return Station{*position, std::nullopt};
     if (text.find(',') != std::string_view::npos || shapedAsLocator(text))
-        return StationFailure{std::string(geodesy::message(std::get<geodesy::StationFailure>(read))), kBadInput};
-    const dxcc::CountryFile* file = countries.file();
+        return StationFailure{std::string(geodesy::message(std::get<geodesy::StationFailure>(read)))};
+    const CountryFile* file = countries.file();
     if (!file)
-        return StationFailure{countries.failure(), kMisuse};
-    auto found = dxcc::findEntity(*file, text);
-    if (const auto* failure = std::get_if<dxcc::CallFailure>(&found)) {
-        if (*failure == dxcc::CallFailure::Maritime)
-            return StationFailure{std::string(dxcc::message(*failure)), kBadInput};
-        return StationFailure{"не локатор, не координаты и не позывной — " + std::string(dxcc::message(*failure)),
-                              kBadInput};
-    }
-    auto& match = std::get<dxcc::CallMatch>(found);
+        return StationFailure{countries.failure(), true};
+    auto found = findEntity(*file, text);
+    if (const auto* failure = std::get_if<CallFailure>(&found))
+        return StationFailure{*failure == CallFailure::NotCallsign ? std::string(NeitherMessage)
+                                                                   : std::string(message(*failure))};
+    auto& match = std::get<CallMatch>(found);
     const geodesy::Position position = match.values.position;
     return Station{position, std::move(match)};
 }
 
 std::string stationMessage(std::string_view name, std::string_view text, const StationFailure& failure)
 {
-    if (failure.status == kMisuse)
+    if (failure.countryFile)
         return failure.words;
     return std::string(name) + " «" + std::string(text) + "»: " + failure.words;
 }
 
-std::string callLine(const dxcc::CallMatch& call, const dxcc::CountryFile& file)
+std::string callLine(const CallMatch& call, const CountryFile& file)
 {
-    return call.call + " — " + dxcc::entityLine(*call.entity, call.values) + ", " + dxcc::versionText(file);
+    return call.call + " — " + entityLine(*call.entity, call.values) + ", " + versionText(file);
 }
+
+} // namespace dxcc

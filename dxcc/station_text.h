@@ -2,28 +2,28 @@
 
 #include "dxcc/call_rules.h"
 #include "geodesy/position.h"
-#include "qrb/report.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+namespace dxcc {
+
 class CountrySource;
 
-// A station as the command reads it, wherever it reads one: its position,
+// A station as the command and the map's search read it: its position,
 // and, when it was a callsign, the entity that places it.
 struct Station {
     geodesy::Position position;
-    std::optional<dxcc::CallMatch> call;
+    std::optional<CallMatch> call;
 };
 
 // Why a text gave no station, in the user's words after the station's own
-// name: kBadInput for the text's fault, kMisuse for the country file's,
-// which ends the run.
+// name; or the country file's fault, which no other text would mend.
 struct StationFailure {
     std::string words;
-    ExitStatus status;
+    bool countryFile = false;
 };
 
 // A locator of any standard length, decimal degrees, or else a callsign at
@@ -40,4 +40,6 @@ std::string stationMessage(std::string_view name, std::string_view text, const S
 
 // "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от 02.05.2023": the
 // line that tells where a callsign was placed, without its line end.
-std::string callLine(const dxcc::CallMatch& call, const dxcc::CountryFile& file);
+std::string callLine(const CallMatch& call, const CountryFile& file);
+
+} // namespace dxcc
