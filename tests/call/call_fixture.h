@@ -4,7 +4,6 @@
 // windows read too (the test's data folder holds no copy of the user's),
 // and the own station typed into the main window.
 
-#include "dxcc/call_rules.h"
 #include "dxcc/country_file_load.h"
 #include "tests/window/window_fixture.h"
 
@@ -18,11 +17,6 @@ inline const dxcc::CountryFile& countryFile()
         return std::get<dxcc::CountryFile>(std::move(loaded));
     }();
     return file;
-}
-
-inline dxcc::CallMatch entityOf(const char* call)
-{
-    return std::get<dxcc::CallMatch>(dxcc::findEntity(countryFile(), call));
 }
 
 // The own coordinates as a user types them: "55 46 15 37 37 30".

@@ -367,116 +367,78 @@ private Q_SLOTS:
     }
 
     // A log's QSOs: a square; six characters, whose extension is not theirs;
-    // eight and the extension's two; LAT and LON; none.
+    // eight and the extension's two; LAT and LON; none. With a country file,
+    // one with a CALL and no position stands at its call's entity, unless
+    // the call is at sea or unknown to the file, never when its position is
+    // wrong; squares are never marked for it.
     void readsLogPoints()
     {
         const QByteArray log = "<EOH><GRIDSQUARE:4>KO85 <EOR><GRIDSQUARE:6>JO62QM <GRIDSQUARE_EXT:2>45 <EOR>"
                                "<GRIDSQUARE:8>JO62QM00 <GRIDSQUARE_EXT:2>AA <EOR>"
-                               "<LAT:11>S041 17.400 <LON:11>E174 46.800 <EOR><CALL:3>AB4 <EOR>";
-        const auto read = logPoints(log);
-        const map::LogPoints& points = std::get<map::LogPoints>(read);
-        QString found;
-        for (const map::LogPoints::Point& p : points.points)
-            found += QString("%1,%2 ").arg(p.latitude, 0, 'f', 4).arg(p.longitude, 0, 'f', 4);
-        QCOMPARE(found, QStringLiteral("55.5000,37.0000 52.5208,13.3750 52.5001,13.3335 -41.2900,174.7800 "));
-        QCOMPARE(points.withoutPosition, 1u);
-        QCOMPARE(std::count(points.squares.begin(), points.squares.end(), true), 3);
-        QVERIFY(points.squares[std::size_t(map::LogPoints::squareOf(-41.29, 174.78))]);
-    }
-
-    // A QSO with a CALL and no position is placed at its call's entity, by
-    // the country file; a call at sea, a call the file does not know, or
-    // no file at all leaves it unplaced. Squares are never marked for it.
-    void readsLogPointsAtTheirCountry_data()
-    {
-        QTest::addColumn<QByteArray>("qso");
-        QTest::addColumn<bool>("withFile");
-        QTest::addColumn<QString>("expected");  // at its country; unplaced
-        QTest::newRow("Japan") << QByteArray("<CALL:6>JA1ABC <EOR>") << true << "36.40,138.38; 0";
-        QTest::newRow("at sea") << QByteArray("<CALL:9>JA1ABC/MM <EOR>") << true << "; 1";
-        QTest::newRow("no file") << QByteArray("<CALL:6>JA1ABC <EOR>") << false << "; 1";
-        QTest::newRow("a wrong square is no call's") << QByteArray("<CALL:6>JA1ABC <GRIDSQUARE:4>ZZ99 <EOR>") << true
-                                                     << "; 1";
-    }
-
-    void readsLogPointsAtTheirCountry()
-    {
-        QFETCH(QByteArray, qso);
-        QFETCH(bool, withFile);
-        const auto read = logPoints("<EOH>" + qso, withFile ? &countries() : nullptr);
-        const map::LogPoints& points = std::get<map::LogPoints>(read);
-        QString found;
-        for (const map::LogPoints::Point& p : points.entityPoints)
-            found += QString("%1,%2").arg(p.latitude, 0, 'f', 2).arg(p.longitude, 0, 'f', 2);
-        QTEST(QString("%1; %2").arg(found).arg(points.withoutPosition), "expected");
-        QVERIFY(points.points.empty() && std::count(points.squares.begin(), points.squares.end(), true) == 0);
+                               "<LAT:11>S041 17.400 <LON:11>E174 46.800 <EOR><CALL:5>Q1ABC <EOR><CALL:6>JA1ABC <EOR>"
+                               "<CALL:9>JA1ABC/MM <EOR><CALL:6>JA1ABC <GRIDSQUARE:4>ZZ99 <EOR>";
+        for (const dxcc::CountryFile* file : {static_cast<const dxcc::CountryFile*>(nullptr), &countries()}) {
+            const auto read = logPoints(log, file);
+            const map::LogPoints& points = std::get<map::LogPoints>(read);
+            QString found;
+            for (const map::LogPoints::Point& p : points.points)
+                found += QString("%1,%2 ").arg(p.latitude, 0, 'f', 4).arg(p.longitude, 0, 'f', 4);
+            for (const map::LogPoints::Point& p : points.entityPoints)
+                found += QString("at its country %1,%2 ").arg(p.latitude, 0, 'f', 2).arg(p.longitude, 0, 'f', 2);
+            QCOMPARE(found, "55.5000,37.0000 52.5208,13.3750 52.5001,13.3335 -41.2900,174.7800 "
+                                + QString(file ? "at its country 36.40,138.38 " : ""));
+            QCOMPARE(points.withoutPosition, file ? 3u : 4u);
+            QCOMPARE(std::count(points.squares.begin(), points.squares.end(), true), 3);
+            QVERIFY(points.squares[std::size_t(map::LogPoints::squareOf(-41.29, 174.78))]);
+        }
     }
 
     // A QSO whose position is known is a filled dot; one at its country a
-    // ring, hollow at its middle.
-    void drawsCountryQsosHollow_data()
+    // ring, hollow at its middle. The prefixes, when shown, just below their
+    // entities' points on the whole-Earth map, Japan's among them and named.
+    void drawsCountryQsosAndPrefixes()
     {
-        QTest::addColumn<bool>("atCountry");
-        QTest::newRow("known position: a dot") << false;
-        QTest::newRow("at its country: a ring") << true;
-    }
-
-    void drawsCountryQsosHollow()
-    {
-        QFETCH(bool, atCountry);
         const Position own{55.77, 37.625}, japan{36.40, 138.38};
-        map::LogPoints log;
-        (atCountry ? log.entityPoints : log.points).push_back({float(japan.latitude), float(japan.longitude)});
-        map::MapScene scene = sceneAt(own);
         const map::MapRenderer renderer(own);
-        const QImage bare = painted(renderer, scene, 2000);
-        scene.log = &log;
-        const QImage image = painted(renderer, scene, 2000);
-        const geodesy::MapPoint p = geodesy::project(renderer.cut().projection(), japan);
-        const QPoint at = map::MapRenderer::transform(image.rect(), scene).map(QPointF(p.x, p.y)).toPoint();
-        QCOMPARE(image.pixel(at) == bare.pixel(at), atCountry);
-        int changed = 0;
-        for (int dx = -8; dx <= 8; ++dx)
-            changed += image.pixel(at + QPoint(dx, 0)) != bare.pixel(at + QPoint(dx, 0));
-        QVERIFY(changed >= 2);
-    }
-
-    // The prefixes, at their entities' positions on the whole-Earth map
-    // when shown, not at all when not; Japan's among them, and named.
-    void paintsPrefixes_data()
-    {
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("shown") << true;
-        QTest::newRow("not shown") << false;
-    }
-
-    void paintsPrefixes()
-    {
-        QFETCH(bool, shown);
-        const Position own{55.77, 37.625};
         map::MapScene scene = sceneAt(own);
-        const map::MapRenderer renderer(own);
-        const QImage bare = painted(renderer, scene, 1000);
+        const int side = 1000;
+        const QImage bare = painted(renderer, scene, side);
+        const auto pixelAt = [&](const Position& p) {
+            const geodesy::MapPoint on = geodesy::project(renderer.cut().projection(), p);
+            return map::MapRenderer::transform(bare.rect(), scene).map(QPointF(on.x, on.y)).toPoint();
+        };
+        const auto changed = [&](const QImage& image, const QPoint& centre, int half) {
+            int count = 0;
+            for (int i = 0; i < (2 * half + 1) * (2 * half + 1); ++i) {
+                const QPoint at = centre + QPoint(i % (2 * half + 1) - half, i / (2 * half + 1) - half);
+                count += image.pixel(at) != bare.pixel(at);
+            }
+            return count;
+        };
+        for (const bool atCountry : {false, true}) {
+            map::LogPoints log;
+            (atCountry ? log.entityPoints : log.points).push_back({float(japan.latitude), float(japan.longitude)});
+            scene.log = &log;
+            const QImage image = painted(renderer, scene, side);
+            QCOMPARE(image.pixel(pixelAt(japan)) == bare.pixel(pixelAt(japan)), atCountry);
+            QVERIFY(changed(image, pixelAt(japan), 8) >= 2);
+        }
+        scene.log = nullptr;
         scene.countries = &countries();
-        scene.showPrefixes = shown;
-        const QImage image = painted(renderer, scene, 1000);
-        const std::vector<map::PrefixLabel> labels = renderer.prefixes(image.rect(), scene);
-        const auto japan = std::find_if(labels.begin(), labels.end(),
-                                        [](const map::PrefixLabel& l) { return l.entity == &entityOf("JA"); });
-        QCOMPARE(japan != labels.end(), shown);
-        const Position at = entityOf("JA").values.position;
-        const geodesy::MapPoint p = geodesy::project(renderer.cut().projection(), at);
-        // The label stands just below the point.
-        const QPoint centre = map::MapRenderer::transform(image.rect(), scene).map(QPointF(p.x, p.y)).toPoint()
-            + QPoint(0, 10);
-        int changed = 0;
-        for (int i = 0; i < 11 * 11; ++i)
-            changed += image.pixel(centre + QPoint(i % 11 - 5, i / 11 - 5)) != bare.pixel(centre + QPoint(i % 11 - 5, i / 11 - 5));
-        QCOMPARE(changed > 5, shown);
-        if (shown) {
-            QCOMPARE(japan->text, QStringLiteral("JA"));
-            QVERIFY(japan->box.contains(centre) && japan->box.top() > centre.y() - 10);
-            QVERIFY(labels.size() > 50);
+        for (const bool shown : {false, true}) {
+            scene.showPrefixes = shown;
+            const QImage image = painted(renderer, scene, side);
+            const std::vector<map::PrefixLabel> labels = renderer.prefixes(image.rect(), scene);
+            const auto label = std::find_if(labels.begin(), labels.end(),
+                                            [](const map::PrefixLabel& l) { return l.entity == &entityOf("JA"); });
+            QCOMPARE(label != labels.end(), shown);
+            const QPoint below = pixelAt(entityOf("JA").values.position) + QPoint(0, 10);
+            QCOMPARE(changed(image, below, 5) > 5, shown);
+            if (shown) {
+                QCOMPARE(label->text, QStringLiteral("JA"));
+                QVERIFY(label->box.contains(below) && label->box.top() > below.y() - 10);
+                QVERIFY(labels.size() > 50);
+            }
         }
     }
 

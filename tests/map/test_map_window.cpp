@@ -1,6 +1,7 @@
 #include "dxcc/country_source.h"
 #include "rotator/rotator_session.h"
 #include "window/frmMap.h"
+#include "tests/file_bytes.h"
 #include "window/map_view.h"
 
 #include <QCheckBox>
@@ -16,6 +17,13 @@ namespace {
 QTemporaryDir testHome;
 const bool homePointed = qputenv("XDG_DATA_HOME", QFile::encodeName(testHome.filePath("data")))
                          && qputenv("XDG_CONFIG_HOME", QFile::encodeName(testHome.filePath("config")));
+
+// The window from Moscow, with a country file read when first asked for.
+struct MapWindow {
+    rotator::RotatorSession session;
+    dxcc::CountrySource countries;
+    frmMap map{session, {55.77, 37.625}, countries};
+};
 
 } // namespace
 
@@ -47,9 +55,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, said);
-        rotator::RotatorSession session;
-        dxcc::CountrySource countries;
-        frmMap map(session, {55.77, 37.625}, countries);
+        MapWindow window;
+        frmMap& map = window.map;
         map.show();
         map.txtSearch->setText(typed);  // Cyrillic too, which keyClicks cannot type
         QTest::keyClick(map.txtSearch, Qt::Key_Return);
@@ -67,16 +74,10 @@ private Q_SLOTS:
     void countsLogAtCountries()
     {
         QTemporaryDir folder;
-        QFile log(folder.filePath("log.adi"));
-        QVERIFY(log.open(QIODevice::WriteOnly)
-                && log.write("<EOH><CALL:6>JA1ABC <EOR><CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR>"
-                             "<CALL:8>R1ABC/MM <EOR>") > 0);
-        log.close();
-        rotator::RotatorSession session;
-        dxcc::CountrySource countries;
-        frmMap map(session, {55.77, 37.625}, countries);
-        map.showLog(log.fileName());
-        QCOMPARE(map.lblStatus->text(),
+        writeFile(folder.filePath("log.adi"), "<EOH><CALL:6>JA1ABC <EOR><CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR><CALL:8>R1ABC/MM <EOR>");
+        MapWindow window;
+        window.map.showLog(folder.filePath("log.adi"));
+        QCOMPARE(window.map.lblStatus->text(),
                  QStringLiteral("log.adi: на карте связей 2, из них по стране позывного 1, без положения 1"));
     }
 
@@ -84,10 +85,9 @@ private Q_SLOTS:
     // for the next time once the user turns it off.
     void keepsPrefixesChoice()
     {
-        rotator::RotatorSession session;
-        dxcc::CountrySource countries;
         {
-            frmMap map(session, {55.77, 37.625}, countries);
+            MapWindow window;
+            frmMap& map = window.map;
             QVERIFY(map.chkPrefixes->isChecked() && map.mapView->scene().showPrefixes);
             QVERIFY(!map.mapView->scene().countries);
             map.show();
@@ -95,8 +95,8 @@ private Q_SLOTS:
             map.chkPrefixes->click();
             QVERIFY(!map.mapView->scene().showPrefixes);
         }
-        frmMap map(session, {55.77, 37.625}, countries);
-        QVERIFY(!map.chkPrefixes->isChecked() && !map.mapView->scene().showPrefixes);
+        MapWindow window;
+        QVERIFY(!window.map.chkPrefixes->isChecked() && !window.map.mapView->scene().showPrefixes);
     }
 };
 
