@@ -103,9 +103,10 @@ BeamFilter::BeamFilter(BeamModel& model)
     setSortLocaleAware(true);
 }
 
-void BeamFilter::setText(const QString& text)
+void BeamFilter::setText(const QString& text, const dxcc::Entity* callEntity)
 {
     text_ = text.trimmed();
+    callEntity_ = callEntity;
     invalidateFilter();
 }
 
@@ -114,7 +115,7 @@ bool BeamFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
     if (text_.isEmpty())
         return true;
     const dxcc::Entity& entity = *model_.beamRow(sourceRow).entity;
-    return QString::fromStdString(entity.prefix).startsWith(text_, Qt::CaseInsensitive)
+    return &entity == callEntity_ || QString::fromStdString(entity.prefix).startsWith(text_, Qt::CaseInsensitive)
         || fromUtf8(dxcc::shownName(entity)).contains(text_, Qt::CaseInsensitive);
 }
 

@@ -35,7 +35,8 @@ private:
 };
 
 // The rows a typed text picks: those whose prefix begins with it or whose
-// name holds it, in any case; all of them for no text.
+// name holds it, in any case, and the entity of a whole call typed
+// (JA1ABC picks Japan); all of them for no text.
 class BeamFilter : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -43,7 +44,7 @@ class BeamFilter : public QSortFilterProxyModel
 public:
     explicit BeamFilter(BeamModel& model);
 
-    void setText(const QString& text);
+    void setText(const QString& text, const dxcc::Entity* callEntity);
     // The rows as the view shows them: picked, in its order.
     std::vector<dxcc::BeamRow> shownRows() const;
 
@@ -53,4 +54,5 @@ protected:
 private:
     BeamModel& model_;
     QString text_;
+    const dxcc::Entity* callEntity_ = nullptr;
 };

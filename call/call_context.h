@@ -24,8 +24,9 @@ struct CallContext {
     rotator::RotatorSession* session = nullptr;
     // The own station, or the user's words for why the fields hold none.
     std::function<std::variant<geodesy::Position, QString>()> ownStation;
-    // Opens the map, centred on the own station, with the other one on it.
-    std::function<void(const geodesy::Position& own, const geodesy::Position& other)> showOnMap;
+    // Opens the map, centred on the own station, with the other one on it
+    // under its label.
+    std::function<void(const geodesy::Position& own, const geodesy::Position& other, const QString& label)> showOnMap;
     // The time the clock and the Sun are told for; a test fixes it.
     std::function<QDateTime()> now = &QDateTime::currentDateTimeUtc;
 };

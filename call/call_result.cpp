@@ -82,7 +82,10 @@ CallResult lookUpCall(dxcc::CountrySource& countries, const QString& call,
         return result;
     }
     const dxcc::CallMatch& match = std::get<dxcc::CallMatch>(found);
-    result.entity = fromUtf8(dxcc::entityLine(*match.entity, match.values));
+    result.call = QString::fromStdString(match.call);
+    // The call as it was read, so that a Cyrillic letter read as a Latin
+    // one shows.
+    result.entity = result.call + QStringLiteral(" — ") + fromUtf8(dxcc::entityLine(*match.entity, match.values));
     result.localTime = localTime(nowUtc, match.values.utcOffsetHours);
     result.sun = sunText(match.values.position, nowUtc);
     if (const auto* failure = std::get_if<QString>(&own))

@@ -16,7 +16,8 @@ class CountrySource;
 // What the callsign window shows for one call, each line in Russian; a line
 // is empty when there is nothing to say in it.
 struct CallResult {
-    QString entity;     // "Япония (AS, CQ 25, ITU 45)", or why the call has none
+    QString call;       // as it was read: upper case, Latin letters
+    QString entity;     // "JA1ABC — Япония (AS, CQ 25, ITU 45)", or why the call has none
     QString shortPath;  // "Короткий путь: азимут 60°, 7343 км", or why there are no figures
     QString longPath;   // "Длинный путь: азимут 240°, 32689 км"
     QString localTime;  // "Местное время 21:47 (UTC+9)"

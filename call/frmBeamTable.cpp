@@ -2,6 +2,7 @@
 
 #include "call/beam_file.h"
 #include "call/call_texts.h"
+#include "dxcc/call_rules.h"
 #include "dxcc/country_source.h"
 #include "geodesy/locator.h"
 #include "map/beam_sheet.h"
@@ -111,8 +112,7 @@ void frmBeamTable::bringUp()
     txtFilter->setFocus();
 }
 
-// The own station as the main window's fields now hold it; the sort and
-// the picked rows stay as they were.
+// The sort and the picked rows stay as they were.
 void frmBeamTable::fill()
 {
     const auto own = context_.ownStation();
@@ -139,13 +139,20 @@ void frmBeamTable::fill()
 
 void frmBeamTable::showCount()
 {
-    lblCount->setText(own_ ? QStringLiteral("Стран в таблице: %1 из %2").arg(filter_.rowCount()).arg(model_.rowCount())
+    lblCount->setText(own_ ? QStringLiteral("Стран в таблице: %1 из %2; * — только для WAE").arg(filter_.rowCount()).arg(model_.rowCount())
                            : QString());
 }
 
+// A whole call picks its country too; the file is there once the table is.
 void frmBeamTable::txtFilter_Change()
 {
-    filter_.setText(txtFilter->text());
+    const dxcc::Entity* callEntity = nullptr;
+    if (const dxcc::CountryFile* file = own_ ? context_.countries->file() : nullptr) {
+        const auto found = dxcc::findEntity(*file, txtFilter->text().toStdString());
+        if (const auto* match = std::get_if<dxcc::CallMatch>(&found))
+            callEntity = match->entity;
+    }
+    filter_.setText(txtFilter->text(), callEntity);
 }
 
 void frmBeamTable::cmdPrint_Click()

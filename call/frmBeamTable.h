@@ -25,6 +25,8 @@ public:
 
     // Shown and raised, the table made anew when the own station has moved.
     void bringUp();
+    // The table from the own station as the main window's fields now hold it.
+    void fill();
 
     QLabel* lblHeading = nullptr;  // whose table it is, the day and the country file's date; or why there is none
     QLineEdit* txtFilter = nullptr;
@@ -45,7 +47,6 @@ private:
     void txtFilter_Change();
     void cmdPrint_Click();
     void cmdSave_Click();
-    void fill();
     void showCount();
 
     CallContext context_;

@@ -56,6 +56,7 @@ void frmCall::createControls()
 {
     txtCall = new QLineEdit(this);
     txtCall->setObjectName(QStringLiteral("txtCall"));
+    txtCall->setPlaceholderText(QStringLiteral("например, JA1ABC или UA1ABC/9"));
     auto* caption = new QLabel(QStringLiteral("&Позывной:"), this);
     caption->setObjectName(QStringLiteral("lblCall"));
     caption->setBuddy(txtCall);
@@ -66,6 +67,9 @@ void frmCall::createControls()
     lblTime = line(this, "lblTime");
     lblSun = line(this, "lblSun");
     lblVersion = line(this, "lblVersion");
+    // Room for a message of two lines: the window does not grow for it.
+    for (QLabel* label : {lblEntity, lblShort})
+        label->setMinimumHeight(2 * label->fontMetrics().lineSpacing());
     cmdShort = button(this, "cmdShort", QStringLiteral("На &короткий путь"));
     cmdLong = button(this, "cmdLong", QStringLiteral("На &длинный путь"));
     cmdMap = button(this, "cmdMap", QStringLiteral("На к&арте"));
@@ -114,11 +118,9 @@ void frmCall::cmdLong_Click()
 void frmCall::cmdMap_Click()
 {
     if (result_.place)
-        context_.showOnMap(*result_.own, *result_.place);
+        context_.showOnMap(*result_.own, *result_.place, result_.call);
 }
 
-// Looked up afresh each time: the own station or the rotator's settings
-// may have changed in the main window since.
 void frmCall::showResult()
 {
     const QDateTime now = context_.now();
@@ -132,6 +134,13 @@ void frmCall::showResult()
     const bool turnable = result_.paths && context_.session->isSetUp();
     cmdShort->setEnabled(turnable);
     cmdLong->setEnabled(turnable);
+    // A greyed button says why.
+    const QString why = !result_.paths ? QString()
+                      : turnable       ? QString()
+                                       : QStringLiteral("Поворотное устройство не настроено: меню компаса, «Настройка "
+                                                        "поворотного устройства…»");
+    cmdShort->setToolTip(why);
+    cmdLong->setToolTip(why);
     cmdMap->setEnabled(result_.place.has_value());
     // Next at the turn of the minute, when the clock there changes.
     if (isVisible())

@@ -23,6 +23,9 @@ public:
 
     // Shown and raised, its field ready for the next call.
     void bringUp();
+    // Looked up afresh: the own station or the rotator's settings may have
+    // changed in the main window.
+    void showResult();
 
     QLineEdit* txtCall = nullptr;
     QLabel* lblEntity = nullptr;   // the country, continent and zones, or why there are none
@@ -46,7 +49,6 @@ private:
     void cmdShort_Click();
     void cmdLong_Click();
     void cmdMap_Click();
-    void showResult();
 
     CallContext context_;
     CallResult result_;

@@ -15,7 +15,7 @@ std::string_view shownName(const Entity& entity)
 std::string entityLine(const Entity& entity, const Values& values)
 {
     return std::string(shownName(entity)) + " (" + values.continent + ", CQ " + std::to_string(values.cqZone)
-         + ", ITU " + std::to_string(values.ituZone) + ")";
+         + ", ITU " + std::to_string(values.ituZone) + (entity.waeOnly ? ", только для WAE)" : ")");
 }
 
 std::string utcOffsetText(double hours)

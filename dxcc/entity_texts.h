@@ -16,7 +16,7 @@ namespace dxcc {
 std::string_view shownName(const Entity& entity);
 
 // "Япония (AS, CQ 25, ITU 45)": the name, the continent and the zones that
-// hold for the call.
+// hold for the call; and a WAE-only entity said to be one.
 std::string entityLine(const Entity& entity, const Values& values);
 
 // "UTC+9", "UTC−3:30", "UTC".

@@ -37,7 +37,7 @@ std::string_view message(CallFailure failure)
 {
     switch (failure) {
     case CallFailure::NotCallsign:
-        return "это не позывной: в позывном есть цифра, а кроме букв, цифр и «/» ничего нет";
+        return "это не позывной: позывной состоит из букв и цифр, хотя бы одной, с «/» между частями";
     case CallFailure::Maritime:
         return "станция в море или в воздухе (/MM, /AM): страны у неё нет";
     case CallFailure::NoEntity:

@@ -15,15 +15,21 @@
 
 void frmRaschet::mnuCall_Click()
 {
-    if (!call_)
+    if (!call_) {
         call_ = new frmCall(callContext(), this);
+        // A new own station shows at once, not at the next minute.
+        connect(this, &frmRaschet::calculated, call_, &frmCall::showResult);
+        connect(this, &frmRaschet::calculationFailed, call_, &frmCall::showResult);
+    }
     call_->bringUp();
 }
 
 void frmRaschet::mnuBeamTable_Click()
 {
-    if (!beamTable_)
+    if (!beamTable_) {
         beamTable_ = new frmBeamTable(callContext(), this);
+        connect(this, &frmRaschet::calculated, beamTable_, &frmBeamTable::fill);
+    }
     beamTable_->bringUp();
 }
 
@@ -33,9 +39,9 @@ CallContext frmRaschet::callContext()
     context.countries = &countries;
     context.session = &rotator->session();
     context.ownStation = [this] { return ownStation(); };
-    context.showOnMap = [this](const geodesy::Position& own, const geodesy::Position& other) {
+    context.showOnMap = [this](const geodesy::Position& own, const geodesy::Position& other, const QString& label) {
         mnuMap_Click();
-        map_->showCalculation(own, other);
+        map_->showCalculation(own, other, label);
     };
     return context;
 }

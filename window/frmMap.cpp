@@ -144,10 +144,10 @@ void frmMap::setOwn(const geodesy::Position& own)
     mapView->sceneChanged();
 }
 
-void frmMap::showCalculation(const geodesy::Position& own, const geodesy::Position& kor)
+void frmMap::showCalculation(const geodesy::Position& own, const geodesy::Position& kor, const QString& label)
 {
     const geodesy::Position& centre = mapView->scene().own.position;
-    mapView->scene().correspondents = {{kor, locatorOf(kor)}};
+    mapView->scene().correspondents = {{kor, label.isEmpty() ? locatorOf(kor) : label}};
     if (own.latitude != centre.latitude || own.longitude != centre.longitude)
         setOwn(own);
     else
@@ -205,16 +205,18 @@ void frmMap::txtSearch_Enter()
         return;
     }
     const dxcc::Station& station = std::get<dxcc::Station>(read);
-    showFound(station.position, station.call ? QString::fromStdString(dxcc::callLine(*station.call, *countries_.file()))
-                                                   + QStringLiteral("   ")
-                                             : QString());
+    if (station.call)
+        showFound(station.position, QString::fromStdString(station.call->call),
+                  QString::fromStdString(dxcc::callLine(*station.call, *countries_.file())) + QStringLiteral("   "));
+    else
+        showFound(station.position, {}, {});
 }
 
 // Both paths to it from the own station, as a calculation shows them, and
 // where it is in the status line.
-void frmMap::showFound(const geodesy::Position& position, const QString& what)
+void frmMap::showFound(const geodesy::Position& position, const QString& label, const QString& what)
 {
-    showCalculation(mapView->scene().own.position, position);
+    showCalculation(mapView->scene().own.position, position, label);
     lblStatus->setText(what + mapView->wordsAbout(position));
 }
 

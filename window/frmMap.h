@@ -41,8 +41,9 @@ public:
     ~frmMap() override;
 
     // A calculation that succeeded: centred on the own station, the
-    // correspondent with both paths to it.
-    void showCalculation(const geodesy::Position& own, const geodesy::Position& kor);
+    // correspondent with both paths to it, labelled by its locator or by
+    // the call it was found by.
+    void showCalculation(const geodesy::Position& own, const geodesy::Position& kor, const QString& label = {});
 
     MapView* mapView = nullptr;
     QPushButton* cmdWholeEarth = nullptr;  // "Весь мир"
@@ -74,7 +75,7 @@ private:
     void chkPrefixes_Toggled(bool on);
     void readPrefixes();  // or says why not, in the status line
     void txtSearch_Enter();
-    void showFound(const geodesy::Position& position, const QString& what);
+    void showFound(const geodesy::Position& position, const QString& label, const QString& what);
     // The country file, read on the first call and given to the map; or
     // nullptr, and then countries_.failure() says why.
     const dxcc::CountryFile* countryFile();

@@ -22,7 +22,8 @@ const bool homePointed = qputenv("XDG_DATA_HOME", QFile::encodeName(testHome.fil
 struct MapWindow {
     rotator::RotatorSession session;
     dxcc::CountrySource countries;
-    frmMap map{session, {55.77, 37.625}, countries};
+    geodesy::Position moscow{55.77, 37.625};
+    frmMap map{session, moscow, countries};
 };
 
 } // namespace
