@@ -87,21 +87,24 @@ std::string_view csvColumnNames(bool withWgs84)
                      : ",distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth\n";
 }
 
-LogValues logValues(const PairFigures& figures, bool samePlace)
+LogValues logValues(const PairFigures& figures, bool samePlace, LogPath path, bool bearing)
 {
     LogValues values;
     if (samePlace || !figures.shortPath.distanceKm) {
         figures.wgs84 ? values.distance.appendTenths(0) : values.distance.appendNumber(0);
         return values;
     }
-    values.antennaAzimuth.emplace();
-    if (figures.wgs84) {
+    if (path == LogPath::Long)
+        values.distance.appendNumber(static_cast<long long>(figures.longPath->distanceKm));
+    else if (figures.wgs84)
         values.distance.appendTenths(figures.wgs84->distanceKm);
-        values.antennaAzimuth->appendNumber(wholeDegrees(figures.wgs84->azimuth));
-    } else {
+    else
         values.distance.appendNumber(static_cast<long long>(*figures.shortPath.distanceKm));
-        values.antennaAzimuth->appendNumber(figures.shortPath.azimutPush);
-    }
+    if (!bearing)
+        return values;
+    values.antennaAzimuth.emplace().appendNumber(path == LogPath::Long ? figures.longPath->azimuth
+                                                 : figures.wgs84       ? wholeDegrees(figures.wgs84->azimuth)
+                                                                       : figures.shortPath.azimutPush);
     return values;
 }
 

@@ -38,13 +38,16 @@ InlineText<128> csvColumns(const PairFigures& figures);
 std::string_view csvColumnNames(bool withWgs84);
 
 // What a QSO in a log is given: DISTANCE in kilometres, in tenths on the
-// ellipsoid, and ANT_AZ in whole degrees. A QSO made from the own position
-// (`samePlace`, or no distance on the sphere) gets a distance of 0 and no
-// azimuth: no direction leads anywhere from there.
+// ellipsoid, of the path the signal took, the short one or the long one (on
+// the sphere: the ellipsoid has none); and ANT_AZ in whole degrees along it,
+// when the antenna pointed along it (`bearing`). A QSO made from the own
+// position (`samePlace`, or no distance on the sphere) gets a distance of 0
+// and no azimuth: no direction leads anywhere from there.
 struct LogValues {
     InlineText<32> distance;
     std::optional<InlineText<32>> antennaAzimuth;
 };
-LogValues logValues(const PairFigures& figures, bool samePlace);
+enum class LogPath { Short, Long };
+LogValues logValues(const PairFigures& figures, bool samePlace, LogPath path, bool bearing);
 
 } // namespace geodesy

@@ -76,9 +76,10 @@ ExitStatus batch(const Options& options, dxcc::CountrySource& countries, OutputF
     return writeCsv(inputs, options.ellipsoid, options.entities, countries, out);
 }
 
-ExitStatus fillLog(const Options& options, OutputFile& out)
+ExitStatus fillLog(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
-    AdifFill fill{shownName(options.log), nullptr, std::nullopt, options.overwrite, options.ellipsoid};
+    AdifFill fill{shownName(options.log), nullptr, std::nullopt, options.overwrite, options.ellipsoid,
+                  options.distance, options.country ? &countries : nullptr};
     if (!options.my.empty()) {
         const auto my = geodesy::readStation(options.my);
         if (const auto* failure = std::get_if<geodesy::StationFailure>(&my)) {
@@ -143,7 +144,7 @@ int main(int argc, char* argv[])
         status = batch(options, countries, out);
         break;
     case Mode::Adif:
-        status = fillLog(options, out);
+        status = fillLog(options, countries, out);
         break;
     case Mode::Map:
         status = drawMap(options, countries, out);

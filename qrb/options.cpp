@@ -67,6 +67,7 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         "  azidal-qrb СВОЙ КОРРЕСПОНДЕНТ          одна пара\n"
         "  azidal-qrb --csv [ФАЙЛ...]              пары по одной в строке, результат в CSV\n"
         "  azidal-qrb --adif ЖУРНАЛ [--my СВОЙ]    журнал ADIF с полями DISTANCE и ANT_AZ\n"
+        "           [--country [--no-distance]]    и со страной каждой связи по позывному\n"
         "  azidal-qrb --map ЦЕНТР [--to СТАНЦИЯ]... [--adif ЖУРНАЛ] -o КАРТА.png|.svg|.pdf\n"
         "                                           карта с центром на своей станции\n"
         "  azidal-qrb --beam СВОЙ [--sort ПОРЯДОК] [-o ФАЙЛ.csv|.pdf]\n"
@@ -133,8 +134,13 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
                                   QStringLiteral("Порядок строк --beam: prefix (по префиксу, по умолчанию), azimuth, "
                                                  "distance или name (по названию страны)."),
                                   QStringLiteral("ПОРЯДОК"));
+    const QCommandLineOption country(QStringLiteral("country"),
+                                     QStringLiteral("С --adif: добавить связям без них поля DXCC, COUNTRY, CQZ, ITUZ и "
+                                                    "CONT по позывному CALL и файлу стран."));
+    const QCommandLineOption noDistance(QStringLiteral("no-distance"),
+                                        QStringLiteral("С --adif --country: не трогать DISTANCE и ANT_AZ."));
     const QList<QCommandLineOption> all{csv, ellipsoid, adifLog, my, output, inPlace, overwrite, map, to,
-                                        radius, time, size, page, entities, cty, beam, sort};
+                                        radius, time, size, page, entities, cty, beam, sort, country, noDistance};
     parser.addOptions(all);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -154,6 +160,8 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
     options.output = fileName(parser.value(output));
     options.countryFile = fileName(parser.value(cty));
     options.entities = parser.isSet(entities);
+    options.country = parser.isSet(country);
+    options.distance = !parser.isSet(noDistance);
     QStringList positional = parser.positionalArguments();
     for (QString& argument : positional)
         argument = unshielded(argument);
@@ -178,6 +186,10 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         return "--sort действует только с --beam.";
     if (options.entities && !parser.isSet(csv))
         return "--entities действует только с --csv.";
+    if ((options.country || !options.distance) && (!parser.isSet(adifLog) || parser.isSet(map)))
+        return "--country и --no-distance действуют только с --adif.";
+    if (!options.distance && !options.country)
+        return "--no-distance — только вместе с --country: иначе журналу нечего добавить.";
     if (parser.isSet(map)) {
         options.mode = Mode::Map;
         options.log = fileName(parser.value(adifLog));
@@ -204,8 +216,8 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
     if (parser.isSet(adifLog)) {
         options.mode = Mode::Adif;
         options.log = fileName(parser.value(adifLog));
-        if (parser.isSet(cty))
-            return "--cty не действует с --adif: положения связей берутся из журнала, а не по позывным.";
+        if (parser.isSet(cty) && !options.country)
+            return "--cty с --adif — только вместе с --country: положения связей берутся из журнала.";
         if (!positional.isEmpty())
             return "С --adif пары и файлы не указываются: журнал — значение --adif.";
         if (options.inPlace && !options.output.empty())

@@ -49,6 +49,8 @@ struct Options {
     bool overwrite = false;
     bool ellipsoid = false;
     bool entities = false;              // --entities: the CSV's entity columns
+    bool country = false;               // --country: a log's DXCC, COUNTRY, CQZ, ITUZ and CONT
+    bool distance = true;               // a log's DISTANCE and ANT_AZ; --no-distance leaves them
     std::string countryFile;            // --cty; empty for the user's or the system's
     MapOptions map;
     BeamOptions beam;

@@ -171,9 +171,57 @@ private Q_SLOTS:
             {{"--sort", "name", "KO85TS", "JO62QM"}, "", 2, "--sort действует только с --beam."},
             {{"--beam", "KO85TS", "--sort", "zone"}, "", 2, "--sort «zone»: ожидается prefix, azimuth, distance или name."},
             {{"--entities", "KO85TS", "JO62QM"}, "", 2, "--entities действует только с --csv."},
-            {{"--adif", "-", "--cty", "x.dat"}, "", 2, "--cty не действует с --adif"}};
+            {{"--adif", "-", "--cty", "x.dat"}, "", 2, "--cty с --adif — только вместе с --country"},
+            {{"--adif", "-", "--no-distance"}, "", 2, "--no-distance — только вместе с --country"},
+            {{"--csv", "--country"}, "", 2, "--country и --no-distance действуют только с --adif."}};
         for (const auto& [arguments, input, status, err] : callFailures)
             QTest::newRow(qPrintable(arguments.join(' '))) << arguments << input << status << "" << err;
+        // A log's QSOs as ADIF means them: the path the signal took, where
+        // the antenna pointed, the country of the call. From KO85TS to
+        // PM95VQ the short path is 7483 km at 59°, the long 32547 km at 239°.
+        const QString qso("<CALL:6>JA1ABC <GRIDSQUARE:6>PM95VQ %1<EOR>");
+        const QString japan("<DXCC:3>339 <COUNTRY:5>JAPAN <CQZ:2>25 <ITUZ:2>45 <CONT:2>AS ");
+        const std::tuple<const char*, QString, QString, QStringList> records[] = {
+            {"no path, no mode: the short path", "", "<DISTANCE:4>7483 <ANT_AZ:2>59 ", {}},
+            {"the long path", "<ANT_PATH:1>L ", "<DISTANCE:5>32547 <ANT_AZ:3>239 ", {}},
+            {"the short path", "<ANT_PATH:1>s ", "<DISTANCE:4>7483 <ANT_AZ:2>59 ", {}},
+            {"grayline, the short path", "<ANT_PATH:1>G ", "<DISTANCE:4>7483 <ANT_AZ:2>59 ", {}},
+            {"other: a distance, no bearing", "<ANT_PATH:1>O ", "<DISTANCE:4>7483 ", {}},
+            {"a satellite: the antenna pointed at it", "<PROP_MODE:3>SAT ", "<DISTANCE:4>7483 ", {}},
+            {"the moon", "<PROP_MODE:3>EME ", "<DISTANCE:4>7483 ", {}},
+            {"a repeater", "<PROP_MODE:3>RPT ", "<DISTANCE:4>7483 ", {}},
+            {"F2 follows the great circle", "<PROP_MODE:2>F2 ", "<DISTANCE:4>7483 <ANT_AZ:2>59 ", {}},
+            {"a satellite on the long path", "<PROP_MODE:3>SAT <ANT_PATH:1>L ", "<DISTANCE:5>32547 ", {}},
+            {"the log's own ANT_AZ kept", "<ANT_AZ:2>45 ", "<DISTANCE:4>7483 ", {}},
+            {"the country added", "", "<DISTANCE:4>7483 <ANT_AZ:2>59 " + japan, {"--country"}},
+            {"the country alone", "", japan, {"--country", "--no-distance"}},
+            {"the log's own zone kept", "<CQZ:2>27 ", "<DXCC:3>339 <COUNTRY:5>JAPAN <ITUZ:2>45 <CONT:2>AS ",
+             {"--country", "--no-distance"}}};
+        for (const auto& [name, fields, added, more] : records)
+            QTest::newRow(name) << QStringList{"--adif", "-", "--my", "KO85TS"} + more << qso.arg(fields) << 0
+                                << qso.arg(fields + added) << "";
+        QTest::newRow("the log's own values replaced") << QStringList{"--adif", "-", "--country", "--no-distance", "--overwrite"}
+                                                       << qso.arg("<CQZ:2>27 <DXCC:3>054 ") << 0
+                                                       << qso.arg("<CQZ:2>25 <DXCC:3>339 <COUNTRY:5>JAPAN <ITUZ:2>45 <CONT:2>AS ")
+                                                       << "";
+        // Each kind of call's country, by the file's own lines.
+        const std::tuple<QString, QString, int, QString> calls[] = {
+            {"KH6/W1AW", "<DXCC:3>110 <COUNTRY:6>HAWAII <CQZ:2>31 <ITUZ:2>61 <CONT:2>OC ", 0, ""},
+            {"W1AW/KH6", "<DXCC:3>110 <COUNTRY:6>HAWAII <CQZ:2>31 <ITUZ:2>61 <CONT:2>OC ", 0, ""},
+            {"W1AW/KG4", "<DXCC:3>105 <COUNTRY:14>GUANTANAMO BAY <CQZ:1>8 <ITUZ:2>11 <CONT:2>NA ", 0, ""},
+            {"UA1ABC/9", "<DXCC:2>15 <COUNTRY:14>ASIATIC RUSSIA <CQZ:2>17 <ITUZ:2>30 <CONT:2>AS ", 0, ""},
+            {"UA9ABC/P", "<DXCC:2>15 <COUNTRY:14>ASIATIC RUSSIA <CQZ:2>17 <ITUZ:2>30 <CONT:2>AS ", 0, ""},
+            {"R1ANF/MM", "<DXCC:3>241 <COUNTRY:18>SOUTH SHETLAND IS. <CQZ:2>13 <ITUZ:2>73 <CONT:2>SA ", 0, ""},
+            {"W1AW/MM", "", 1, "стандартный ввод: CALL: станция в море или в воздухе (/MM, /AM): страны у неё нет — 1 запись: W1AW/MM"},
+            {"Q1ABC", "", 1, "стандартный ввод: CALL: ни один префикс файла стран не подходит к этому позывному — 1 запись: Q1ABC"}};
+        for (const auto& [call, added, status, err] : calls)
+            QTest::newRow(qPrintable("the country of " + call))
+                << QStringList{"--adif", "-", "--country", "--no-distance"}
+                << QString("<CALL:%1>%2 <EOR>").arg(call.size()).arg(call) << status
+                << QString("<CALL:%1>%2 %3<EOR>").arg(call.size()).arg(call, added) << err;
+        QTest::newRow("a log's own DXCC that disagrees: nothing added")
+            << QStringList{"--adif", "-", "--country", "--no-distance"} << "<CALL:8>UA1ABC/9 <DXCC:3>054 <EOR>" << 1
+            << "<CALL:8>UA1ABC/9 <DXCC:3>054 <EOR>" << "DXCC записи не тот, что у страны позывного (ASIATIC RUSSIA)";
         const QStringList map{"--map", "KO85TS", "-o", "/dev/null"};
         QTest::newRow("a map into a device, as a PNG") << map << "" << 0 << "" << "";
         QTest::newRow("a map with no file") << QStringList{"--map", "KO85TS"} << "" << 2 << ""
