@@ -122,6 +122,19 @@ void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogP
     painter.restore();
 }
 
+const dxcc::Entity* logEntityAt(const View& view, const RimCut& cut, const LogPoints& log, const QPointF& pixel)
+{
+    const double reach = countryRingRadius(view) + 2;
+    for (std::size_t i = 0; i < log.entityPoints.size(); ++i) {
+        const LogPoints::Point& point = log.entityPoints[i];
+        const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
+        const QPointF offset = view.at(p) - pixel;
+        if (std::hypot(p.x, p.y) <= view.radiusKm && std::hypot(offset.x(), offset.y()) <= reach)
+            return log.entities[i];
+    }
+    return nullptr;
+}
+
 void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth)
 {
     QPolygonF beam{view.centre};

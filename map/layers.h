@@ -41,6 +41,8 @@ void paintRingsAndSpokes(QPainter& painter, const View& view);
 // The ring of a log's QSOs placed at their country, which a prefix there
 // keeps clear of.
 double countryRingRadius(const View& view);
+// The entity of a log's ring under a pixel, or nullptr.
+const dxcc::Entity* logEntityAt(const View& view, const RimCut& cut, const LogPoints& log, const QPointF& pixel);
 void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log);
 void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth);
 void paintStations(QPainter& painter, const View& view, const RimCut& cut, const MapScene& scene);

@@ -19,14 +19,14 @@ namespace {
 
 // The position the country file gives the record's CALL: its entity's, or
 // its alias's where that overrides it ("VK6" in Western Australia).
-std::optional<geodesy::Position> callPosition(const adif::Section& record, const dxcc::CountryFile& countries)
+std::optional<dxcc::CallMatch> callPosition(const adif::Section& record, const dxcc::CountryFile& countries)
 {
     const adif::Field* call = record.find("CALL");
     if (!call)
         return std::nullopt;
     const auto found = dxcc::findEntity(countries, call->data);
     if (const auto* match = std::get_if<dxcc::CallMatch>(&found))
-        return match->values.position;
+        return *match;
     return std::nullopt;
 }
 
@@ -45,11 +45,13 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
         if (const auto* position = std::get_if<geodesy::Position>(&found)) {
             log.points.push_back({float(position->latitude), float(position->longitude)});
             log.squares[std::size_t(LogPoints::squareOf(position->latitude, position->longitude))] = true;
-        } else if (const std::optional<geodesy::Position> entity
+        } else if (const std::optional<dxcc::CallMatch> match
                    = std::holds_alternative<std::monostate>(found) && countries
                        ? callPosition(reader.section(), *countries)
                        : std::nullopt) {
-            log.entityPoints.push_back({float(entity->latitude), float(entity->longitude)});
+            const geodesy::Position& at = match->values.position;
+            log.entityPoints.push_back({float(at.latitude), float(at.longitude)});
+            log.entities.push_back(match->entity);
         } else {
             ++log.withoutPosition;
         }
@@ -58,6 +60,7 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
         return adif::message(reader.error());
     log.points.shrink_to_fit();
     log.entityPoints.shrink_to_fit();
+    log.entities.shrink_to_fit();
     return log;
 }
 

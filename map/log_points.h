@@ -10,7 +10,8 @@
 
 namespace dxcc {
 class CountryFile;
-}
+struct Entity;
+} // namespace dxcc
 
 namespace map {
 
@@ -26,6 +27,7 @@ struct LogPoints {
     // file gives the call, drawn as rings, told apart from the dots. For the
     // map only: the place is the country's, not the station's.
     std::vector<Point> entityPoints;
+    std::vector<const dxcc::Entity*> entities;  // each entity point's, to name it under the mouse
     std::uint64_t withoutPosition = 0;  // counted, not drawn
     // The four-character squares worked: a field's tenths of a square,
     // longitude first, 180 by 180.

@@ -163,4 +163,9 @@ std::vector<PrefixLabel> MapRenderer::prefixes(const QRectF& target, const MapSc
     return layers::placePrefixes(viewOf(target, scene), cut_, scene);
 }
 
+const dxcc::Entity* MapRenderer::logEntityAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const
+{
+    return scene.log ? layers::logEntityAt(viewOf(target, scene), cut_, *scene.log, pixel) : nullptr;
+}
+
 } // namespace map

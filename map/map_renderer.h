@@ -39,6 +39,9 @@ public:
 
     // The prefixes the overlay writes in the target, and where.
     std::vector<PrefixLabel> prefixes(const QRectF& target, const MapScene& scene) const;
+    // The entity of the scene's log's ring under a pixel of the target, or
+    // nullptr.
+    const dxcc::Entity* logEntityAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const;
 
 private:
     void project();

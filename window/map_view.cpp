@@ -80,7 +80,7 @@ QString MapView::wordsAbout(const geodesy::Position& point) const
     return words;
 }
 
-// Over a prefix, its entity first.
+// Over a log's ring or a prefix, its entity first.
 void MapView::mouseMoveEvent(QMouseEvent* event)
 {
     const std::optional<geodesy::Position> point = pointAt(event->position());
@@ -89,12 +89,12 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     QString words = wordsAbout(*point);
+    const dxcc::Entity* entity = renderer_->logEntityAt(rect(), scene_, event->position());
     for (const map::PrefixLabel& label : renderer_->prefixes(rect(), scene_))
-        if (label.box.contains(event->position())) {
-            const dxcc::Entity& entity = *label.entity;
-            words = QString::fromStdString(dxcc::entityLine(entity, entity.values)) + QStringLiteral("   ") + words;
-            break;
-        }
+        if (!entity && label.box.contains(event->position()))
+            entity = label.entity;
+    if (entity)
+        words = QString::fromStdString(dxcc::entityLine(*entity, entity->values)) + QStringLiteral("   ") + words;
     Q_EMIT pointed(words);
 }
 
