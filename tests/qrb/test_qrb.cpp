@@ -485,6 +485,26 @@ private Q_SLOTS:
     }
 
     // A log filled in the folder that holds it, into another file or in
+    // A real LoTW download carries LoTW's own DXCC for every QSO: taken out
+    // and filled again from the calls, each comes back the same.
+    void countriesAgreeWithLotw()
+    {
+        const QString log = QString::fromLatin1(fileBytes(QStringLiteral(AZIDAL_LOGS "/lotw-2e0sql-2013.adi")));
+        const QRegularExpression dxcc(QStringLiteral("<DXCC:\\d+>(\\d+)\\s*"), QRegularExpression::CaseInsensitiveOption);
+        QString stripped = log;
+        stripped.remove(dxcc);
+        const Run run = qrb({"--adif", "-", "--country", "--no-distance"}, stripped);
+        QCOMPARE(run.status, 0);
+        const auto numbers = [&dxcc](const QString& text) {
+            QStringList found;
+            for (const QString& record : text.split(QStringLiteral("<eor>"), Qt::SkipEmptyParts, Qt::CaseInsensitive))
+                found << dxcc.match(record).captured(1);
+            return found;
+        };
+        QCOMPARE(numbers(run.out), numbers(log));
+        QCOMPARE(numbers(log).size(), 67);  // 66 QSOs, and what follows the last
+    }
+
     // place, keeping the original as .bak; a log that cannot be read is left
     // whole, with nothing beside it. Where the file system has no hard links
     // (FAT, some network shares), the .bak is a copy: a library put before
