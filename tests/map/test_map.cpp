@@ -418,10 +418,16 @@ private Q_SLOTS:
         for (const bool atCountry : {false, true}) {
             map::LogPoints log;
             (atCountry ? log.entityPoints : log.points).push_back({float(japan.latitude), float(japan.longitude)});
+            if (atCountry)
+                log.entities.push_back(&entityOf("JA"));
             scene.log = &log;
             const QImage image = painted(renderer, scene, side);
             QCOMPARE(image.pixel(pixelAt(japan)) == bare.pixel(pixelAt(japan)), atCountry);
             QVERIFY(changed(image, pixelAt(japan), 8) >= 2);
+            // The ring names its country under the mouse, and only there.
+            QCOMPARE(renderer.logEntityAt(image.rect(), scene, pixelAt(japan) + QPoint(3, 0)),
+                     atCountry ? &entityOf("JA") : nullptr);
+            QVERIFY(!renderer.logEntityAt(image.rect(), scene, pixelAt(japan) + QPoint(20, 0)));
         }
         scene.log = nullptr;
         scene.countries = &countries();
