@@ -30,8 +30,11 @@ QsoPosition qsoPosition(const Section& record, const StationFields& fields)
         if (locator.size() == 8)
             locator.append(dataOf(record, fields.gridExtension).substr(0, 2));
         const auto position = geodesy::readLocator(locator);
-        if (const auto* failure = std::get_if<geodesy::StationFailure>(&position))
-            return std::string(fields.grid) + ": " + std::string(geodesy::message(*failure));
+        if (const auto* failure = std::get_if<geodesy::StationFailure>(&position)) {
+            const std::string_view letter = geodesy::ambiguousLetter(locator);
+            return std::string(fields.grid) + ": "
+                 + (letter.empty() ? std::string(geodesy::message(*failure)) : geodesy::ambiguousLetterMessage(letter));
+        }
         return std::get<geodesy::Position>(position);
     }
     const std::string_view latitude = dataOf(record, fields.latitude);

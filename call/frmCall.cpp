@@ -1,6 +1,7 @@
 #include "call/frmCall.h"
 
 #include "dxcc/country_source.h"
+#include "keyboard/latin_fields.h"
 #include "map/classic_font.h"
 #include "rotator/rotator_session.h"
 
@@ -55,6 +56,7 @@ frmCall::frmCall(const CallContext& context, QWidget* mainWindow)
 void frmCall::createControls()
 {
     txtCall = new QLineEdit(this);
+    keyboard::typeLatin(txtCall);
     txtCall->setObjectName(QStringLiteral("txtCall"));
     txtCall->setPlaceholderText(QStringLiteral("например, JA1ABC или UA1ABC/9"));
     auto* caption = new QLabel(QStringLiteral("&Позывной:"), this);

@@ -39,6 +39,9 @@ std::variant<Station, StationFailure> readStationText(std::string_view text, Cou
     const auto read = geodesy::readStation(text);
     if (const auto* position = std::get_if<geodesy::Position>(&read))
         return Station{*position, std::nullopt};
+    // «С» is C or S: neither a locator nor a call is guessed at.
+    if (const std::string_view letter = geodesy::ambiguousLetter(text); !letter.empty())
+        return StationFailure{geodesy::ambiguousLetterMessage(letter)};
     if (text.find(',') != std::string_view::npos || shapedAsLocator(text))
         return StationFailure{std::string(geodesy::message(std::get<geodesy::StationFailure>(read)))};
     const CountryFile* file = countries.file();

@@ -70,8 +70,8 @@ struct LocatorDecoding {
     std::variant<DecodedLocator, LocatorFailure> result;
 };
 
-// Decodes a locator in any letter case, Cyrillic look-alikes read as the
-// Latin letters they look like (locatorLetters). Length is counted in characters of
+// Decodes a locator in any letter case, six Cyrillic letters read as their
+// Latin twins (locatorLetters). Length is counted in characters of
 // the UTF-8 text. The checks come in the order of LocatorFailure; latitude is
 // tested before longitude. KO85TS gives longitude 37.625, latitude 55.77083….
 LocatorDecoding decodeLocator(std::string_view text);
@@ -83,10 +83,16 @@ std::size_t characterCount(std::string_view text);
 // characters, and bytes that are not UTF-8, are kept.
 std::string upperCase(std::string_view text);
 
-// A locator's text as it is read: in upper case, and with the eleven
-// Cyrillic letters that look like Latin ones, А В Е К М Н О Р С Т Х, turned
-// into those. On a Russian keyboard layout «ко85тс» is typed as easily as
-// KO85TS and looks the same. Every other character is kept.
+// A locator's or a call's text as it is read: in upper case, and with the
+// six Cyrillic letters that look and sound like Latin ones, А Е К М О Т,
+// turned into those, so that «ко85тм» typed on purpose reads KO85TM. The
+// five that look like one Latin letter and sound like another, В Н Р С Х,
+// are kept, and refused where they are read: «С» may be C or S. Every other
+// character is kept.
 std::string locatorLetters(std::string_view text);
+
+// The first of В Н Р С Х, in either case, that the text holds, as UTF-8;
+// empty when there is none.
+std::string_view ambiguousLetter(std::string_view text);
 
 } // namespace geodesy

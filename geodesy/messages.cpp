@@ -68,4 +68,18 @@ std::string_view message(const StationFailure& failure)
     return std::visit([](auto kind) { return message(kind); }, failure);
 }
 
+std::string ambiguousLetterMessage(std::string_view letter)
+{
+    struct Reading {
+        std::string_view upper, lower, latin;
+    };
+    constexpr Reading Readings[] = {{"В", "в", "B или W"}, {"Н", "н", "H или N"}, {"Р", "р", "P или R"},
+                                    {"С", "с", "C или S"}, {"Х", "х", "X или H"}};
+    for (const Reading& r : Readings)
+        if (letter == r.upper || letter == r.lower)
+            return "«" + std::string(r.upper) + "» — русская буква, а локаторы и позывные пишутся латинскими: "
+                 + std::string(r.latin) + "?";
+    return {};
+}
+
 } // namespace geodesy

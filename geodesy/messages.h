@@ -4,6 +4,7 @@
 #include "geodesy/position.h"
 #include "geodesy/station.h"
 
+#include <string>
 #include <string_view>
 
 namespace geodesy {
@@ -15,6 +16,9 @@ std::string_view message(LocatorFailure failure);
 std::string_view message(GridFailure failure);
 std::string_view message(DegreesFailure failure);
 std::string_view message(const StationFailure& failure);
+
+// "«С» — русская буква, а локаторы и позывные пишутся латинскими: C или S?"
+std::string ambiguousLetterMessage(std::string_view letter);
 
 inline constexpr std::string_view CoincidentPointsMessage =
     "При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !";

@@ -54,8 +54,7 @@ std::string locatorLetters(std::string_view text)
         char16_t cyrillic;
         char latin;
     };
-    constexpr Twin Twins[] = {{u'А', 'A'}, {u'В', 'B'}, {u'Е', 'E'}, {u'К', 'K'}, {u'М', 'M'}, {u'Н', 'H'},
-                              {u'О', 'O'}, {u'Р', 'P'}, {u'С', 'C'}, {u'Т', 'T'}, {u'Х', 'X'}};
+    constexpr Twin Twins[] = {{u'А', 'A'}, {u'Е', 'E'}, {u'К', 'K'}, {u'М', 'M'}, {u'О', 'O'}, {u'Т', 'T'}};
     const std::string upper = upperCase(text);
     std::string out;
     out.reserve(upper.size());
@@ -75,6 +74,17 @@ std::string locatorLetters(std::string_view text)
         out.push_back(upper[i]);
     }
     return out;
+}
+
+std::string_view ambiguousLetter(std::string_view text)
+{
+    // В Н Р С Х and в н р с х: two bytes each in UTF-8.
+    constexpr std::string_view Letters[] = {"В", "Н", "Р", "С", "Х", "в", "н", "р", "с", "х"};
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        for (const std::string_view letter : Letters)
+            if (text.substr(i, 2) == letter)
+                return text.substr(i, 2);
+    return {};
 }
 
 } // namespace geodesy

@@ -192,7 +192,9 @@ ExitStatus fillAdif(const AdifFill& fill, OutputFile& out)
                     fields.insert(fields.end(), {{"CQZ", c.cqZone}, {"ITUZ", c.ituZone}, {"CONT", c.continent}});
                 }
             } else {
-                problems.add("CALL: " + std::string(dxcc::message(std::get<dxcc::CallFailure>(found))),
+                const std::string_view letter = geodesy::ambiguousLetter(call->data);
+                problems.add("CALL: " + (letter.empty() ? std::string(dxcc::message(std::get<dxcc::CallFailure>(found)))
+                                                        : geodesy::ambiguousLetterMessage(letter)),
                              std::string(call->data));
             }
         }

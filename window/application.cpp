@@ -1,5 +1,6 @@
 #include "window/application.h"
 
+#include "keyboard/access_keys.h"
 #include "map/classic_font.h"
 #include "store/user_db.h"
 #include "window/access_key_style.h"
@@ -32,4 +33,8 @@ void prepareApplication(QApplication& application)
 
     // The style the user's desktop chose, with access keys that read right.
     QApplication::setStyle(new AccessKeyStyle(QApplication::style()->name()));
+
+    // Access keys from the Latin layout too, and no Alt chord typed.
+    if (!application.findChild<keyboard::AccessKeys*>())
+        application.installEventFilter(new keyboard::AccessKeys(&application));
 }

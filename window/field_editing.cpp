@@ -54,9 +54,10 @@ void frmRaschet::txtKorLocator_Change()
 }
 
 // txtKorLocator_KeyPress and txtMyLocator_KeyPress: every typed character
-// goes in as a capital, one character for one, nothing refused. Pasted text
-// and text the program writes keep their case. True when the key was
-// replaced by its capital.
+// goes in as a capital, one character for one, nothing refused; a letter of
+// a Cyrillic layout has already become the Latin letter on its key
+// (keyboard::typeLatin). Pasted text and text the program writes keep their
+// case. True when the key was replaced by its capital.
 bool frmRaschet::Locator_KeyPress(QLineEdit* field, QKeyEvent* key)
 {
     QString upper = key->text();

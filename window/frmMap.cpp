@@ -3,6 +3,7 @@
 #include "dxcc/country_source.h"
 #include "dxcc/station_text.h"
 #include "geodesy/locator.h"
+#include "keyboard/latin_fields.h"
 #include "map/classic_font.h"
 #include "map/map_file.h"
 #include "rotator/rotator_session.h"
@@ -78,6 +79,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     auto* beamCaption = new QLabel(QStringLiteral("&Луч антенны:"));
     beamCaption->setBuddy(spnBeam);
     txtSearch = new QLineEdit;
+    keyboard::typeLatin(txtSearch);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
     txtSearch->setToolTip(QStringLiteral("Локатор, координаты ШИРОТА,ДОЛГОТА или позывной: клавиша ввода "
                                          "покажет оба пути к нему"));

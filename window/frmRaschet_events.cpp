@@ -2,6 +2,8 @@
 
 #include "window/frmRaschet.h"
 
+#include "keyboard/latin_fields.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,6 +16,9 @@ void frmRaschet::connectHandlers()
     // The window sees the fields' focus changes, clicks and keys before they do.
     for (QLineEdit* field : ring)
         field->installEventFilter(this);
+    // Installed last, so seen first: the window sees the Latin letter meant.
+    keyboard::typeLatin(txtMyLocator);
+    keyboard::typeLatin(txtKorLocator);
 
     connect(txtH2G, &QLineEdit::textChanged, this, &frmRaschet::txtH2G_Change);
     connect(txtD2G, &QLineEdit::textChanged, this, &frmRaschet::txtD2G_Change);

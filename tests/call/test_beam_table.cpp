@@ -81,6 +81,9 @@ private Q_SLOTS:
         const int japan = column(*table, 0).indexOf("JA");
         QCOMPARE(column(*table, 5).at(japan), "60");
         QCOMPARE(column(*table, 7).at(japan), "7343");
+        int found = 0;
+        pressEachAccessKey(table, found);  // the filter's caption, print and save
+        QCOMPARE(found, 3);
     }
 
     // A click on a heading sorts by its numbers, not their digits: 9 before

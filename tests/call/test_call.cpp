@@ -79,7 +79,7 @@ private Q_SLOTS:
         QTest::newRow("USA") << Moscow << "W1AW" << "W1AW — США (NA, CQ 5, ITU 8)" << "321 8588 141 31442" << "001";
         QTest::newRow("Australia, portable") << Moscow << "VK2ABC/P" << "VK2ABC/P — Австралия (OC, CQ 30, ITU 59)"
                                              << "100 12454 280 27576" << "001";
-        QTest::newRow("Cyrillic look-alikes, read as shown") << Moscow << "JА1АВС" << japan << "60 7343 240 32687" << "001";
+        QTest::newRow("typed on the Russian layout by mistake") << Moscow << "ОФ1ФИС" << japan << "60 7343 240 32687" << "001";
         QTest::newRow("Japan from the south") << "-33 52 0 151 12 0" << "JA1ABC" << japan << "349 7736 169 32294" << "001";
         QTest::newRow("at sea") << Moscow << "W1AW/MM" << "Станция в море или в воздухе (/MM, /AM): страны у неё нет"
                                 << "" << "000";
@@ -196,6 +196,14 @@ private Q_SLOTS:
         QCOMPARE(scene.correspondents.at(0).position.latitude, 36.4);  // cty.dat's Japan
         QCOMPARE(scene.correspondents.at(0).position.longitude, 138.38);
         QCOMPARE(scene.own.locator, QStringLiteral("KO85TS"));
+
+        // Its access keys, in either layout: the field's caption, both
+        // turns and the map.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        int found = 0;
+        pressEachAccessKey(form, found);
+        QCOMPARE(found, 4);
     }
 
     // A country file that cannot be used is told in the window.

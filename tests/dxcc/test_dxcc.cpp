@@ -162,7 +162,8 @@ private Q_SLOTS:
         QTest::newRow("zone override in China") << "3H0ABC" << "BY 23 42";
         QTest::newRow("label prefix matches nothing itself") << "3D2AB" << "3D2 32 56";
         QTest::newRow("exact call under a label prefix") << "3D2CR" << "3D2/c 32 56";
-        QTest::newRow("Cyrillic look-alikes") << QString::fromUtf8("ЈА1АВС").replace(QChar(0x408), QLatin1Char('J')) << "JA 25 45";
+        QTest::newRow("Cyrillic twins") << "JА1АМТ" << "JA 25 45";
+        QTest::newRow("an ambiguous Cyrillic letter") << "JА1АВТ" << "NotCallsign";
         QTest::newRow("blanks around") << "  JA1ABC " << "JA 25 45";
         QTest::newRow("no digit") << "QRZ" << "NotCallsign";
         QTest::newRow("punctuation") << "JA1-ABC" << "NotCallsign";

@@ -145,11 +145,13 @@ private Q_SLOTS:
         QTest::newRow("letter in a digit place") << "KO8XTS" << wrong;
         QTest::newRow("Y beyond the alphabet") << "KO85TY" << wrong;
         QTest::newRow("Cyrillic letter, six characters") << "жO85TS" << wrong;
-        // As a Russian keyboard layout types them: the eleven Cyrillic Twins
-        // of Latin letters, in either case, read as those.
-        QTest::newRow("Cyrillic Twins к о т с") << "ко85тс" << "55.1041666667 37.625";
-        QTest::newRow("Cyrillic Twins В А Х М") << "ВА00хм" << "-89.4791666667 -158.041666667";
-        QTest::newRow("Cyrillic Twins Е Р Н, among Latin") << "еР99Hр" << "69.6458333333 -81.375";
+        // Written in Cyrillic on purpose: the six letters that look and sound
+        // like Latin ones, in either case, are read as those; the five that
+        // look like one and sound like another are refused.
+        QTest::newRow("Cyrillic twins к о т м") << "ко85тм" << "55.5208333333 37.625";
+        QTest::newRow("Cyrillic twins А Е among Latin") << "JА00аЕ" << "-89.8125 0.0416666666667";
+        for (const QString letter : {"В", "Н", "Р", "С", "Х", "с"})
+            QTest::newRow(qPrintable("ambiguous " + letter)) << "KO85T" + letter << wrong;
         const QString locator = " Не верно введен локатор";
         QTest::newRow("field letter S east") << "SO85TS" << longitudeRange + locator;
         QTest::newRow("latitude tested first") << "SS85TS" << latitudeRange + locator;

@@ -46,7 +46,8 @@ private Q_SLOTS:
         QTest::newRow("a ten-character locator") << "KO85TS27HL" << "55.78,37.603" << "KO85TS   ";
         QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78" << "RE78JR   ";
         QTest::newRow("a callsign") << "ja1abc" << "36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от ";
-        QTest::newRow("a bad word") << "привет" << "none" << "«привет»: не локатор, не координаты и не позывной";
+        QTest::newRow("a bad word") << "гдеж" << "none" << "«гдеж»: не локатор, не координаты и не позывной";
+        QTest::newRow("an ambiguous letter") << "ко85тс" << "none" << "«ко85тс»: «С» — русская буква";
         QTest::newRow("a call at sea") << "R1ABC/MM" << "none" << "«R1ABC/MM»: станция в море или в воздухе";
         QTest::newRow("bad coordinates") << "95,10" << "none" << "«95,10»: ";
     }

@@ -200,20 +200,44 @@ private Q_SLOTS:
         compareLookAfterBox(*window, "worked-example-by-coordinates");
     }
 
-    // Typed on a Russian keyboard layout, «ко85тс» shows as «КО85ТС» and is
-    // read as the Latin KO85TC it looks like; the own locator is then shown
-    // as it was read, the correspondent's as it was typed.
+    // With the Russian layout left on by mistake, the keys K O 8 5 T S come
+    // as «лщ85еы»: the field shows the Latin KO85TS they meant. Written in
+    // Cyrillic on purpose (pasted, not typed), the six letters that look and
+    // sound Latin read as Latin; «С», C or S, is refused as a wrong
+    // character.
     void russianKeyboardLayout()
     {
         auto window = openWindow();
-        type(window->txtMyLocator, QStringLiteral("ко85тс"));
-        type(window->txtKorLocator, QStringLiteral("ко62тм"));
+        type(window->txtMyLocator, QStringLiteral("лщ85еы"));
+        QCOMPARE(window->txtMyLocator->text(), QStringLiteral("KO85TS"));
+        type(window->txtKorLocator, QStringLiteral("лў85еі"));  // Belarusian ў, Ukrainian і
+        QCOMPARE(window->txtKorLocator->text(), QStringLiteral("KO85TS"));
+        window->txtKorLocator->setText(QStringLiteral("ко62тм"));
         MessageBoxAnswerer answerer;
         QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
         QCOMPARE(answerer.seen.size(), 0);
-        QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  389 км"));
-        QCOMPARE(window->txtMyLocator->text(), QStringLiteral("KO85TC"));
-        QCOMPARE(window->txtKorLocator->text(), QStringLiteral("КО62ТМ"));
+        QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  445 км"));
+        window->txtKorLocator->setText(QStringLiteral("ко62тс"));
+        QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
+        QTRY_COMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.at(0).text, WrongLocator);
+    }
+
+    // Every access key in either layout; an Alt chord that presses nothing
+    // types nothing, with Shift too.
+    void accessKeysInEitherLayout()
+    {
+        auto window = openWindow();
+        fill(*window, {"txtKorLocator=JO62QM", "txtH2G=52", "txtD2G=13"});  // both calculations enabled
+        int found = 0;
+        pressEachAccessKey(window.get(), found);
+        QCOMPARE(found, 6);
+        window->txtKorLocator->setText(QStringLiteral("JO62"));
+        window->txtKorLocator->setFocus();
+        for (const Qt::KeyboardModifiers alt : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::ShiftModifier})
+            for (const auto& [key, text] : {std::pair{Qt::Key_Z, "z"}, {Qt::Key(u'Я'), "я"}})
+                QTest::sendKeyEvent(QTest::Click, window->txtKorLocator, key, QString::fromUtf8(text), alt);
+        QCOMPARE(window->txtKorLocator->text(), QStringLiteral("JO62"));
     }
 
     // Each input error: its message, then, in the picture, what its clearing
@@ -404,9 +428,11 @@ private Q_SLOTS:
         QCOMPARE(background(locator), Focused);
     }
 
-    // Typed letters become capitals in the locator fields only, Cyrillic
-    // ones too; a paste keeps its case. Each field takes what fits, typed or
-    // pasted, and a key at the start of a full field changes nothing.
+    // Typed letters become capitals in the locator fields only; there a
+    // Cyrillic letter on a Latin letter's key is that letter (я is Z), one on
+    // another key (ж) a Cyrillic capital. A paste keeps its case. Each field
+    // takes what fits, typed or pasted, and a key at the start of a full
+    // field changes nothing.
     void capitalsAndLimits()
     {
         auto window = openWindow();
@@ -416,7 +442,7 @@ private Q_SLOTS:
             QLineEdit* edit = field(*window, Ring[i]);
             const bool locator = Ring[i].endsWith(QStringLiteral("Locator"));
             type(edit, typed);
-            QCOMPARE(edit->text(), (locator ? typed.toUpper() : typed).left(TypingLimits[i]));
+            QCOMPARE(edit->text(), (locator ? QStringLiteral("KO8ЖZ-!") : typed).left(TypingLimits[i]));
             edit->selectAll();
             QApplication::clipboard()->setText(typed);
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);

@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 // The fourteen fields in the order of the keyboard ring, and the most
 // characters a user may type into each.
@@ -78,6 +82,46 @@ inline void type(QLineEdit* field, const QString& text)
     field->setFocus();
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
+// Alt and the key of each access key of a window, in both layouts: the
+// Russian one sends the caption's letter, the Latin one the letter on the
+// same key (Л comes as K). Each button is clicked once a layout, its
+// handlers taken off first; a caption's field takes the focus; the field
+// that had the focus gets no text. `found` counts the access keys.
+inline void pressEachAccessKey(QWidget* window, int& found)
+{
+    const QString russian = QStringLiteral("ЙЦУКЕНГШЩЗФЫВАПРОЛДЯЧСМИТЬ");
+    const QString latin = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM");
+    found = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QKeySequence key = QKeySequence::mnemonic(button ? button->text() : label ? label->text() : QString());
+        if (key.isEmpty() || !widget->isVisible() || !widget->isEnabled() || (label && !label->buddy()))
+            continue;
+        ++found;
+        const QChar letter(char16_t(key[0].key()));
+        const qsizetype at = russian.indexOf(letter);
+        if (button)
+            QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+        for (const QChar sent : {letter, at >= 0 ? latin[at] : letter}) {
+            QWidget* focus = QApplication::focusWidget();
+            auto* field = qobject_cast<QLineEdit*>(focus);
+            const QString before = field ? field->text() : QString();
+            std::optional<QSignalSpy> clicked;
+            if (button)
+                clicked.emplace(button, &QAbstractButton::clicked);
+            QTest::sendKeyEvent(QTest::Click, focus ? focus : window, Qt::Key(sent.unicode()), QString(sent.toLower()),
+                                Qt::AltModifier);
+            if (button)
+                QTRY_VERIFY2_WITH_TIMEOUT(clicked->count() == 1, qPrintable(button->text() + sent), 1000);
+            else
+                QCOMPARE(QApplication::focusWidget(), label->buddy());
+            if (field)
+                QCOMPARE(field->text(), before);
+        }
+    }
 }
 
 // "name=text" pairs written into the fields.
