@@ -24,7 +24,8 @@ protected:
         const QString text = key->text();
         if (text.size() != 1 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
-        const char latin = latinOnSameKey(text.front().unicode());
+        const char16_t typed = text.front().unicode();
+        const char latin = typed >= 'a' && typed <= 'z' ? char(typed) : latinOnSameKey(typed);
         if (!latin)
             return false;
         const QChar capital = QChar(latin).toUpper();

@@ -112,6 +112,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), form->txtCall);
         QVERIFY(!window->countries.asked());
         typeCall(*form, call);
+        QCOMPARE(form->txtCall->text(), form->txtCall->text().toUpper());
         QVERIFY(window->countries.asked());
         const QStringList figures = paths.split(' ');
         QCOMPARE(lines(*form), (figures.size() == 4
