@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <cstdio>
 
 namespace dxcc {
 
@@ -30,38 +29,13 @@ std::string figure(const BeamRow& row, Figure Headings::*member)
 // Hours as a CSV number: 9, -3.5, 5.75.
 std::string hours(double value)
 {
-    std::string text = std::to_string(value);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text == "-0" ? "0" : text;
-}
-
-// CSV quotes a field with a comma or a quote in it; names have both.
-std::string csvField(std::string_view text)
-{
-    if (text.find_first_of(",\"") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+    return std::string(geodesy::InlineText<32>().appendShortest(value == 0 ? 0 : value).view());
 }
 
 // Characters as a terminal shows them: UTF-8 lead bytes, not continuations.
 std::size_t width(std::string_view text)
 {
     return std::size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-// "55,771° с. ш.": three decimals, a comma as a Russian reader writes it.
-std::string degrees(double value, const char* positive, const char* negative)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", std::fabs(value));
-    std::string result(text);
-    result[result.find('.')] = ',';
-    return result + "° " + (value < 0 ? negative : positive);
 }
 
 } // namespace
@@ -71,7 +45,7 @@ std::string beamHeading(std::string_view own, const geodesy::Position& position,
 {
     const std::string locator = geodesy::encodeLocator(position).text;
     std::string place = geodesy::locatorLetters(own) == locator ? std::string() : locator + ", ";
-    place += degrees(position.latitude, "с. ш.", "ю. ш.") + ", " + degrees(position.longitude, "в. д.", "з. д.");
+    place += geodesy::positionText(position).view();
     std::tm local{};
     localtime_r(&date, &local);
     char day[16];
@@ -147,7 +121,10 @@ std::string beamTableCsv(const std::vector<BeamRow>& rows)
     std::string csv = "prefix,name,continent,cq_zone,itu_zone,azimuth,long_path_azimuth,distance_km,utc_offset,wae_only\n";
     for (const BeamRow& row : rows) {
         const Entity& entity = *row.entity;
-        csv += csvField(entity.prefix) + ',' + csvField(shownName(entity)) + ',' + entity.values.continent + ','
+        geodesy::appendCsvField(csv, entity.prefix);
+        csv += ',';
+        geodesy::appendCsvField(csv, shownName(entity));
+        csv += std::string(",") + entity.values.continent + ','
              + std::to_string(entity.values.cqZone) + ',' + std::to_string(entity.values.ituZone) + ','
              + figure(row, &Headings::shortAzimuth) + ',' + figure(row, &Headings::longAzimuth) + ','
              + figure(row, &Headings::shortKm) + ','

@@ -1,5 +1,6 @@
 #include "geodesy/figure_texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace geodesy {
@@ -85,6 +86,35 @@ std::string_view csvColumnNames(bool withWgs84)
     return withWgs84 ? ",distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth,"
                        "wgs84_distance_km,wgs84_azimuth,wgs84_reverse_azimuth\n"
                      : ",distance_km,azimuth,reverse_azimuth,long_path_km,long_path_azimuth\n";
+}
+
+InlineText<64> positionText(const Position& position)
+{
+    InlineText<64> text;
+    const auto angle = [&text](double value, std::string_view positive, std::string_view negative) {
+        text.appendFixed(std::fabs(value), 3, ',').append("° ").append(value < 0 ? negative : positive);
+    };
+    angle(position.latitude, "с. ш.", "ю. ш.");
+    text.append(", ");
+    angle(position.longitude, "в. д.", "з. д.");
+    return text;
+}
+
+// A loop: find_first_of calls memchr once per character.
+void appendCsvField(std::string& out, std::string_view text)
+{
+    const auto needsQuotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), needsQuotes)) {
+        out.append(text);
+        return;
+    }
+    out.push_back('"');
+    for (const char c : text) {
+        if (c == '"')
+            out.push_back('"');
+        out.push_back(c);
+    }
+    out.push_back('"');
 }
 
 LogValues logValues(const PairFigures& figures, bool samePlace, LogPath path, bool bearing)

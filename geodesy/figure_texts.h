@@ -4,6 +4,7 @@
 #include "geodesy/pair_figures.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace geodesy {
@@ -36,6 +37,14 @@ InlineText<384> readableLine(const PairFigures& figures);
 // line end; and their names, in the same order.
 InlineText<128> csvColumns(const PairFigures& figures);
 std::string_view csvColumnNames(bool withWgs84);
+
+// A position as a Russian reader writes it, to the thousandth of a degree:
+// "55,771° с. ш., 37,625° в. д.".
+InlineText<64> positionText(const Position& position);
+
+// A CSV field appended as it is, or quoted when it holds a comma, a quote
+// or a line end, with its quotes doubled.
+void appendCsvField(std::string& out, std::string_view text);
 
 // What a QSO in a log is given: DISTANCE in kilometres, in tenths on the
 // ellipsoid, of the path the signal took, the short one or the long one (on

@@ -35,15 +35,28 @@ public:
 
     // The number with one decimal, rounded: 1616.4, or 1616,4 with a comma
     // as the separator, as Russian writes it.
-    InlineText& appendTenths(double number, char separator = '.')
+    InlineText& appendTenths(double number, char separator = '.') { return appendFixed(number, 1, separator); }
+
+    // The number with so many decimals, rounded, whatever the C locale.
+    InlineText& appendFixed(double number, int decimals, char separator = '.')
     {
         char* const first = bytes_.data() + size_;
         const auto [end, error] =
-            std::to_chars(first, bytes_.data() + Capacity, number, std::chars_format::fixed, 1);
+            std::to_chars(first, bytes_.data() + Capacity, number, std::chars_format::fixed, decimals);
         if (error != std::errc())
             return *this;
-        end[-2] = separator;
+        end[-1 - decimals] = separator;
         size_ += static_cast<std::size_t>(end - first);
+        return *this;
+    }
+
+    // The shortest decimal form that reads back as the number: 9, -3.5.
+    InlineText& appendShortest(double number)
+    {
+        char* const first = bytes_.data() + size_;
+        const auto [end, error] = std::to_chars(first, bytes_.data() + Capacity, number);
+        if (error == std::errc())
+            size_ += static_cast<std::size_t>(end - first);
         return *this;
     }
 

@@ -117,8 +117,20 @@ void paintBeamSheet(QPagedPaintDevice& device, const std::vector<dxcc::BeamRow>&
     }
 }
 
-QByteArray beamSheetPdf(const std::vector<dxcc::BeamRow>& rows, const QString& heading)
+std::optional<BeamFormat> beamFormatOf(const QString& fileName)
 {
+    const QString name = fileName.toLower();
+    if (name.endsWith(QLatin1String(".csv")))
+        return BeamFormat::Csv;
+    if (name.endsWith(QLatin1String(".pdf")))
+        return BeamFormat::Pdf;
+    return std::nullopt;
+}
+
+QByteArray beamFile(const std::vector<dxcc::BeamRow>& rows, const QString& heading, BeamFormat format)
+{
+    if (format == BeamFormat::Csv)
+        return QByteArray::fromStdString(dxcc::beamTableCsv(rows));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

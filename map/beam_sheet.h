@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace map {
@@ -17,7 +18,13 @@ namespace map {
 // legend and the page's number at the foot of each page.
 void paintBeamSheet(QPagedPaintDevice& device, const std::vector<dxcc::BeamRow>& rows, const QString& heading);
 
-// The table as a PDF on A4, its bytes.
-QByteArray beamSheetPdf(const std::vector<dxcc::BeamRow>& rows, const QString& heading);
+enum class BeamFormat { Csv, Pdf };
+
+// By the file's extension: .csv, .pdf, in any case.
+std::optional<BeamFormat> beamFormatOf(const QString& fileName);
+
+// The table as a file of that format holds it, the same from the command
+// and the window: CSV as dxcc writes it for a spreadsheet, or A4 pages.
+QByteArray beamFile(const std::vector<dxcc::BeamRow>& rows, const QString& heading, BeamFormat format);
 
 } // namespace map

@@ -8,6 +8,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -68,14 +69,22 @@ double logDotWidth(const View& view) { return std::max(3.0, view.discRadius / 25
 
 double countryRingRadius(const View& view) { return logDotWidth(view) + 1; }
 
+namespace {
+
+// Where a log's point stands on the device, and whether within the map's
+// radius.
+bool onMap(const View& view, const RimCut& cut, const LogPoints::Point& point, QPointF* at)
+{
+    const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
+    *at = view.at(p);
+    return std::hypot(p.x, p.y) <= view.radiusKm;
+}
+
+} // namespace
+
 void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log)
 {
     const QPen pen = line(style::LogDot, logDotWidth(view));
-    const auto inside = [&](const LogPoints::Point& point, QPointF* at) {
-        const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
-        *at = view.at(p);
-        return std::hypot(p.x, p.y) <= view.radiusKm;
-    };
     painter.save();
     if (painter.paintEngine()->type() == QPaintEngine::Raster) {
         // On pixels the dot is drawn once and stamped at each QSO, whole
@@ -92,13 +101,13 @@ void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogP
         const QPointF corner(side / 2.0, side / 2.0);
         QPointF at;
         for (const LogPoints::Point& point : log.points)
-            if (inside(point, &at))
+            if (onMap(view, cut, point, &at))
                 painter.drawImage((at - corner).toPoint(), stamp);
     } else {
         QPolygonF dots;
         QPointF at;
         for (const LogPoints::Point& point : log.points)
-            if (inside(point, &at))
+            if (onMap(view, cut, point, &at))
                 dots << at;
         painter.setPen(pen);
         painter.drawPoints(dots);
@@ -108,7 +117,7 @@ void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogP
     std::vector<QPoint> places;
     QPointF at;
     for (const LogPoints::Point& point : log.entityPoints)
-        if (inside(point, &at))
+        if (onMap(view, cut, point, &at))
             places.push_back(at.toPoint());
     std::sort(places.begin(), places.end(), [](const QPoint& a, const QPoint& b) {
         return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
@@ -125,13 +134,10 @@ void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogP
 const dxcc::Entity* logEntityAt(const View& view, const RimCut& cut, const LogPoints& log, const QPointF& pixel)
 {
     const double reach = countryRingRadius(view) + 2;
-    for (std::size_t i = 0; i < log.entityPoints.size(); ++i) {
-        const LogPoints::Point& point = log.entityPoints[i];
-        const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
-        const QPointF offset = view.at(p) - pixel;
-        if (std::hypot(p.x, p.y) <= view.radiusKm && std::hypot(offset.x(), offset.y()) <= reach)
+    QPointF at;
+    for (std::size_t i = 0; i < log.entityPoints.size(); ++i)
+        if (onMap(view, cut, log.entityPoints[i], &at) && QLineF(at, pixel).length() <= reach)
             return log.entities[i];
-    }
     return nullptr;
 }
 

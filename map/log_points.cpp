@@ -17,9 +17,9 @@ int LogPoints::squareOf(double latitude, double longitude)
 
 namespace {
 
-// The position the country file gives the record's CALL: its entity's, or
-// its alias's where that overrides it ("VK6" in Western Australia).
-std::optional<dxcc::CallMatch> callPosition(const adif::Section& record, const dxcc::CountryFile& countries)
+// The entity the country file gives the record's CALL, with its position:
+// the entity's, or its alias's where that overrides it.
+std::optional<dxcc::CallMatch> callMatch(const adif::Section& record, const dxcc::CountryFile& countries)
 {
     const adif::Field* call = record.find("CALL");
     if (!call)
@@ -47,7 +47,7 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
             log.squares[std::size_t(LogPoints::squareOf(position->latitude, position->longitude))] = true;
         } else if (const std::optional<dxcc::CallMatch> match
                    = std::holds_alternative<std::monostate>(found) && countries
-                       ? callPosition(reader.section(), *countries)
+                       ? callMatch(reader.section(), *countries)
                        : std::nullopt) {
             const geodesy::Position& at = match->values.position;
             log.entityPoints.push_back({float(at.latitude), float(at.longitude)});

@@ -1,10 +1,10 @@
 #include "map/map_file.h"
 
+#include "geodesy/figure_texts.h"
 #include "map/png_file.h"
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QLocale>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -17,12 +17,9 @@ namespace map {
 
 QString mapTitle(const MapStation& own, std::optional<double> nightAt)
 {
-    const auto degrees = [](double value, const char* positive, const char* negative) {
-        return QStringLiteral("%1° %2").arg(QLocale(QLocale::Russian).toString(std::fabs(value), 'f', 3),
-                                            QString::fromUtf8(value < 0 ? negative : positive));
-    };
-    QString title = QStringLiteral("%1 — %2, %3").arg(own.locator, degrees(own.position.latitude, "с. ш.", "ю. ш."),
-                                                       degrees(own.position.longitude, "в. д.", "з. д."));
+    const auto place = geodesy::positionText(own.position);
+    QString title = QStringLiteral("%1 — %2").arg(own.locator, QString::fromUtf8(place.view().data(),
+                                                                                 qsizetype(place.view().size())));
     if (nightAt)
         title += QStringLiteral(" — ") + QDateTime::fromSecsSinceEpoch(qint64(*nightAt), Qt::UTC)
                                            .toString(QStringLiteral("dd.MM.yyyy HH:mm")) + QStringLiteral(" UTC");

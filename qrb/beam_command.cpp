@@ -1,22 +1,13 @@
 #include "qrb/beam_command.h"
 
-#include "map/beam_sheet.h"
 #include "dxcc/country_source.h"
-#include "qrb/output_file.h"
 #include "dxcc/station_text.h"
+#include "map/beam_sheet.h"
+#include "qrb/output_file.h"
+
+#include <QFile>
 
 #include <ctime>
-
-namespace {
-
-bool endsWith(std::string name, std::string_view extension)
-{
-    for (char& c : name)
-        c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return name.size() >= extension.size() && name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
-}
-
-} // namespace
 
 ExitStatus writeBeamTable(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
@@ -34,11 +25,10 @@ ExitStatus writeBeamTable(const Options& options, dxcc::CountrySource& countries
     const geodesy::Position& position = std::get<dxcc::Station>(read).position;
     const std::vector<dxcc::BeamRow> rows = dxcc::beamTable(*file, position, options.beam.order);
     const std::string heading = dxcc::beamHeading(own, position, *file, std::time(nullptr));
-    if (endsWith(options.output, ".csv")) {
-        out.buffer() += dxcc::beamTableCsv(rows);
-    } else if (endsWith(options.output, ".pdf")) {
-        const QByteArray pdf = map::beamSheetPdf(rows, QString::fromStdString(heading));
-        out.buffer().append(pdf.constData(), std::size_t(pdf.size()));
+    // A terminal, or a name of no such format, gets the text.
+    if (const auto format = map::beamFormatOf(QFile::decodeName(options.output.c_str()))) {
+        const QByteArray bytes = map::beamFile(rows, QString::fromStdString(heading), *format);
+        out.buffer().append(bytes.constData(), std::size_t(bytes.size()));
     } else {
         out.buffer() += heading + "\n\n" + dxcc::beamTableText(rows);
     }

@@ -35,24 +35,6 @@ std::size_t splitWords(std::string_view line, std::array<std::string_view, N>& w
     }
 }
 
-// Quoted when it holds a comma, a quote or a line end, with its quotes
-// doubled. (A loop: find_first_of calls memchr once per character.)
-void appendField(std::string& out, std::string_view text)
-{
-    const auto needsQuotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
-    if (std::none_of(text.begin(), text.end(), needsQuotes)) {
-        out.append(text);
-        return;
-    }
-    out.push_back('"');
-    for (const char c : text) {
-        if (c == '"')
-            out.push_back('"');
-        out.push_back(c);
-    }
-    out.push_back('"');
-}
-
 // The line without its end, where more columns follow.
 std::string_view withoutEnd(std::string_view line)
 {
@@ -66,18 +48,18 @@ std::string_view entityName(const dxcc::Station& station)
 
 void appendRow(std::string& out, std::string_view own, std::string_view kor, const PairResult& pair, bool entities)
 {
-    appendField(out, own);
+    geodesy::appendCsvField(out, own);
     out.push_back(',');
-    appendField(out, kor);
+    geodesy::appendCsvField(out, kor);
     const auto columns = geodesy::csvColumns(pair.figures);
     if (!entities) {
         out.append(columns.view());
         return;
     }
     out.append(withoutEnd(columns.view())).push_back(',');
-    appendField(out, entityName(pair.own));
+    geodesy::appendCsvField(out, entityName(pair.own));
     out.push_back(',');
-    appendField(out, entityName(pair.kor));
+    geodesy::appendCsvField(out, entityName(pair.kor));
     out.push_back('\n');
 }
 
