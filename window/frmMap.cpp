@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,9 +25,13 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -49,6 +54,44 @@ QPushButton* button(const char* name, const QString& caption)
     auto* b = new QPushButton(caption);
     b->setObjectName(QLatin1String(name));
     return b;
+}
+
+// A window's outer rectangle beside `main` within the screen's `area`: on
+// the side with room for the most of it, first of all one where it fits at
+// least at its `least` size; on a tie right, then left, below, above. It is
+// shrunk to the room, never below `least`; with no room for that anywhere,
+// it stays on the screen and overlaps `main` as little as it can.
+QRect besideMain(const QRect& main, const QRect& area, const QSize& wanted, const QSize& least)
+{
+    enum Side { Right, Left, Below, Above };
+    const QSize rooms[] = {{area.right() - main.right(), area.height()},
+                           {main.left() - area.left(), area.height()},
+                           {area.width(), area.bottom() - main.bottom()},
+                           {area.width(), main.top() - area.top()}};
+    int best = Right;
+    QSize bestShown;
+    std::pair<bool, qint64> bestRoom{false, -1};
+    for (int side = Right; side <= Above; ++side) {
+        const QSize shown = wanted.boundedTo(rooms[side]).expandedTo(QSize(0, 0));
+        const std::pair<bool, qint64> room{shown.width() >= least.width() && shown.height() >= least.height(),
+                                           qint64(shown.width()) * shown.height()};
+        if (room > bestRoom) {
+            best = side;
+            bestShown = shown;
+            bestRoom = room;
+        }
+    }
+    const QSize size = bestShown.expandedTo(least);
+    QPoint corner;
+    switch (best) {
+    case Right: corner = {main.right() + 1, main.top()}; break;
+    case Left: corner = {main.left() - size.width(), main.top()}; break;
+    case Below: corner = {main.left(), main.bottom() + 1}; break;
+    default: corner = {main.left(), main.top() - size.height()}; break;
+    }
+    corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - size.width())));
+    corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - size.height())));
+    return {corner, size};
 }
 
 } // namespace
@@ -133,11 +176,27 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     mapView->scene().beamWidth = spnBeam->value();
     mapView->scene().showPrefixes = chkPrefixes->isChecked();
     setOwn(own);
-    restoreGeometry(stored().value(Geometry).toByteArray());
+    placeKept_ = restoreGeometry(stored().value(Geometry).toByteArray());
     showHeading();
 }
 
 frmMap::~frmMap() = default;
+
+void frmMap::placeBeside(const QRect& mainFrame)
+{
+    if (placeKept_)
+        return;
+    const QScreen* screen = QGuiApplication::screenAt(mainFrame.center());
+    const QRect area = (screen ? screen : this->screen())->availableGeometry();
+    // The native window first, so that the window system tells its frame
+    // where it can before the first show.
+    create();
+    const QSize frame = frameGeometry().size() - size();
+    const QRect outer =
+        besideMain(mainFrame, area, size() + frame, minimumSizeHint().expandedTo(minimumSize()) + frame);
+    resize(outer.size() - frame);
+    move(outer.topLeft());
+}
 
 void frmMap::setOwn(const geodesy::Position& own)
 {

@@ -24,7 +24,8 @@ class RotatorSession;
 }
 
 // The map centred on the own station, beside the main window: resizable,
-// not modal, its size and place kept with the other settings. It follows
+// not modal, first opened where the screen has room beside the main
+// window, then its size and place kept with the other settings. It follows
 // every calculation that succeeds and keeps its picture after one that
 // fails; it shows the antenna's heading as the compass does, from the same
 // session; a log's QSOs; the night; the entities' prefixes; a station
@@ -44,6 +45,10 @@ public:
     // correspondent with both paths to it, labelled by its locator or by
     // the call it was found by.
     void showCalculation(const geodesy::Position& own, const geodesy::Position& kor, const QString& label = {});
+    // Before the first show: beside the main window, never over it, where
+    // the screen has room. Once the user has placed the window, that place
+    // stands.
+    void placeBeside(const QRect& mainFrame);
 
     MapView* mapView = nullptr;
     QPushButton* cmdWholeEarth = nullptr;  // "Весь мир"
@@ -90,4 +95,5 @@ private:
     QString logName_;
     QTimer minute_;
     QTimer keepPlace_;  // saves the size and place once the user is done moving
+    bool placeKept_ = false;  // restored from the settings
 };

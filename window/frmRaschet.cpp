@@ -46,6 +46,7 @@ void frmRaschet::mnuMap_Click()
         if (const auto* centre = std::get_if<geodesy::DecodedLocator>(&decoding.result))
             own = {centre->latitude, centre->longitude};
         map_ = std::make_unique<frmMap>(rotator->session(), lastPair_ ? lastPair_->first : own, countries);
+        map_->placeBeside(frameGeometry());
         if (lastPair_)
             map_->showCalculation(lastPair_->first, lastPair_->second);
         connect(this, &frmRaschet::calculated, map_.get(),

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,14 +28,21 @@ struct MapWindow {
     frmMap map{session, moscow, countries};
 };
 
+QSettings stored()
+{
+    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
+}
+
 } // namespace
 
-// The map window's own controls: the search field and the prefixes'
-// checkbox, with the main window's country file.
+// The map window's own controls, with the main window's country file, and
+// its place.
 class TestMapWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { stored().clear(); }
+
     // Each found station is shown with both paths from the own one, and
     // told in the status line; a word that is neither is refused with the
     // reason, and the map keeps what it showed.
@@ -81,6 +90,51 @@ private Q_SLOTS:
         window.map.showLog(folder.filePath("log.adi"));
         QCOMPARE(window.map.lblStatus->text(),
                  QStringLiteral("log.adi: на карте связей 2, из них по стране позывного 1, без положения 1"));
+    }
+
+    // The first time beside the main window, on the side with room, shrunk
+    // to it; never over the main window.
+    void opensBesideTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("mainOnLeft");
+        QTest::newRow("the main window on the left") << true;
+        QTest::newRow("the main window on the right") << false;
+    }
+
+    void opensBesideTheMainWindow()
+    {
+        QFETCH(bool, mainOnLeft);
+        MapWindow window;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const int room = window.map.minimumSizeHint().width() + 20;
+        QRect main(screen.topLeft() + QPoint(0, 50), QSize(screen.width() - room, 400));
+        if (!mainOnLeft)
+            main.moveRight(screen.right());
+        window.map.placeBeside(main);
+        window.map.show();
+        const QRect placed = window.map.frameGeometry();
+        QVERIFY(screen.contains(placed) && !placed.intersects(main));
+        QCOMPARE(placed.left() > main.left(), mainOnLeft);
+    }
+
+    // Once the user has moved it, it comes back there, wherever the main
+    // window is.
+    void keepsTheUsersPlace()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect main(screen.topLeft(), QSize(200, 200));
+        const QPoint usersPlace = screen.topLeft() + QPoint(10, 20);
+        {
+            MapWindow window;
+            window.map.placeBeside(main);
+            window.map.show();
+            window.map.move(usersPlace);
+            QTRY_VERIFY(stored().contains("map/geometry"));
+        }
+        MapWindow window;
+        window.map.placeBeside(main);
+        window.map.show();
+        QCOMPARE(window.map.frameGeometry().topLeft(), usersPlace);
     }
 
     // On at first, the country file read as the map is shown, and kept off
