@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -27,6 +28,7 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -149,6 +151,11 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     column->addLayout(bottom);
 
     connect(cmdWholeEarth, &QPushButton::clicked, mapView, &MapView::wholeEarth);
+    // Home too, wherever the focus is but in the search field, which keeps
+    // it for its cursor as any text field does. The beam's spin box would
+    // keep it as well, and gives it up (eventFilter).
+    connect(new QShortcut(Qt::Key_Home, this), &QShortcut::activated, mapView, &MapView::wholeEarth);
+    spnBeam->installEventFilter(this);
     connect(cmdOpenLog, &QPushButton::clicked, this, &frmMap::cmdOpenLog_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmMap::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmMap::cmdPrint_Click);
@@ -375,6 +382,18 @@ void frmMap::cmdPrint_Click()
     QPainter painter(&printer);
     mapView->renderer().paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
                               titled());
+}
+
+// Home left unaccepted by the beam's spin box goes on to the window's
+// shortcut.
+bool frmMap::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == spnBeam && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Home && key->modifiers() == Qt::NoModifier)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMap::showEvent(QShowEvent* event)

@@ -6,6 +6,7 @@
 #include "rotator/rotator_session.h"
 
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QMenu>
 #include <QPainter>
 #include <QWheelEvent>
@@ -37,8 +38,21 @@ void MapView::overlayChanged()
 
 void MapView::wholeEarth()
 {
-    scene_.radiusKm = map::RimKm;
+    zoomTo(map::RimKm);
+}
+
+void MapView::zoomTo(double radiusKm)
+{
+    scene_.radiusKm = radiusKm;
     sceneChanged();
+    if (underMouse())
+        tellPointAt(mapFromGlobal(QCursor::pos()));
+}
+
+void MapView::tellPointAt(const QPointF& pixel)
+{
+    QMouseEvent moved(QEvent::MouseMove, pixel, mapToGlobal(pixel), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    mouseMoveEvent(&moved);
 }
 
 void MapView::paintEvent(QPaintEvent*)
@@ -60,6 +74,7 @@ void MapView::wheelEvent(QWheelEvent* event)
     const double steps = event->angleDelta().y() / 120.0;
     scene_.radiusKm = std::clamp(scene_.radiusKm * std::pow(0.8, steps), NearestKm, map::RimKm);
     sceneChanged();
+    tellPointAt(event->position());
 }
 
 std::optional<geodesy::Position> MapView::pointAt(const QPointF& pixel) const
@@ -117,10 +132,3 @@ void MapView::contextMenuEvent(QContextMenuEvent* event)
         session_.turnTo(azimuth);
 }
 
-void MapView::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Home)
-        wholeEarth();
-    else
-        QWidget::keyPressEvent(event);
-}

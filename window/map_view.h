@@ -14,8 +14,8 @@ class RotatorSession;
 
 // The map in the window: the renderer's picture, its world kept projected
 // and its base layer kept painted, so that a new heading repaints only what
-// lies over it. The wheel zooms, Home returns to the whole Earth, the mouse
-// tells what lies under it, a right click turns the antenna there.
+// lies over it. The wheel zooms, the mouse tells what lies under it, a
+// right click turns the antenna there.
 class MapView : public QWidget
 {
     Q_OBJECT
@@ -48,11 +48,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The point of the globe under a pixel, when the map shows one there.
     std::optional<geodesy::Position> pointAt(const QPointF& pixel) const;
+    void zoomTo(double radiusKm);
+    // After a zoom another point lies under the mouse: told as a move of
+    // the mouse tells it.
+    void tellPointAt(const QPointF& pixel);
 
     rotator::RotatorSession& session_;
     map::MapScene scene_;

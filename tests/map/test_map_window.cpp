@@ -35,8 +35,8 @@ QSettings stored()
 
 } // namespace
 
-// The map window's own controls, with the main window's country file, and
-// its place.
+// The map window's own controls, with the main window's country file; its
+// place, its keys and its zoom.
 class TestMapWindow : public QObject {
     Q_OBJECT
 
@@ -135,6 +135,53 @@ private Q_SLOTS:
         window.map.placeBeside(main);
         window.map.show();
         QCOMPARE(window.map.frameGeometry().topLeft(), usersPlace);
+    }
+
+    // Home shows the whole Earth wherever the focus is, but in the search
+    // field, which moves its cursor with it.
+    void homeShowsTheWholeEarth_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("wholeEarth");
+        QTest::newRow("the beam width") << "spnBeam" << true;
+        QTest::newRow("the map") << "mapView" << true;
+        QTest::newRow("a button") << "cmdSave" << true;
+        QTest::newRow("the search") << "txtSearch" << false;
+    }
+
+    void homeShowsTheWholeEarth()
+    {
+        QFETCH(QString, focus);
+        QFETCH(bool, wholeEarth);
+        MapWindow window;
+        window.map.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window.map));
+        window.map.mapView->scene().radiusKm = 500;
+        auto* control = window.map.findChild<QWidget*>(focus);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Home);
+        QCOMPARE(window.map.mapView->scene().radiusKm, wholeEarth ? map::RimKm : 500);
+    }
+
+    // After the wheel the status line tells the point now under the mouse,
+    // as a move of the mouse there does.
+    void wheelTellsThePointUnderTheMouse()
+    {
+        MapWindow window;
+        MapView* view = window.map.mapView;
+        window.map.show();
+        const QPointF pixel = QRectF(view->rect()).center() + QPointF(view->width() / 4.0, 0);
+        const auto moveThere = [&] {
+            QMouseEvent move(QEvent::MouseMove, pixel, view->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton, {});
+            QApplication::sendEvent(view, &move);
+            return window.map.lblStatus->text();
+        };
+        const QString before = moveThere();
+        QWheelEvent wheel(pixel, view->mapToGlobal(pixel), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        const QString after = window.map.lblStatus->text();
+        QVERIFY2(after != before, qPrintable(after));
+        QCOMPARE(after, moveThere());
     }
 
     // On at first, the country file read as the map is shown, and kept off
