@@ -220,6 +220,7 @@ void frmMap::showCalculation(const geodesy::Position& own, const geodesy::Positi
         setOwn(own);
     else
         mapView->overlayChanged();
+    mapView->bringIntoView(kor);
 }
 
 void frmMap::showHeading()

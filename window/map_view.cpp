@@ -1,6 +1,7 @@
 #include "window/map_view.h"
 
 #include "dxcc/entity_texts.h"
+#include "geodesy/azimuthal.h"
 #include "geodesy/locator.h"
 #include "geodesy/pair_figures.h"
 #include "rotator/rotator_session.h"
@@ -39,6 +40,16 @@ void MapView::overlayChanged()
 void MapView::wholeEarth()
 {
     zoomTo(map::RimKm);
+}
+
+// The map's radius is the great-circle distance on the projection's
+// sphere; a tenth more leaves room for the point's label.
+void MapView::bringIntoView(const geodesy::Position& point)
+{
+    const geodesy::MapPoint onMap = geodesy::project(geodesy::azimuthalMap(scene_.own.position), point);
+    const double distanceKm = std::hypot(onMap.x, onMap.y);
+    if (distanceKm > scene_.radiusKm)
+        zoomTo(std::min(map::RimKm, distanceKm * 1.1));
 }
 
 void MapView::zoomTo(double radiusKm)

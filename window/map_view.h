@@ -33,6 +33,8 @@ public:
     void overlayChanged();
 
     void wholeEarth();
+    // Zoomed out just enough to show a point beyond the view; never in.
+    void bringIntoView(const geodesy::Position& point);
 
     // "KO85TS   1611 км   267°": a point's locator, and its distance and
     // direct azimuth from the centre, by the main window's arithmetic.

@@ -163,6 +163,34 @@ private Q_SLOTS:
         QCOMPARE(window.map.mapView->scene().radiusKm, wholeEarth ? map::RimKm : 500);
     }
 
+    // A correspondent beyond the zoomed view is brought into it, the view
+    // widened no more than it needs and never narrowed.
+    void zoomsOutToTheCorrespondent_data()
+    {
+        QTest::addColumn<double>("zoomedKm");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("leastKm");
+        QTest::addColumn<double>("mostKm");
+        QTest::newRow("beyond the view") << 500.0 << 52.52 << 13.4 << 1610.0 << 1800.0;
+        QTest::newRow("within the view") << 2000.0 << 52.52 << 13.4 << 2000.0 << 2000.0;
+        QTest::newRow("by the antipode") << 500.0 << -55.0 << -142.0 << map::RimKm << map::RimKm;
+    }
+
+    void zoomsOutToTheCorrespondent()
+    {
+        QFETCH(double, zoomedKm);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, leastKm);
+        QFETCH(double, mostKm);
+        MapWindow window;
+        window.map.mapView->scene().radiusKm = zoomedKm;
+        window.map.showCalculation(window.moscow, {latitude, longitude});
+        const double radiusKm = window.map.mapView->scene().radiusKm;
+        QVERIFY2(radiusKm >= leastKm && radiusKm <= mostKm, qPrintable(QString::number(radiusKm)));
+    }
+
     // After the wheel the status line tells the point now under the mouse,
     // as a move of the mouse there does.
     void wheelTellsThePointUnderTheMouse()
