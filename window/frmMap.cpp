@@ -40,6 +40,7 @@ namespace {
 const QString Geometry = QStringLiteral("map/geometry");
 const QString BeamWidth = QStringLiteral("map/beamWidth");
 const QString Prefixes = QStringLiteral("map/prefixes");
+const QString Night = QStringLiteral("map/night");
 
 QSettings stored()
 {
@@ -113,6 +114,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     cmdPrint = button("cmdPrint", QStringLiteral("&Печать…"));
     chkNight = new QCheckBox(QStringLiteral("&День и ночь"));
     chkNight->setObjectName(QStringLiteral("chkNight"));
+    chkNight->setChecked(stored().value(Night, false).toBool());
     chkPrefixes = new QCheckBox(QStringLiteral("П&рефиксы"));
     chkPrefixes->setObjectName(QStringLiteral("chkPrefixes"));
     chkPrefixes->setChecked(stored().value(Prefixes, true).toBool());
@@ -175,13 +177,14 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     connect(&session_, &rotator::RotatorSession::headingChanged, this, &frmMap::showHeading);
     // The night as it is now, a minute at a time.
     minute_.setInterval(60 * 1000);
-    connect(&minute_, &QTimer::timeout, this, [this] { chkNight_Toggled(true); });
+    connect(&minute_, &QTimer::timeout, this, [this] { showNight(true); });
     keepPlace_.setSingleShot(true);
     keepPlace_.setInterval(500);
     connect(&keepPlace_, &QTimer::timeout, this, [this] { stored().setValue(Geometry, saveGeometry()); });
 
     mapView->scene().beamWidth = spnBeam->value();
     mapView->scene().showPrefixes = chkPrefixes->isChecked();
+    showNight(chkNight->isChecked());
     setOwn(own);
     placeKept_ = restoreGeometry(stored().value(Geometry).toByteArray());
     showHeading();
@@ -230,6 +233,13 @@ void frmMap::showHeading()
 }
 
 void frmMap::chkNight_Toggled(bool on)
+{
+    stored().setValue(Night, on);
+    showNight(on);
+}
+
+// The night as it is now, or none; anew each minute while it is shown.
+void frmMap::showNight(bool on)
 {
     mapView->scene().nightAt = on ? std::optional<double>(QDateTime::currentSecsSinceEpoch()) : std::nullopt;
     on ? minute_.start() : minute_.stop();

@@ -78,6 +78,7 @@ private:
     void cmdSave_Click();
     void cmdPrint_Click();
     void chkNight_Toggled(bool on);
+    void showNight(bool on);
     void chkPrefixes_Toggled(bool on);
     void readPrefixes();  // or says why not, in the status line
     void txtSearch_Enter();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,7 +37,7 @@ QSettings stored()
 } // namespace
 
 // The map window's own controls, with the main window's country file; its
-// place, its keys and its zoom.
+// place, its keys, its zoom and its settings.
 class TestMapWindow : public QObject {
     Q_OBJECT
 
@@ -212,22 +213,28 @@ private Q_SLOTS:
         QCOMPARE(after, moveThere());
     }
 
-    // On at first, the country file read as the map is shown, and kept off
-    // for the next time once the user turns it off.
-    void keepsPrefixesChoice()
+    // The night, the prefixes and the beam width as the user left them,
+    // the night shown at once; the prefixes on at first, the country file
+    // read as the map is shown.
+    void keepsTheChoices()
     {
         {
             MapWindow window;
             frmMap& map = window.map;
-            QVERIFY(map.chkPrefixes->isChecked() && map.mapView->scene().showPrefixes);
+            QVERIFY(!map.chkNight->isChecked() && map.chkPrefixes->isChecked() && map.mapView->scene().showPrefixes);
             QVERIFY(!map.mapView->scene().countries);
             map.show();
             QVERIFY(map.mapView->scene().countries);
+            map.chkNight->click();
             map.chkPrefixes->click();
-            QVERIFY(!map.mapView->scene().showPrefixes);
+            map.spnBeam->setValue(45);
         }
         MapWindow window;
-        QVERIFY(!window.map.chkPrefixes->isChecked() && !window.map.mapView->scene().showPrefixes);
+        const map::MapScene& scene = window.map.mapView->scene();
+        QVERIFY(window.map.chkNight->isChecked() && scene.nightAt);
+        QVERIFY(!window.map.chkPrefixes->isChecked() && !scene.showPrefixes);
+        QCOMPARE(window.map.spnBeam->value(), 45);
+        QCOMPARE(scene.beamWidth, 45.0);
     }
 };
 
