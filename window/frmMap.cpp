@@ -287,8 +287,8 @@ void frmMap::txtSearch_Enter()
     if (station.call)
         showFound(station.position, QString::fromStdString(station.call->call),
                   QString::fromStdString(dxcc::callLine(*station.call, *countries_.file())) + QStringLiteral("   "));
-    else
-        showFound(station.position, {}, {});
+    else  // labelled as typed, a locator in Latin capitals
+        showFound(station.position, QString::fromStdString(geodesy::locatorLetters(text.toStdString())), {});
 }
 
 // Both paths to it from the own station, as a calculation shows them, and

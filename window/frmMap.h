@@ -42,8 +42,8 @@ public:
     ~frmMap() override;
 
     // A calculation that succeeded: centred on the own station, the
-    // correspondent with both paths to it, labelled by its locator or by
-    // the call it was found by, and zoomed out to it when it lies beyond.
+    // correspondent with both paths to it, labelled as it was given (by
+    // default by its locator), and zoomed out to it when it lies beyond.
     void showCalculation(const geodesy::Position& own, const geodesy::Position& kor, const QString& label = {});
     // Before the first show: beside the main window, never over it, where
     // the screen has room. Once the user has placed the window, that place

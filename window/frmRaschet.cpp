@@ -26,7 +26,10 @@ frmRaschet::frmRaschet(QWidget* parent)
     createControls();
     connectHandlers();
     connect(this, &frmRaschet::calculated, this,
-            [this](const geodesy::Position& own, const geodesy::Position& kor) { lastPair_ = {own, kor}; });
+            [this](const geodesy::Position& own, const geodesy::Position& kor) {
+                lastPair_ = {own, kor};
+                lastKorLabel_ = korLabel(kor);
+            });
     rotator = new RotatorControl(this);
     Form_Load();
 
@@ -48,14 +51,38 @@ void frmRaschet::mnuMap_Click()
         map_ = std::make_unique<frmMap>(rotator->session(), lastPair_ ? lastPair_->first : own, countries);
         map_->placeBeside(frameGeometry());
         if (lastPair_)
-            map_->showCalculation(lastPair_->first, lastPair_->second);
+            map_->showCalculation(lastPair_->first, lastPair_->second, lastKorLabel_);
         connect(this, &frmRaschet::calculated, map_.get(),
-                [this](const geodesy::Position& own, const geodesy::Position& kor) { map_->showCalculation(own, kor); });
+                [this](const geodesy::Position& own, const geodesy::Position& kor) {
+                    map_->showCalculation(own, kor, korLabel(kor));
+                });
         rotator->watch(map_.get());
     }
     map_->show();
     map_->raise();
     map_->activateWindow();
+}
+
+// The correspondent as the user gave it, read as the calculation ends: its
+// locator when the calculation was by the locator, whose centre it then is;
+// else its degrees as their fields show them (the locator's field then
+// holds the locator made from them).
+QString frmRaschet::korLabel(const geodesy::Position& kor) const
+{
+    const std::string typed = txtKorLocator->text().toStdString();
+    const geodesy::LocatorDecoding decoding = geodesy::decodeLocator(typed);
+    const auto* centre = std::get_if<geodesy::DecodedLocator>(&decoding.result);
+    if (centre && centre->latitude == kor.latitude && centre->longitude == kor.longitude)
+        return QString::fromStdString(geodesy::locatorLetters(typed));
+    const auto angle = [](const QLineEdit* degrees, const QLineEdit* minutes, const QLineEdit* seconds) {
+        QString text = degrees->text() + QStringLiteral("°");
+        if (!minutes->text().isEmpty())
+            text += minutes->text() + QStringLiteral("′");
+        if (!seconds->text().isEmpty())
+            text += seconds->text() + QStringLiteral("″");
+        return text;
+    };
+    return angle(txtH2G, txtH2M, txtH2S) + QLatin1Char(' ') + angle(txtD2G, txtD2M, txtD2S);
 }
 
 void frmRaschet::Form_Load()

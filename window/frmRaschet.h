@@ -178,13 +178,16 @@ private:
     // What the callsign windows take from this one (call_windows.cpp).
     CallContext callContext();
     std::variant<geodesy::Position, QString> ownStation() const;
+    QString korLabel(const geodesy::Position& kor) const;
 
     HelloSlide helloSlide_;  // where the About window's picture slid to
     std::unique_ptr<frmMap> map_;
     frmCall* call_ = nullptr;            // a child, made when first asked for
     frmBeamTable* beamTable_ = nullptr;  // a child, made when first asked for
-    // The stations of the last calculation that succeeded, in degrees.
+    // The stations of the last calculation that succeeded, in degrees, and
+    // the correspondent as the user gave it.
     std::optional<std::pair<geodesy::Position, geodesy::Position>> lastPair_;
+    QString lastKorLabel_;
     bool paintingWindow_ = false;
     bool shown_ = false;
     QLineEdit* focusedField_ = nullptr;     // got-focus has run, lost-focus not yet

@@ -2,6 +2,7 @@
 #include "rotator/rotator_session.h"
 #include "window/frmMap.h"
 #include "tests/file_bytes.h"
+#include "window/frmRaschet.h"
 #include "window/map_view.h"
 
 #include <QCheckBox>
@@ -50,12 +51,12 @@ private Q_SLOTS:
     void searches_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");  // the correspondent's position
+        QTest::addColumn<QString>("shown");  // the correspondent's label and position
         QTest::addColumn<QString>("said");   // the status line's start
-        QTest::newRow("a four-character locator") << "pm95" << "35.5,139" << "PM95MM   ";
-        QTest::newRow("a ten-character locator") << "KO85TS27HL" << "55.78,37.603" << "KO85TS   ";
-        QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78" << "RE78JR   ";
-        QTest::newRow("a callsign") << "ja1abc" << "36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от ";
+        QTest::newRow("a four-character locator") << " pm95 " << "PM95 35.5,139" << "PM95MM   ";
+        QTest::newRow("a ten-character locator") << "KO85TS27HL" << "KO85TS27HL 55.78,37.603" << "KO85TS   ";
+        QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78 -41.29,174.78" << "RE78JR   ";
+        QTest::newRow("a callsign") << "ja1abc" << "JA1ABC 36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от ";
         QTest::newRow("a bad word") << "гдеж" << "none" << "«гдеж»: не локатор, не координаты и не позывной";
         QTest::newRow("an ambiguous letter") << "ко85тс" << "none" << "«ко85тс»: «С» — русская буква";
         QTest::newRow("a call at sea") << "R1ABC/MM" << "none" << "«R1ABC/MM»: станция в море или в воздухе";
@@ -74,7 +75,8 @@ private Q_SLOTS:
         QTest::keyClick(map.txtSearch, Qt::Key_Return);
         const auto& found = map.mapView->scene().correspondents;
         QCOMPARE(found.empty() ? QStringLiteral("none")
-                               : QString("%1,%2").arg(found.at(0).position.latitude, 0, 'g', 4)
+                               : QString("%1 %2,%3").arg(found.at(0).locator)
+                                     .arg(found.at(0).position.latitude, 0, 'g', 4)
                                      .arg(found.at(0).position.longitude, 0, 'g', 5),
                  shown);
         QVERIFY2(map.lblStatus->text().startsWith(said), qPrintable(map.lblStatus->text()));
@@ -91,6 +93,37 @@ private Q_SLOTS:
         window.map.showLog(folder.filePath("log.adi"));
         QCOMPARE(window.map.lblStatus->text(),
                  QStringLiteral("log.adi: на карте связей 2, из них по стране позывного 1, без положения 1"));
+    }
+
+    // The main window's correspondent as it was typed: its locator, or its
+    // degrees; on a map opened after the calculation and on one open
+    // during it.
+    void labelsTheMainWindowsCorrespondent_data()
+    {
+        QTest::addColumn<bool>("byLocator");
+        QTest::addColumn<QStringList>("typed");  // field=text
+        QTest::addColumn<QString>("label");
+        QTest::newRow("by a locator") << true << QStringList{"txtKorLocator=jo62qm"} << "JO62QM";
+        QTest::newRow("by degrees") << false << QStringList{"txtH2G=35", "txtH2M=30", "txtD2G=-139"} << "35°30′ -139°";
+    }
+
+    void labelsTheMainWindowsCorrespondent()
+    {
+        QFETCH(bool, byLocator);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, label);
+        frmRaschet window;
+        for (const QString& field : typed + QStringList{"txtMyLocator=KO85TS", "txtH1G=55", "txtD1G=37"})
+            window.findChild<QLineEdit*>(field.section('=', 0, 0))->setText(field.section('=', 1));
+        const auto calculate = [&] {
+            byLocator ? window.cmdRaschetKoordinat_Click() : window.cmdRaschetLocator_Click();
+        };
+        const auto labelled = [&] { return window.map()->mapView->scene().correspondents.at(0).locator; };
+        calculate();
+        window.mnuMap_Click();
+        QCOMPARE(labelled(), label);
+        calculate();
+        QCOMPARE(labelled(), label);
     }
 
     // The first time beside the main window, on the side with room, shrunk
