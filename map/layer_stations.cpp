@@ -1,19 +1,15 @@
-// What the map tells of the stations: the log's correspondents, the
-// antenna's beam, both paths to the correspondent and the two stations.
+// What the map tells of the stations: the antenna's beam, both paths to
+// each correspondent, the stations' dots and their labels.
 
 #include "map/layers.h"
 
 #include "geodesy/pair_figures.h"
 #include "map/map_style.h"
+#include "map/path_clip.h"
 
-#include <QFontMetricsF>
-#include <QImage>
 #include <QLineF>
-#include <QPaintEngine>
 #include <QPainter>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace map::layers {
@@ -28,21 +24,8 @@ QPen line(const QColor& colour, double width)
     return pen;
 }
 
-// Up and to the right of the station's dot.
-QRectF labelBox(const View& view, const QPointF& at, const QString& text)
-{
-    const QFontMetricsF metrics(view.font);
-    return QRectF(at + QPointF(6, -metrics.height() - 2), metrics.size(0, text) + QSizeF(4, 0));
-}
-
-void label(QPainter& painter, const View& view, const QPointF& at, const QString& text)
-{
-    painter.setFont(view.font);
-    const QRectF box = labelBox(view, at, text);
-    painter.fillRect(box, QColor(255, 255, 255, 190));
-    painter.setPen(style::Labels);
-    painter.drawText(box, Qt::AlignCenter, text);
-}
+double lineWidth(const View& view) { return std::max(2.0, view.discRadius / 300); }
+double dotRadius(const View& view) { return lineWidth(view) + 2; }
 
 void dot(QPainter& painter, const QPointF& at, double radius)
 {
@@ -51,9 +34,50 @@ void dot(QPainter& painter, const QPointF& at, double radius)
     painter.drawEllipse(at, radius, radius);
 }
 
-double lineWidth(const View& view) { return std::max(2.0, view.discRadius / 300); }
+QRectF around(const QPointF& at, double radius)
+{
+    return {at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)};
+}
 
-// "JO62QM 1611 km": the locator and the distance to it.
+// A line of the paths, only as far as it lies near the disc.
+void drawLine(QPainter& painter, const View& view, const QPointF& from, const QPointF& to)
+{
+    QPainterPath line(from);
+    line.lineTo(to);
+    if (const QPainterPath near = clippedTo(line, view.nearDisc(), false); !near.isEmpty())
+        painter.drawPath(near);
+}
+
+// Where a correspondent is drawn: at its point, or, beyond the disc, at
+// the rim where its short path leaves it, in the direction `azimuth`.
+struct Seen {
+    QPointF at;
+    double azimuth;  // radians
+    bool beyond;
+    bool central;    // at the centre itself, without a direction
+};
+
+Seen seen(const View& view, const RimCut& cut, const MapStation& station)
+{
+    const geodesy::MapPoint p = geodesy::project(cut.projection(), station.position);
+    const double azimuth = std::atan2(p.x, p.y);
+    const bool beyond = std::hypot(p.x, p.y) > view.radiusKm;
+    return {beyond ? view.inDirection(azimuth * 180 / TruePi, view.discRadius) : view.at(p), azimuth, beyond,
+            std::hypot(p.x, p.y) < 1e-6};
+}
+
+// The arrow at the rim that points on to a correspondent beyond it.
+QPolygonF arrow(const View& view, double azimuth)
+{
+    const double size = 2.5 * dotRadius(view);
+    const double degrees = azimuth * 180 / TruePi;
+    const double spread = size / view.discRadius * 180 / TruePi;
+    return QPolygonF{view.inDirection(degrees, view.discRadius - 0.5),
+                     view.inDirection(degrees - spread / 2, view.discRadius - size),
+                     view.inDirection(degrees + spread / 2, view.discRadius - size)};
+}
+
+// "JO62QM 1611 км": the station as it was given, and the distance to it.
 QString correspondentText(const MapScene& scene, const MapStation& correspondent)
 {
     const geodesy::PairFigures figures = geodesy::pairFigures(scene.own.position, correspondent.position, false);
@@ -63,83 +87,38 @@ QString correspondentText(const MapScene& scene, const MapStation& correspondent
     return correspondent.locator + distance;
 }
 
-} // namespace
-
-double logDotWidth(const View& view) { return std::max(3.0, view.discRadius / 250); }
-
-double countryRingRadius(const View& view) { return logDotWidth(view) + 1; }
-
-namespace {
-
-// Where a log's point stands on the device, and whether within the map's
-// radius.
-bool onMap(const View& view, const RimCut& cut, const LogPoints::Point& point, QPointF* at)
+// Round a point: beside it at each corner, then above, below and on
+// either side; the box centred so that it clears `gap`.
+std::vector<QRectF> placesAround(const View& view, LabelKind kind, const QString& text, const QPointF& at, double gap)
 {
-    const geodesy::MapPoint p = geodesy::project(cut.projection(), {point.latitude, point.longitude});
-    *at = view.at(p);
-    return std::hypot(p.x, p.y) <= view.radiusKm;
+    const QSizeF size = view.box(kind, text, at).size();
+    const double dx = gap + size.width() / 2, dy = gap + size.height() / 2;
+    const double cx = 0.7 * gap + size.width() / 2, cy = 0.7 * gap + size.height() / 2;
+    std::vector<QRectF> places;
+    for (const QPointF& offset : {QPointF(cx, -cy), QPointF(cx, cy), QPointF(-cx, -cy), QPointF(-cx, cy),
+                                  QPointF(0, -dy), QPointF(0, dy), QPointF(dx, 0), QPointF(-dx, 0)})
+        places.push_back(view.box(kind, text, at + offset));
+    return places;
+}
+
+// Inside the rim, behind the arrow, ever farther in.
+std::vector<QRectF> placesInside(const View& view, const QString& text, const Seen& rim)
+{
+    const QSizeF size = view.box(LabelKind::Correspondent, text, rim.at).size();
+    const QPointF outward(std::sin(rim.azimuth), -std::cos(rim.azimuth));
+    const double half = (std::fabs(size.width() * outward.x()) + std::fabs(size.height() * outward.y())) / 2;
+    const QPointF sideways(-outward.y(), outward.x());
+    std::vector<QRectF> places;
+    for (int step = 0; step < 4; ++step)
+        for (const double side : {0.0, 1.0, -1.0}) {
+            const double in = 3 * dotRadius(view) + half + step * size.height();
+            places.push_back(view.box(LabelKind::Correspondent, text,
+                                      rim.at - in * outward + side * size.height() * sideways));
+        }
+    return places;
 }
 
 } // namespace
-
-void paintLog(QPainter& painter, const View& view, const RimCut& cut, const LogPoints& log)
-{
-    const QPen pen = line(style::LogDot, logDotWidth(view));
-    painter.save();
-    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
-        // On pixels the dot is drawn once and stamped at each QSO, whole
-        // pixels apart: an antialiased circle for each of a big log's
-        // QSOs took a second.
-        const int side = int(std::ceil(pen.widthF())) + 2;
-        QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
-        stamp.fill(Qt::transparent);
-        QPainter onStamp(&stamp);
-        onStamp.setRenderHint(QPainter::Antialiasing);
-        onStamp.setPen(pen);
-        onStamp.drawPoint(QPointF(side / 2.0, side / 2.0));
-        onStamp.end();
-        const QPointF corner(side / 2.0, side / 2.0);
-        QPointF at;
-        for (const LogPoints::Point& point : log.points)
-            if (onMap(view, cut, point, &at))
-                painter.drawImage((at - corner).toPoint(), stamp);
-    } else {
-        QPolygonF dots;
-        QPointF at;
-        for (const LogPoints::Point& point : log.points)
-            if (onMap(view, cut, point, &at))
-                dots << at;
-        painter.setPen(pen);
-        painter.drawPoints(dots);
-    }
-    // The QSOs placed at their country: a ring each place, however many
-    // QSOs share it, since they all share their entity's one point.
-    std::vector<QPoint> places;
-    QPointF at;
-    for (const LogPoints::Point& point : log.entityPoints)
-        if (onMap(view, cut, point, &at))
-            places.push_back(at.toPoint());
-    std::sort(places.begin(), places.end(), [](const QPoint& a, const QPoint& b) {
-        return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y();
-    });
-    places.erase(std::unique(places.begin(), places.end()), places.end());
-    const double ring = countryRingRadius(view);
-    painter.setPen(line(style::LogDot, 1.5));
-    painter.setBrush(Qt::NoBrush);
-    for (const QPoint& place : places)
-        painter.drawEllipse(QPointF(place), ring, ring);
-    painter.restore();
-}
-
-const dxcc::Entity* logEntityAt(const View& view, const RimCut& cut, const LogPoints& log, const QPointF& pixel)
-{
-    const double reach = countryRingRadius(view) + 2;
-    QPointF at;
-    for (std::size_t i = 0; i < log.entityPoints.size(); ++i)
-        if (onMap(view, cut, log.entityPoints[i], &at) && QLineF(at, pixel).length() <= reach)
-            return log.entities[i];
-    return nullptr;
-}
 
 void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth)
 {
@@ -158,39 +137,53 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
     painter.save();
     const double width = lineWidth(view);
     for (const MapStation& correspondent : scene.correspondents) {
-        const geodesy::MapPoint kor = geodesy::project(cut.projection(), correspondent.position);
-        const double azimuth = std::atan2(kor.x, kor.y);
+        const Seen kor = seen(view, cut, correspondent);
+        if (kor.central)
+            continue;
+        const geodesy::MapPoint p = geodesy::project(cut.projection(), correspondent.position);
         const auto rim = [&](double a) { return view.at(RimKm * std::sin(a), RimKm * std::cos(a)); };
         // The long way: out the other way to the rim, and in again from the
         // rim on the correspondent's side, along the same diameter.
         painter.setPen(line(style::LongPath, width));
-        painter.drawLine(view.centre, rim(azimuth + TruePi));
-        painter.drawLine(rim(azimuth), view.at(kor));
+        painter.setBrush(Qt::NoBrush);
+        drawLine(painter, view, view.centre, rim(kor.azimuth + TruePi));
+        drawLine(painter, view, rim(kor.azimuth), view.at(p));
         painter.setPen(line(style::ShortPath, width));
-        painter.drawLine(view.centre, view.at(kor));
-        dot(painter, view.at(kor), width + 2);
-        label(painter, view, view.at(kor), correspondentText(scene, correspondent));
+        drawLine(painter, view, view.centre, view.at(p));
+        if (kor.beyond) {
+            painter.setPen(line(Qt::white, 1));
+            painter.setBrush(style::ShortPath);
+            painter.drawPolygon(arrow(view, kor.azimuth));
+        } else {
+            dot(painter, kor.at, dotRadius(view));
+        }
     }
-    dot(painter, view.centre, width + 2);
-    label(painter, view, view.centre, scene.own.locator);
+    dot(painter, view.centre, dotRadius(view));
     painter.restore();
 }
 
-std::vector<QRectF> stationBoxes(const View& view, const RimCut& cut, const MapScene& scene)
+void wishStations(LabelSet& labels, const View& view, const RimCut& cut, const MapScene& scene)
 {
-    const double radius = lineWidth(view) + 2;
-    const auto taken = [&](const QPointF& at, const QString& text) {
-        return std::array<QRectF, 2>{labelBox(view, at, text),
-                                     QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))};
-    };
-    std::vector<QRectF> boxes;
-    for (const QRectF& box : taken(view.centre, scene.own.locator))
-        boxes.push_back(box);
-    for (const MapStation& correspondent : scene.correspondents)
-        for (const QRectF& box : taken(view.at(geodesy::project(cut.projection(), correspondent.position)),
-                                       correspondentText(scene, correspondent)))
-            boxes.push_back(box);
-    return boxes;
+    const double gap = dotRadius(view) + 2;
+    labels.occupy(around(view.centre, dotRadius(view)));
+    std::vector<Seen> kors;
+    for (const MapStation& correspondent : scene.correspondents) {
+        kors.push_back(seen(view, cut, correspondent));
+        labels.occupy(kors.back().beyond ? arrow(view, kors.back().azimuth).boundingRect()
+                                         : around(kors.back().at, dotRadius(view)));
+    }
+    labels.wish(LabelKind::Own, scene.own.locator,
+                {view.centre, placesAround(view, LabelKind::Own, scene.own.locator, view.centre, gap), true});
+    for (std::size_t i = 0; i < kors.size(); ++i) {
+        if (kors[i].central)
+            continue;
+        const QString text = correspondentText(scene, scene.correspondents[i]);
+        labels.wish(LabelKind::Correspondent, text,
+                    {kors[i].at,
+                     kors[i].beyond ? placesInside(view, text, kors[i])
+                                    : placesAround(view, LabelKind::Correspondent, text, kors[i].at, gap),
+                     true});
+    }
 }
 
 } // namespace map::layers

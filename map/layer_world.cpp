@@ -4,6 +4,7 @@
 
 #include "geodesy/sun.h"
 #include "map/map_style.h"
+#include "map/path_clip.h"
 
 #include <QPainter>
 
@@ -29,15 +30,20 @@ void fillArea(QPainter& painter, const QPainterPath& devicePath, const QColor& c
     painter.restore();
 }
 
+QPainterPath onView(const View& view, const QPainterPath& path, bool closed, double tolerance)
+{
+    return clippedTo(onDevice(path, view.toDevice, tolerance), view.nearDisc(), closed);
+}
+
 void paintWorld(QPainter& painter, const View& view, const QPainterPath& land, const QPainterPath& coasts,
                 const QPainterPath& borders)
 {
     painter.fillRect(QRectF(view.centre - QPointF(view.discRadius, view.discRadius),
                             QSizeF(2 * view.discRadius, 2 * view.discRadius)),
                      style::Sea);
-    fillArea(painter, onDevice(land, view.toDevice, 1), style::Land);
-    painter.strokePath(onDevice(borders, view.toDevice), hairline(style::Border, 0.7));
-    painter.strokePath(onDevice(coasts, view.toDevice), hairline(style::Coast, 0.8));
+    fillArea(painter, onView(view, land, true, 1), style::Land);
+    painter.strokePath(onView(view, borders, false), hairline(style::Border, 0.7));
+    painter.strokePath(onView(view, coasts, false), hairline(style::Coast, 0.8));
 }
 
 // The night: every point more than 90 degrees from the subsolar point. In
@@ -65,8 +71,8 @@ void paintNight(QPainter& painter, const View& view, const RimCut& cut, double u
     cut.addRing(night, dark, nullptr);
     QPainterPath edge;
     cut.addLine(terminator, edge);
-    fillArea(painter, onDevice(dark, view.toDevice, 1), style::Night);
-    painter.strokePath(onDevice(edge, view.toDevice), hairline(style::Terminator, 1.2));
+    fillArea(painter, onView(view, dark, true, 1), style::Night);
+    painter.strokePath(onView(view, edge, false), hairline(style::Terminator, 1.2));
 }
 
 } // namespace map::layers

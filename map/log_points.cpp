@@ -3,6 +3,8 @@
 #include "adif/qso_position.h"
 #include "dxcc/call_rules.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <optional>
 
@@ -30,7 +32,38 @@ std::optional<dxcc::CallMatch> callMatch(const adif::Section& record, const dxcc
     return std::nullopt;
 }
 
+// The QSO's words after the others: its index.
+std::uint32_t addWords(LogPoints& log, const adif::Section& record)
+{
+    log.qsoStarts.push_back(std::uint32_t(log.qsoWords.size()));
+    for (const char* name : {"CALL", "QSO_DATE", "BAND", "MODE"}) {
+        if (const adif::Field* field = record.find(name))
+            log.qsoWords.append(field->data);
+        log.qsoWords += '\t';
+    }
+    return std::uint32_t(log.qsoStarts.size() - 1);
+}
+
 } // namespace
+
+QString qsoText(const LogPoints& log, std::uint32_t qso)
+{
+    const QStringList fields = QString::fromUtf8(log.qsoWords.data() + log.qsoStarts.at(qso),
+                                                 qsizetype(qso + 1 < log.qsoStarts.size() ? log.qsoStarts[qso + 1]
+                                                                                           : log.qsoWords.size())
+                                                     - qsizetype(log.qsoStarts[qso]))
+                                   .split(QLatin1Char('\t'));
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+        QString field = fields.at(i).trimmed();
+        // ADIF's date is YYYYMMDD.
+        if (i == 1 && field.size() == 8)
+            field = field.mid(6, 2) + QLatin1Char('.') + field.mid(4, 2) + QLatin1Char('.') + field.left(4);
+        if (!field.isEmpty())
+            shown << (i == 2 ? field.toLower() : field);
+    }
+    return shown.join(QStringLiteral(", "));
+}
 
 std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& source,
                                                    const dxcc::CountryFile* countries)
@@ -43,14 +76,14 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
             continue;
         const adif::QsoPosition found = adif::qsoPosition(reader.section(), adif::Correspondent);
         if (const auto* position = std::get_if<geodesy::Position>(&found)) {
-            log.points.push_back({float(position->latitude), float(position->longitude)});
+            log.points.push_back({float(position->latitude), float(position->longitude), addWords(log, reader.section())});
             log.squares[std::size_t(LogPoints::squareOf(position->latitude, position->longitude))] = true;
         } else if (const std::optional<dxcc::CallMatch> match
                    = std::holds_alternative<std::monostate>(found) && countries
                        ? callMatch(reader.section(), *countries)
                        : std::nullopt) {
             const geodesy::Position& at = match->values.position;
-            log.entityPoints.push_back({float(at.latitude), float(at.longitude)});
+            log.entityPoints.push_back({float(at.latitude), float(at.longitude), addWords(log, reader.section())});
             log.entities.push_back(match->entity);
         } else {
             ++log.withoutPosition;
@@ -61,6 +94,8 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
     log.points.shrink_to_fit();
     log.entityPoints.shrink_to_fit();
     log.entities.shrink_to_fit();
+    log.qsoWords.shrink_to_fit();
+    log.qsoStarts.shrink_to_fit();
     return log;
 }
 

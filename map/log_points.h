@@ -3,6 +3,8 @@
 #include "adif/reader.h"
 #include "geodesy/position.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -16,11 +18,13 @@ struct Entity;
 namespace map {
 
 // The correspondents of a log, as the map shows them: one position a QSO,
-// eight bytes each, so that a log of 100,000 QSOs costs under a megabyte.
+// and its call, date, band and mode to name it under the mouse; some forty
+// bytes a QSO, so that a log of 100,000 QSOs costs a few megabytes.
 struct LogPoints {
     struct Point {
         float latitude;
         float longitude;
+        std::uint32_t qso;  // its words' index
     };
     std::vector<Point> points;
     // QSOs that give no position but a call: at the position the country
@@ -33,7 +37,29 @@ struct LogPoints {
     // longitude first, 180 by 180.
     std::vector<bool> squares = std::vector<bool>(180 * 180);
 
+    // Each drawn QSO's CALL, QSO_DATE, BAND and MODE as the log has them,
+    // one after another, each field ended by a tab.
+    std::string qsoWords;
+    std::vector<std::uint32_t> qsoStarts;
+
     static int squareOf(double latitude, double longitude);
+};
+
+// "DL1AB, 12.03.2024, 20M, CW": a drawn QSO as its log names it, leaving
+// out what the log does not tell.
+QString qsoText(const LogPoints& log, std::uint32_t qso);
+
+// QSOs drawn as one mark, those whose marks would cover each other: where,
+// how large (the more QSOs, the heavier), how many, the first of them by
+// its index among the points, or among the entity points when it stands at
+// its call's country.
+struct LogMark {
+    double x;
+    double y;
+    double diameter;
+    std::uint32_t count;
+    std::size_t first;
+    bool atCountry;
 };
 
 // Reads a log's QSOs: the correspondent's GRIDSQUARE (with GRIDSQUARE_EXT),

@@ -13,7 +13,49 @@
 #include <cmath>
 
 namespace map {
+namespace {
 
+// An SVG of one part of the picture, as Qt's generator writes it.
+template <typename Paint>
+QByteArray svgOf(const QRectF& square, const QString& title, Paint paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(square.size().toSize());
+    svg.setViewBox(square);
+    svg.setTitle(title);
+    QPainter painter(&svg);
+    paint(painter);
+    painter.end();
+    return bytes;
+}
+
+// What the generator draws, between its definitions and the end.
+QByteArray drawing(const QByteArray& svg)
+{
+    const qsizetype from = svg.indexOf("</defs>") + qsizetype(sizeof "</defs>" - 1);
+    return svg.mid(from, svg.lastIndexOf("</svg>") - from);
+}
+
+// Qt's generator writes no clipping, and SVG Tiny, which it declares, has
+// none: the disc's part is written inside a clip of its own, in full SVG.
+QByteArray svgFile(const MapRenderer& renderer, const MapScene& scene, const QRectF& square)
+{
+    const QByteArray frame = svgOf(square, scene.title, [&](QPainter& p) { renderer.paintFrame(p, square, scene); });
+    const QByteArray disc = svgOf(square, scene.title, [&](QPainter& p) { renderer.paintDisc(p, square, scene); });
+    QByteArray head = frame.left(frame.indexOf("</defs>"));
+    head.replace("version=\"1.2\" baseProfile=\"tiny\"", "version=\"1.1\"");
+    const QPointF centre = MapRenderer::discCentre(square, scene);
+    return head + "<clipPath id=\"disc\"><circle cx=\"" + QByteArray::number(centre.x()) + "\" cy=\""
+        + QByteArray::number(centre.y()) + "\" r=\"" + QByteArray::number(MapRenderer::discRadius(square, scene))
+        + "\"/></clipPath>\n</defs>" + drawing(frame) + "<g clip-path=\"url(#disc)\">" + drawing(disc)
+        + "</g>\n</svg>\n";
+}
+
+} // namespace
 
 QString mapTitle(const MapStation& own, std::optional<double> nightAt)
 {
@@ -41,9 +83,6 @@ std::optional<MapFormat> mapFormatOf(const QString& fileName)
 QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
                    const MapFileOptions& options)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     const QRectF square(0, 0, options.sizePixels, options.sizePixels);
     switch (format) {
     case MapFormat::Png: {
@@ -53,27 +92,22 @@ QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat
         painter.end();
         return pngFile(image);
     }
-    case MapFormat::Svg: {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(square.size().toSize());
-        svg.setViewBox(square);
-        svg.setTitle(scene.title);
-        QPainter painter(&svg);
-        renderer.paint(painter, square, scene);
+    case MapFormat::Svg:
+        return svgFile(renderer, scene, square);
+    case MapFormat::Pdf:
         break;
     }
-    case MapFormat::Pdf: {
-        QPdfWriter pdf(&buffer);
-        pdf.setPageSize(options.page);
-        pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-        pdf.setResolution(300);
-        pdf.setTitle(scene.title);
-        QPainter painter(&pdf);
-        renderer.paint(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(300).size()), scene);
-        break;
-    }
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageSize(options.page);
+    pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    pdf.setResolution(300);
+    pdf.setTitle(scene.title);
+    QPainter painter(&pdf);
+    renderer.paint(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(300).size()), scene);
+    painter.end();
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include "map/world.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 
 #include <cmath>
@@ -43,29 +44,87 @@ QPainterPath grid(const RimCut& cut, int east, int north)
     return path;
 }
 
-// The labels' font for a picture of that size.
+// The labels' font for a picture of that size. Unhinted, so that the
+// labels take the same room on the screen as on paper, and on any machine
+// whatever its font settings: where each label goes depends on it.
 QFont labelFont(double pictureSize)
 {
     QFont font = classicFont(8);
     font.setPixelSize(std::max(10, int(pictureSize / 75)));
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
-layers::View viewOf(const QRectF& target, const MapScene& scene)
+layers::View viewOf(const QRectF& target, const MapScene& scene, layers::LabelTexts* texts = nullptr)
 {
     layers::View view;
     view.font = labelFont(std::min(target.width(), target.height()));
+    view.fonts = layers::labelFonts(view.font);
+    view.texts = texts;
     const double line = QFontMetricsF(view.font).height();
-    QRectF area = target;
-    if (!scene.title.isEmpty())
-        area.setTop(area.top() + 2 * line);
-    // Room outside the disc for the azimuths written at the rim.
-    view.discRadius = std::max(1.0, std::min(area.width(), area.height()) / 2 - 1.8 * line);
-    view.centre = area.center();
+    const double title = scene.title.isEmpty() ? 0 : 2 * line;
+    // The disc as wide as the target allows below the title, the two
+    // together in the middle of the target, and room round the disc for the
+    // azimuths written at the rim.
+    const double side = std::min(target.width(), target.height() - title);
+    const double top = target.top() + (target.height() - title - side) / 2;
+    if (title > 0)
+        view.titleBox = QRectF(target.left(), top + 0.6 * line, target.width(), title);
+    view.discRadius = std::max(1.0, side / 2 - 1.8 * line);
+    view.centre = QPointF(target.center().x(), top + title + side / 2);
     view.radiusKm = scene.radiusKm;
+    view.markDiameter = std::max(5.0, view.discRadius / 80);
     const double scale = view.discRadius / scene.radiusKm;
     view.toDevice = QTransform(scale, 0, 0, -scale, view.centre.x(), view.centre.y());
     return view;
+}
+
+void clipToDisc(QPainter& painter, const layers::View& view)
+{
+    QPainterPath disc;
+    disc.addEllipse(view.centre, view.discRadius, view.discRadius);
+    painter.setClipPath(disc);
+}
+
+void paintDiscBase(QPainter& painter, const layers::View& view, const RimCut& cut, const MapScene& scene,
+                   const QPainterPath& land, const QPainterPath& coasts, const QPainterPath& borders,
+                   const QPainterPath& fields, const QPainterPath& squares)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    clipToDisc(painter, view);
+    layers::paintWorld(painter, view, land, coasts, borders);
+    if (scene.nightAt)
+        layers::paintNight(painter, view, cut, *scene.nightAt);
+    layers::paintMaidenhead(painter, view, cut, fields, squares, scene.log);
+    if (scene.log)
+        layers::paintLog(painter, layers::logMarks(view, cut, *scene.log));
+    layers::paintRingsAndSpokes(painter, view);
+    painter.restore();
+}
+
+std::vector<MapLabel> placedLabels(const layers::View& view, const RimCut& cut, const MapScene& scene)
+{
+    layers::LabelSet labels;
+    layers::wishStations(labels, view, cut, scene);
+    layers::wishRings(labels, view, cut, scene);
+    layers::wishGrid(labels, view, cut);
+    layers::wishPrefixes(labels, view, cut, scene);
+    if (scene.log)
+        layers::wishLogCounts(labels, view, layers::logMarks(view, cut, *scene.log));
+    return labels.place(view);
+}
+
+void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut& cut, const MapScene& scene)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    clipToDisc(painter, view);
+    if (scene.heading)
+        layers::paintAntenna(painter, view, *scene.heading, scene.beamWidth);
+    layers::paintStations(painter, view, cut, scene);
+    layers::paintLabels(painter, view, placedLabels(view, cut, scene));
+    painter.restore();
 }
 
 } // namespace
@@ -110,13 +169,34 @@ QTransform MapRenderer::transform(const QRectF& target, const MapScene& scene)
     return viewOf(target, scene).toDevice;
 }
 
+QPointF MapRenderer::discCentre(const QRectF& target, const MapScene& scene)
+{
+    return viewOf(target, scene).centre;
+}
+
+double MapRenderer::discRadius(const QRectF& target, const MapScene& scene)
+{
+    return viewOf(target, scene).discRadius;
+}
+
 void MapRenderer::paint(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
-    paintBase(painter, target, scene);
-    paintOverlay(painter, target, scene);
+    paintFrame(painter, target, scene);
+    paintDisc(painter, target, scene);
 }
 
 void MapRenderer::paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const
+{
+    paintFrame(painter, target, scene);
+    paintDiscBase(painter, viewOf(target, scene), cut_, scene, land_, coasts_, borders_, fields_, squares_);
+}
+
+void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const
+{
+    paintDiscOverlay(painter, viewOf(target, scene, &texts_), cut_, scene);
+}
+
+void MapRenderer::paintFrame(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
     const layers::View view = viewOf(target, scene);
     painter.save();
@@ -125,47 +205,32 @@ void MapRenderer::paintBase(QPainter& painter, const QRectF& target, const MapSc
     if (!scene.title.isEmpty()) {
         painter.setFont(view.font);
         painter.setPen(style::Labels);
-        painter.drawText(QRectF(target.left(), target.top(), target.width(), 2 * QFontMetricsF(view.font).height()),
-                         Qt::AlignCenter, scene.title);
+        painter.drawText(view.titleBox, Qt::AlignCenter, scene.title);
     }
-    QPainterPath disc;
-    disc.addEllipse(view.centre, view.discRadius, view.discRadius);
-    painter.save();
-    painter.setClipPath(disc);
-    layers::paintWorld(painter, view, land_, coasts_, borders_);
-    if (scene.nightAt)
-        layers::paintNight(painter, view, cut_, *scene.nightAt);
-    layers::paintMaidenhead(painter, view, cut_, fields_, squares_, scene.log);
-    if (scene.log)
-        layers::paintLog(painter, view, cut_, *scene.log);
-    painter.restore();
-    layers::paintRingsAndSpokes(painter, view);
+    layers::paintRimAzimuths(painter, view);
     painter.restore();
 }
 
-void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const
+void MapRenderer::paintDisc(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
-    const layers::View view = viewOf(target, scene);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath disc;
-    disc.addEllipse(view.centre, view.discRadius, view.discRadius);
-    painter.setClipPath(disc);
-    layers::paintPrefixes(painter, view, layers::placePrefixes(view, cut_, scene));
-    if (scene.heading)
-        layers::paintAntenna(painter, view, *scene.heading, scene.beamWidth);
-    layers::paintStations(painter, view, cut_, scene);
-    painter.restore();
+    const layers::View view = viewOf(target, scene, &texts_);
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squares_);
+    paintDiscOverlay(painter, view, cut_, scene);
 }
 
-std::vector<PrefixLabel> MapRenderer::prefixes(const QRectF& target, const MapScene& scene) const
+std::vector<MapLabel> MapRenderer::labels(const QRectF& target, const MapScene& scene) const
 {
-    return layers::placePrefixes(viewOf(target, scene), cut_, scene);
+    return placedLabels(viewOf(target, scene, &texts_), cut_, scene);
 }
 
-const dxcc::Entity* MapRenderer::logEntityAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const
+std::optional<LogMark> MapRenderer::logMarkAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const
 {
-    return scene.log ? layers::logEntityAt(viewOf(target, scene), cut_, *scene.log, pixel) : nullptr;
+    if (!scene.log)
+        return std::nullopt;
+    for (const LogMark& mark : layers::logMarks(viewOf(target, scene), cut_, *scene.log))
+        if (QLineF(QPointF(mark.x, mark.y), pixel).length() <= mark.diameter / 2 + 2)
+            return mark;
+    return std::nullopt;
 }
 
 } // namespace map

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "map/layers.h"
+#include "map/map_labels.h"
 #include "map/map_scene.h"
-#include "map/prefix_labels.h"
 #include "map/rim_cut.h"
 
 #include <QPainterPath>
 #include <QRectF>
 #include <QTransform>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -26,22 +28,29 @@ public:
     void setCentre(const geodesy::Position& centre);
     const RimCut& cut() const { return cut_; }
 
-    // From the map's kilometres to the target's pixels: the disc centred in
-    // the target below the title, the scene's radius to its edge, north up.
+    // From the map's kilometres to the target's pixels: the disc as wide as
+    // the target allows, the title just above it, the scene's radius to its
+    // edge, north up.
     static QTransform transform(const QRectF& target, const MapScene& scene);
 
     // The whole picture; or its two layers: what changes with the centre,
     // the zoom, the log and the hour, and what changes with the antenna's
-    // heading and the last calculation.
+    // heading, the stations and the labels that keep clear of them.
     void paint(QPainter& painter, const QRectF& target, const MapScene& scene) const;
     void paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const;
     void paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+    // The picture in two parts: outside the disc, the paper, the title and
+    // the azimuths at the rim; and all within the disc, clipped to it.
+    void paintFrame(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+    void paintDisc(QPainter& painter, const QRectF& target, const MapScene& scene) const;
+    // The disc's centre and radius on the target.
+    static QPointF discCentre(const QRectF& target, const MapScene& scene);
+    static double discRadius(const QRectF& target, const MapScene& scene);
 
-    // The prefixes the overlay writes in the target, and where.
-    std::vector<PrefixLabel> prefixes(const QRectF& target, const MapScene& scene) const;
-    // The entity of the scene's log's ring under a pixel of the target, or
-    // nullptr.
-    const dxcc::Entity* logEntityAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const;
+    // Every label the picture writes, and where.
+    std::vector<MapLabel> labels(const QRectF& target, const MapScene& scene) const;
+    // The mark of the scene's log under a pixel of the target.
+    std::optional<LogMark> logMarkAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const;
 
 private:
     void project();
@@ -53,6 +62,7 @@ private:
     QPainterPath borders_;
     QPainterPath fields_;   // the Maidenhead fields, 20 by 10 degrees
     QPainterPath squares_;  // and their squares, 2 by 1
+    mutable layers::LabelTexts texts_;
 };
 
 } // namespace map

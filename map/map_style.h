@@ -15,6 +15,8 @@ inline const QColor Terminator(60, 60, 110);
 inline const QColor Grid(110, 110, 150, 140);
 inline const QColor Rings(90, 90, 90, 150);
 inline const QColor Labels(40, 40, 40);
+// Dark enough to read on land, on sea and under the night, on paper too.
+inline const QColor GridLabel(45, 45, 105);
 inline const QColor WorkedSquare(230, 150, 40, 90);
 inline const QColor LogDot(200, 90, 0);
 inline const QColor Prefix(110, 30, 100);
@@ -26,7 +28,7 @@ inline const QColor Antenna(0, 200, 0, 70);
 inline const QColor AntennaEdge(0, 150, 0);
 inline const QColor Station(0, 0, 0);
 
-// Below this radius the squares of the grid are drawn, and their labels.
+// Below this radius the squares of the grid are drawn.
 inline constexpr double SquaresWithinKm = 3000;
 
 } // namespace map::style

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRectF>
 #include <QString>
 
 #include <vector>
@@ -11,14 +10,6 @@ struct Entity;
 } // namespace dxcc
 
 namespace map {
-
-// An entity's primary prefix as the map writes it, at the entity's
-// position, and the box it takes on the device.
-struct PrefixLabel {
-    const dxcc::Entity* entity;
-    QString text;
-    QRectF box;
-};
 
 // The prefix as it is called on the air: "3D2/c" is the file's label for
 // Conway Reef, whose stations sign 3D2, so the part after the slash goes;

@@ -106,7 +106,8 @@ QString MapView::wordsAbout(const geodesy::Position& point) const
     return words;
 }
 
-// Over a log's ring or a prefix, its entity first.
+// Over a log's mark its QSO, over a prefix its entity, and where the point
+// lies.
 void MapView::mouseMoveEvent(QMouseEvent* event)
 {
     const std::optional<geodesy::Position> point = pointAt(event->position());
@@ -114,14 +115,35 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
         Q_EMIT pointed(QString());
         return;
     }
+    if (const std::optional<map::LogMark> mark = renderer_->logMarkAt(rect(), scene_, event->position())) {
+        Q_EMIT pointed(wordsAboutQso(*mark));
+        return;
+    }
     QString words = wordsAbout(*point);
-    const dxcc::Entity* entity = renderer_->logEntityAt(rect(), scene_, event->position());
-    for (const map::PrefixLabel& label : renderer_->prefixes(rect(), scene_))
-        if (!entity && label.box.contains(event->position()))
-            entity = label.entity;
-    if (entity)
-        words = QString::fromStdString(dxcc::entityLine(*entity, entity->values)) + QStringLiteral("   ") + words;
+    for (const map::MapLabel& label : renderer_->labels(rect(), scene_))
+        if (label.entity && label.box.contains(event->position())) {
+            words = QString::fromStdString(dxcc::entityLine(*label.entity, label.entity->values)) + QStringLiteral("   ")
+                + words;
+            break;
+        }
     Q_EMIT pointed(words);
+}
+
+// "DL1AB, 12.03.2024, 20m, CW   JO62QM   1611 км   267°": the first QSO
+// of a mark, how many share it, and where it lies, from the QSO's own
+// position or its call's country.
+QString MapView::wordsAboutQso(const map::LogMark& mark) const
+{
+    const map::LogPoints& log = *scene_.log;
+    const map::LogPoints::Point& qso = (mark.atCountry ? log.entityPoints : log.points).at(mark.first);
+    QString words = map::qsoText(log, qso.qso);
+    if (mark.count > 1)
+        words += QStringLiteral(" (здесь связей: %1)").arg(mark.count);
+    if (mark.atCountry) {
+        const dxcc::Entity& entity = *log.entities.at(mark.first);
+        words += QStringLiteral("   ") + QString::fromStdString(dxcc::entityLine(entity, entity.values));
+    }
+    return words + QStringLiteral("   ") + wordsAbout({qso.latitude, qso.longitude});
 }
 
 void MapView::leaveEvent(QEvent*)

@@ -39,6 +39,8 @@ public:
     // "KO85TS   1611 км   267°": a point's locator, and its distance and
     // direct azimuth from the centre, by the main window's arithmetic.
     QString wordsAbout(const geodesy::Position& point) const;
+    // A log's mark under the mouse, in words.
+    QString wordsAboutQso(const map::LogMark& mark) const;
 
 Q_SIGNALS:
     // What lies under the mouse, in words; empty off the map.

@@ -1,14 +1,14 @@
-#include "dxcc/country_file_load.h"
 #include "geodesy/azimuthal.h"
 #include "geodesy/sun.h"
 #include "map/log_points.h"
 #include "map/map_file.h"
 #include "map/map_renderer.h"
-#include "map/label_placement.h"
 #include "map/map_style.h"
 #include "map/pn2.h"
+#include "map/prefix_labels.h"
 #include "map/rim_cut.h"
 #include "map/world.h"
+#include "tests/map/map_fixture.h"
 
 #include <QtTest>
 #include <QImage>
@@ -110,32 +110,6 @@ map::MapScene sceneAt(const Position& centre)
     map::MapScene scene;
     scene.own = {centre, QStringLiteral("KO85TS")};
     return scene;
-}
-
-// The country file Debian's hamradio-files installs, read once.
-const dxcc::CountryFile& countries()
-{
-    static const dxcc::CountryFile file
-        = std::get<dxcc::CountryFile>(dxcc::loadCountryFile(dxcc::SystemCountryFile));
-    return file;
-}
-
-const dxcc::Entity& entityOf(const std::string& prefix)
-{
-    const auto& all = countries().entities();
-    return *std::find_if(all.begin(), all.end(), [&](const dxcc::Entity& e) { return e.prefix == prefix; });
-}
-
-std::variant<map::LogPoints, std::string> logPoints(const QByteArray& log, const dxcc::CountryFile* countryFile = nullptr)
-{
-    qsizetype at = 0;
-    return map::readLogPoints(
-        [&](char* buffer, std::size_t size) {
-            const std::size_t n = std::min(size, std::size_t(log.size() - at));
-            std::memcpy(buffer, log.constData() + std::exchange(at, at + qsizetype(n)), n);
-            return n;
-        },
-        countryFile);
 }
 
 } // namespace
@@ -324,8 +298,8 @@ private Q_SLOTS:
         // The lines are antialiased: any pure enough colour about the point.
         QString found = "none";
         QColor c;
-        for (int i = 0; i < 9; ++i) {
-            c = image.pixelColor(at + QPoint(i % 3 - 1, i / 3 - 1));
+        for (int i = 0; i < 25; ++i) {
+            c = image.pixelColor(at + QPoint(i % 5 - 2, i / 5 - 2));
             if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
                 found = "red";
             else if (c.blue() > 180 && c.red() < 90 && c.green() < 90)
@@ -394,15 +368,24 @@ private Q_SLOTS:
     }
 
     // A QSO whose position is known is a filled dot; one at its country a
-    // ring, hollow at its middle. The prefixes, when shown, just below their
-    // entities' points on the whole-Earth map, Japan's among them and named.
-    void drawsCountryQsosAndPrefixes()
+    // ring, hollow at its middle. QSOs whose marks would cover each other
+    // are one mark, heavier, that names its first QSO and counts them all.
+    // The prefixes, when shown, just below their entities' points on the
+    // whole-Earth map, Japan's among them and named.
+    void drawsLogMarksAndPrefixes()
     {
-        const Position own{55.77, 37.625}, japan{36.40, 138.38};
+        const Position own{55.77, 37.625};
         const map::MapRenderer renderer(own);
         map::MapScene scene = sceneAt(own);
         const int side = 1000;
-        const QImage bare = painted(renderer, scene, side);
+        // The marks are the base layer's, under the labels.
+        const auto base = [&] {
+            QImage image(side, side, QImage::Format_RGB32);
+            QPainter painter(&image);
+            renderer.paintBase(painter, image.rect(), scene);
+            return image;
+        };
+        const QImage bare = base();
         const auto pixelAt = [&](const Position& p) {
             const geodesy::MapPoint on = geodesy::project(renderer.cut().projection(), p);
             return map::MapRenderer::transform(bare.rect(), scene).map(QPointF(on.x, on.y)).toPoint();
@@ -415,67 +398,49 @@ private Q_SLOTS:
             }
             return count;
         };
-        for (const bool atCountry : {false, true}) {
-            map::LogPoints log;
-            (atCountry ? log.entityPoints : log.points).push_back({float(japan.latitude), float(japan.longitude)});
-            if (atCountry)
-                log.entities.push_back(&entityOf("JA"));
-            scene.log = &log;
-            const QImage image = painted(renderer, scene, side);
-            QCOMPARE(image.pixel(pixelAt(japan)) == bare.pixel(pixelAt(japan)), atCountry);
-            QVERIFY(changed(image, pixelAt(japan), 8) >= 2);
-            // The ring names its country under the mouse, and only there.
-            QCOMPARE(renderer.logEntityAt(image.rect(), scene, pixelAt(japan) + QPoint(3, 0)),
-                     atCountry ? &entityOf("JA") : nullptr);
-            QVERIFY(!renderer.logEntityAt(image.rect(), scene, pixelAt(japan) + QPoint(20, 0)));
-        }
+        const auto log = logPoints("<CALL:6>JA1ABC <QSO_DATE:8>20240312 <BAND:3>20M <MODE:2>CW <EOR>"
+                                   "<CALL:5>VK2AB <GRIDSQUARE:6>QF56OD <EOR><CALL:5>VK2AB <GRIDSQUARE:6>QF56OD <EOR>"
+                                   "<CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR>",
+                                   &countries());
+        scene.log = &std::get<map::LogPoints>(log);
+        const QImage image = base();
+        const QPoint ring = pixelAt(entityOf("JA").values.position), dots = pixelAt({-33.854, 151.208});
+        QCOMPARE(image.pixel(ring), bare.pixel(ring));
+        QVERIFY(changed(image, ring, 4) >= 8);
+        QVERIFY(image.pixel(dots) != bare.pixel(dots));
+        const std::optional<map::LogMark> atCountry = renderer.logMarkAt(image.rect(), scene, ring + QPoint(3, 0));
+        QVERIFY(atCountry && atCountry->atCountry && atCountry->count == 1);
+        QCOMPARE(map::qsoText(*scene.log, scene.log->entityPoints.at(atCountry->first).qso),
+                 QStringLiteral("JA1ABC, 12.03.2024, 20m, CW"));
+        const std::optional<map::LogMark> both = renderer.logMarkAt(image.rect(), scene, dots);
+        QVERIFY(both && !both->atCountry && both->count == 2);
+        QCOMPARE(map::qsoText(*scene.log, scene.log->points.at(both->first).qso), QStringLiteral("VK2AB"));
+        // At least 5 pixels on the screen, and heavier for two.
+        const std::optional<map::LogMark> one = renderer.logMarkAt(image.rect(), scene, pixelAt({52.5, 13}));
+        QVERIFY(one && one->count == 1 && one->diameter >= 5 && both->diameter > one->diameter);
+        QVERIFY(!renderer.logMarkAt(image.rect(), scene, ring + QPoint(0, 25)));
+
         scene.log = nullptr;
         scene.countries = &countries();
-        for (const bool shown : {false, true}) {
-            scene.showPrefixes = shown;
-            const QImage image = painted(renderer, scene, side);
-            const std::vector<map::PrefixLabel> labels = renderer.prefixes(image.rect(), scene);
-            const auto label = std::find_if(labels.begin(), labels.end(),
-                                            [](const map::PrefixLabel& l) { return l.entity == &entityOf("JA"); });
-            QCOMPARE(label != labels.end(), shown);
-            const QPoint below = pixelAt(entityOf("JA").values.position) + QPoint(0, 10);
-            QCOMPARE(changed(image, below, 5) > 5, shown);
-            if (shown) {
-                QCOMPARE(label->text, QStringLiteral("JA"));
-                QVERIFY(label->box.contains(below) && label->box.top() > below.y() - 10);
-                QVERIFY(labels.size() > 50);
-            }
-        }
-    }
-
-    // The most important label first; one that meets a label already set,
-    // or a station's, or reaches past the disc, is left out.
-    void placesLabels_data()
-    {
-        QTest::addColumn<QList<QRectF>>("wanted");
-        QTest::addColumn<QList<QRectF>>("occupied");
-        QTest::addColumn<QString>("set");
-        const QRectF a(100, 100, 30, 12);
-        QTest::newRow("apart: both") << QList<QRectF>{a, a.translated(40, 0)} << QList<QRectF>{} << "0 1";
-        QTest::newRow("overlapping: the first") << QList<QRectF>{a, a.translated(20, 5)} << QList<QRectF>{} << "0";
-        QTest::newRow("a left out one takes no room")
-            << QList<QRectF>{a, a.translated(20, 0), a.translated(40, 0)} << QList<QRectF>{} << "0 2";
-        QTest::newRow("over a station's label") << QList<QRectF>{a, a.translated(40, 0)}
-                                                << QList<QRectF>{a.translated(0, 6)} << "1";
-        QTest::newRow("past the disc's edge") << QList<QRectF>{QRectF(180, 95, 30, 12), a} << QList<QRectF>{} << "1";
-    }
-
-    void placesLabels()
-    {
-        QFETCH(QList<QRectF>, wanted);
-        QFETCH(QList<QRectF>, occupied);
-        // The disc centred at 100,100, its radius 100.
-        const std::vector<std::size_t> set = map::placeLabels({wanted.begin(), wanted.end()},
-                                                              {occupied.begin(), occupied.end()}, QPointF(100, 100), 100);
-        QStringList found;
-        for (const std::size_t i : set)
-            found << QString::number(i);
-        QTEST(found.join(' '), "set");
+        const QImage plain = painted(renderer, scene, side);
+        scene.showPrefixes = true;
+        const QImage withPrefixes = painted(renderer, scene, side);
+        std::vector<map::MapLabel> prefixes = renderer.labels(withPrefixes.rect(), scene);
+        prefixes.erase(std::remove_if(prefixes.begin(), prefixes.end(),
+                                      [](const map::MapLabel& l) { return l.kind != map::LabelKind::Prefix; }),
+                       prefixes.end());
+        const auto label = std::find_if(prefixes.begin(), prefixes.end(),
+                                        [](const map::MapLabel& l) { return l.entity == &entityOf("JA"); });
+        QVERIFY(label != prefixes.end() && prefixes.size() > 50);
+        QCOMPARE(label->text, QStringLiteral("JA"));
+        // Just below or just above its point, and written there.
+        const QPoint point = pixelAt(entityOf("JA").values.position);
+        QVERIFY(std::abs(label->box.center().x() - point.x()) < 1
+                && std::abs(label->box.center().y() - point.y()) < label->box.height());
+        int differ = 0;
+        for (int x = int(label->box.left()); x < int(label->box.right()); ++x)
+            differ += withPrefixes.pixel(x, int(label->box.center().y())) != plain.pixel(x, int(label->box.center().y()));
+        QVERIFY(differ > 3);
     }
 
     // One-letter prefixes first, alphabetically; no WAE-only entity; a
