@@ -29,6 +29,14 @@ bool shapedAsLocator(std::string_view text)
     return true;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // What a word that is none of the three is told.
 constexpr std::string_view NeitherMessage = "не локатор, не координаты и не позывной";
 
@@ -37,8 +45,11 @@ constexpr std::string_view NeitherMessage = "не локатор, не коор�
 std::variant<Station, StationFailure> readStationText(std::string_view text, CountrySource& countries)
 {
     const auto read = geodesy::readStation(text);
-    if (const auto* position = std::get_if<geodesy::Position>(&read))
-        return Station{*position, std::nullopt};
+    if (const auto* position = std::get_if<geodesy::Position>(&read)) {
+        const std::string_view given = trimmed(text);
+        return Station{*position, std::nullopt,
+                       given.find(',') != std::string_view::npos ? std::string(given) : geodesy::locatorLetters(given)};
+    }
     // «С» is C or S: neither a locator nor a call is guessed at.
     if (const std::string_view letter = geodesy::ambiguousLetter(text); !letter.empty())
         return StationFailure{geodesy::ambiguousLetterMessage(letter)};
@@ -53,7 +64,8 @@ std::variant<Station, StationFailure> readStationText(std::string_view text, Cou
                                                                    : std::string(message(*failure))};
     auto& match = std::get<CallMatch>(found);
     const geodesy::Position position = match.values.position;
-    return Station{position, std::move(match)};
+    std::string label = match.call;
+    return Station{position, std::move(match), std::move(label)};
 }
 
 std::string stationMessage(std::string_view name, std::string_view text, const StationFailure& failure)

@@ -17,6 +17,9 @@ class CountrySource;
 struct Station {
     geodesy::Position position;
     std::optional<CallMatch> call;
+    // As it was given, to be labelled by: a locator as long as it was
+    // typed, in capitals; degrees as typed; the call.
+    std::string label;
 };
 
 // Why a text gave no station, in the user's words after the station's own

@@ -1,6 +1,7 @@
 #include "qrb/map_command.h"
 
-#include "geodesy/locator.h"
+#include "geodesy/messages.h"
+#include "geodesy/pair_figures.h"
 #include "map/map_file.h"
 #include "dxcc/country_source.h"
 #include "qrb/output_file.h"
@@ -14,8 +15,7 @@
 
 namespace {
 
-// A station as the map labels it: a callsign as such, any other by its
-// six-character locator.
+// A station as the map labels it: as it was given.
 std::optional<map::MapStation> station(const std::string& text, const char* option, dxcc::CountrySource& countries)
 {
     const auto read = dxcc::readStationText(text, countries);
@@ -24,8 +24,7 @@ std::optional<map::MapStation> station(const std::string& text, const char* opti
         return std::nullopt;
     }
     const dxcc::Station& station = std::get<dxcc::Station>(read);
-    const std::string label = station.call ? station.call->call : geodesy::encodeLocator(station.position).text;
-    return map::MapStation{station.position, QString::fromStdString(label)};
+    return map::MapStation{station.position, QString::fromStdString(station.label)};
 }
 
 // A number of the command line within its range, or its message.
@@ -81,10 +80,18 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
         return kMisuse;
     map::MapScene scene;
     scene.own = *centre;
+    ExitStatus status = kSuccess;
     for (const std::string& text : asked.to) {
         const std::optional<map::MapStation> correspondent = station(text, "--to", countries);
         if (!correspondent)
             return kMisuse;
+        // A station at the centre lies in no direction from it: said as for
+        // a pair, and the map drawn without it.
+        if (!geodesy::pairFigures(centre->position, correspondent->position, false).shortPath.distanceKm) {
+            report("--to «", text, "»: ", geodesy::CoincidentPointsMessage);
+            status = kBadInput;
+            continue;
+        }
         scene.correspondents.push_back(*correspondent);
     }
     map::MapFileOptions file;
@@ -135,5 +142,5 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
     const map::MapRenderer renderer(scene.own.position);
     const QByteArray bytes = map::mapFile(renderer, scene, *format, file);
     out.buffer().append(bytes.constData(), std::size_t(bytes.size()));
-    return kSuccess;
+    return status;
 }

@@ -304,12 +304,37 @@ private Q_SLOTS:
         QTEST(run.out, "out");
     }
 
-    // The map labels a call as such, at its entity's distance.
-    void mapsACall()
+    // The map labels each station as it was given, and the distance to it.
+    void labelsStationsAsGiven_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("a call, at its entity") << "JA1ABC" << ">JA1ABC 7343 <";
+        QTest::newRow("a square, not its middle subsquare") << "pm95" << ">PM95 7457 <";
+        QTest::newRow("degrees") << "-41.29,174.78" << ">-41.29,174.78 16";
+    }
+
+    // A station at the centre has no direction: said as for the pair, with
+    // its status, and the map drawn with the others only.
+    void mapsWithoutAStationAtItsCentre()
     {
         const QTemporaryDir dir;
-        QCOMPARE(qrb({"--map", "KO85TS", "--to", "JA1ABC", "-o", "map.svg"}, "", dir.path()).status, 0);
-        QVERIFY(fileBytes(dir.filePath("map.svg")).contains(">JA1ABC 7343 <"));
+        const Run run = qrb({"--map", "KO85TS", "--to", "ko85ts", "--to", "JO62QM", "-o", "map.svg"}, "", dir.path());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("azidal-qrb: --to «ko85ts»: При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !\n"));
+        const QByteArray svg = fileBytes(dir.filePath("map.svg"));
+        QVERIFY(svg.contains(">JO62QM 1611 <") && svg.endsWith("</svg>\n"));
+        QCOMPARE(svg.count(">KO85TS<"), 1);
+    }
+
+    void labelsStationsAsGiven()
+    {
+        QFETCH(QString, given);
+        const QTemporaryDir dir;
+        QCOMPARE(qrb({"--map", "KO85TS", "--to", given, "-o", "map.svg"}, "", dir.path()).status, 0);
+        const QByteArray svg = fileBytes(dir.filePath("map.svg"));
+        QFETCH(QString, label);
+        QVERIFY2(svg.contains(label.toUtf8()), qPrintable(label));
     }
 
     // With neither the user's copy nor the system's: the system's folder
