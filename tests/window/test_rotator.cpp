@@ -214,7 +214,7 @@ private Q_SLOTS:
         QTest::keyClick(window.get(), Qt::Key_F6);
         frmMap* map = window->map();
         QVERIFY(map && map->isVisible());
-        QCOMPARE(stationsOn(*map), QStringLiteral(" JJ00AA 0,0 JK10AA 10,2"));
+        QCOMPARE(stationsOn(*map), QStringLiteral(" JJ00AA 0,0 10°0′0″ 2°0′0″ 10,2"));
         map->close();
         window->rotator->mnuMap->trigger();
         QVERIFY(window->map() == map && map->isVisible());
@@ -223,7 +223,7 @@ private Q_SLOTS:
 
         fill(*window, {"txtH1G=20"});
         QTest::mouseClick(window->cmdRaschetLocator, Qt::LeftButton);
-        QCOMPARE(stationsOn(*map), QStringLiteral(" JL00AA 20,0 JK10AA 10,2"));
+        QCOMPARE(stationsOn(*map), QStringLiteral(" JL00AA 20,0 10°0′0″ 2°0′0″ 10,2"));
         QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  1132 км"));
         {
             MessageBoxAnswerer answerer;
@@ -231,7 +231,7 @@ private Q_SLOTS:
             QTest::mouseClick(window->cmdRaschetLocator, Qt::LeftButton);
             QTRY_COMPARE(answerer.seen.size(), 1);
         }
-        QCOMPARE(stationsOn(*map), QStringLiteral(" JL00AA 20,0 JK10AA 10,2"));
+        QCOMPARE(stationsOn(*map), QStringLiteral(" JL00AA 20,0 10°0′0″ 2°0′0″ 10,2"));
 
         QString words;
         connect(map->mapView, &MapView::pointed, this, [&words](const QString& said) { words = said; });
