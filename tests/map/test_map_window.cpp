@@ -84,15 +84,38 @@ private Q_SLOTS:
             QVERIFY(map.lblStatus->text().endsWith(QStringLiteral("°")));
     }
 
-    // A log's count tells the QSOs shown at their call's country.
-    void countsLogAtCountries()
+    // A log's count tells the QSOs shown at their call's country; under the
+    // mouse a mark names its first QSO, how many share it, and where it
+    // lies; a ring at a country names the country too.
+    void tellsTheLog_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("two QSOs in one square") << 52.5 << 13.0
+                                                << "DL1AB, 12.03.2024, 20m, CW (здесь связей: 2)   JO62MM   1636 км   267°";
+        QTest::newRow("a QSO at its call's country")
+            << 36.4 << 138.38 << "JA1ABC   Япония (AS, CQ 25, ITU 45)   PM96EJ   7343 км   60°";
+    }
+
+    void tellsTheLog()
     {
         QTemporaryDir folder;
-        writeFile(folder.filePath("log.adi"), "<EOH><CALL:6>JA1ABC <EOR><CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR><CALL:8>R1ABC/MM <EOR>");
+        writeFile(folder.filePath("log.adi"),
+                  "<EOH><CALL:6>JA1ABC <EOR><CALL:5>DL1AB <QSO_DATE:8>20240312 <BAND:3>20M <MODE:2>CW "
+                  "<GRIDSQUARE:4>JO62 <EOR><CALL:5>DL2CD <GRIDSQUARE:4>JO62 <EOR><CALL:8>R1ABC/MM <EOR>");
         MapWindow window;
         window.map.showLog(folder.filePath("log.adi"));
         QCOMPARE(window.map.lblStatus->text(),
-                 QStringLiteral("log.adi: на карте связей 2, из них по стране позывного 1, без положения 1"));
+                 QStringLiteral("log.adi: на карте связей 3, из них по стране позывного 1, без положения 1"));
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        MapView* view = window.map.mapView;
+        const geodesy::MapPoint on = geodesy::project(view->renderer().cut().projection(), {latitude, longitude});
+        const QPointF pixel = map::MapRenderer::transform(view->rect(), view->scene()).map(QPointF(on.x, on.y));
+        QMouseEvent move(QEvent::MouseMove, pixel, view->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(view, &move);
+        QTEST(window.map.lblStatus->text(), "said");
     }
 
     // The main window's correspondent as it was typed: its locator, or its
