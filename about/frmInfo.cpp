@@ -1,7 +1,7 @@
 #include "about/frmInfo.h"
 
-#include "map/classic_font.h"
-#include "about/twips.h"
+#include "face/classic_font.h"
+#include "face/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -6,7 +6,8 @@
 #include "dxcc/country_source.h"
 #include "geodesy/locator.h"
 #include "map/beam_sheet.h"
-#include "map/classic_font.h"
+#include "face/classic_font.h"
+#include "message_box/message_box.h"
 
 #include <QDir>
 #include <QEvent>
@@ -15,7 +16,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -173,7 +173,7 @@ void frmBeamTable::cmdSave_Click()
     if (fileName.isEmpty())
         return;
     if (const QString failure = saveTo(fileName); !failure.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Ошибка"), failure);
+        showMessage(this, failure);
 }
 
 QString frmBeamTable::saveTo(const QString& fileName) const

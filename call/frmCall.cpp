@@ -2,7 +2,7 @@
 
 #include "dxcc/country_source.h"
 #include "keyboard/latin_fields.h"
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "rotator/rotator_session.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "map/beam_sheet.h"
 
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "map/map_renderer.h"
 
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "map/layers.h"
 #include "map/map_style.h"
 #include "map/world.h"

@@ -1,7 +1,7 @@
 #include "window/application.h"
 
 #include "keyboard/access_keys.h"
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "store/user_db.h"
 #include "window/access_key_style.h"
 

@@ -8,7 +8,7 @@
 #include "geodesy/locator.h"
 #include "geodesy/messages.h"
 #include "window/field_texts.h"
-#include "window/frmMap.h"
+#include "map_window/frmMap.h"
 #include "window/rotator_control.h"
 
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "store/record_binding.h"
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
-#include "window/frmMap.h"
+#include "map_window/frmMap.h"
 #include "window/rotator_control.h"
 
 #include <QCoreApplication>

@@ -8,8 +8,8 @@
 #include "store/user_db.h"
 #include "window/compass_canvas.h"
 #include "window/typing_limit.h"
-#include "map/classic_font.h"
-#include "about/twips.h"
+#include "face/classic_font.h"
+#include "face/twips.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -7,7 +7,7 @@
 #include "geodesy/figure_texts.h"
 #include "geodesy/messages.h"
 #include "window/field_texts.h"
-#include "window/message_box.h"
+#include "message_box/message_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,7 +51,7 @@ bool frmRaschet::RaschetAzimutDalnost()
 // Nothing is cleared: the results of the last calculation stay in view.
 void frmRaschet::reportCoincidentPoints()
 {
-    showMessage(this, QStringLiteral("Ошибка"), fromUtf8(geodesy::CoincidentPointsMessage),
+    showMessage(this, fromUtf8(geodesy::CoincidentPointsMessage),
                 QMessageBox::Question, MessageButtons::CancelTryAgainContinue);
     moveFocusTo(txtH2G);
 }
@@ -64,8 +64,7 @@ void frmRaschet::trapRunTimeFailures(const std::function<void()>& calculation)
     try {
         calculation();
     } catch (const std::exception& failure) {
-        showMessage(this, QStringLiteral("Ошибка"),
-                    QStringLiteral("Расчет прерван из-за внутренней ошибки: %1")
+        showMessage(this, QStringLiteral("Расчет прерван из-за внутренней ошибки: %1")
                         .arg(QString::fromLocal8Bit(failure.what())),
                     QMessageBox::Critical, MessageButtons::Ok);
     }
@@ -78,5 +77,5 @@ void frmRaschet::showInputError(std::string_view text)
 
 void frmRaschet::showError(const QString& text)
 {
-    showMessage(this, QStringLiteral("Ошибка"), text, QMessageBox::Warning, MessageButtons::Ok);
+    showMessage(this, text);
 }

@@ -4,11 +4,11 @@
 
 #include "window/rotator_control.h"
 
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "window/compass_canvas.h"
 #include "window/frmRaschet.h"
-#include "window/frmRotator.h"
-#include "window/message_box.h"
+#include "rotator_window/frmRotator.h"
+#include "message_box/message_box.h"
 
 #include <QAction>
 #include <QEvent>
@@ -161,7 +161,7 @@ void RotatorControl::Session_TurnEnded()
 
 void RotatorControl::Session_Failed(const QString& message)
 {
-    showMessage(window_, QStringLiteral("Ошибка"), message, QMessageBox::Warning, MessageButtons::Ok);
+    showMessage(window_, message);
 }
 
 bool RotatorControl::eventFilter(QObject* watched, QEvent* event)

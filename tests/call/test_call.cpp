@@ -6,8 +6,8 @@
 #include "call/frmCall.h"
 #include "tests/call/call_fixture.h"
 #include "tests/file_bytes.h"
-#include "window/frmMap.h"
-#include "window/map_view.h"
+#include "map_window/frmMap.h"
+#include "map_window/map_view.h"
 #include "window/rotator_control.h"
 
 #include <QLabel>

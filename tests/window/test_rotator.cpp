@@ -5,11 +5,11 @@
 
 #include "window_fixture.h"
 
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "window/compass_canvas.h"
-#include "window/frmMap.h"
-#include "window/frmRotator.h"
-#include "window/map_view.h"
+#include "map_window/frmMap.h"
+#include "rotator_window/frmRotator.h"
+#include "map_window/map_view.h"
 #include "window/rotator_control.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 
 #include "window_fixture.h"
 
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "about/frmInfo.h"
 #include "store/user_db.h"
 #include "tests/store/station_binding.h"

@@ -1,6 +1,6 @@
-#include "window/frmRotator.h"
+#include "rotator_window/frmRotator.h"
 
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

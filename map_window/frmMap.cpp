@@ -1,14 +1,14 @@
-#include "window/frmMap.h"
+#include "map_window/frmMap.h"
 
 #include "dxcc/country_source.h"
 #include "dxcc/station_text.h"
 #include "geodesy/locator.h"
 #include "keyboard/latin_fields.h"
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 #include "map/map_file.h"
 #include "rotator/rotator_session.h"
-#include "window/map_view.h"
-#include "window/message_box.h"
+#include "map_window/map_view.h"
+#include "message_box/message_box.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -312,8 +312,7 @@ void frmMap::showLog(const QString& fileName)
     QFile file(fileName);
     const auto shown = QDir::toNativeSeparators(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        showMessage(this, QStringLiteral("Ошибка"), QStringLiteral("Не удалось открыть журнал %1.").arg(shown),
-                    QMessageBox::Warning, MessageButtons::Ok);
+        showMessage(this, QStringLiteral("Не удалось открыть журнал %1.").arg(shown));
         return;
     }
     auto read = map::readLogPoints(
@@ -323,9 +322,7 @@ void frmMap::showLog(const QString& fileName)
         },
         countryFile());
     if (const auto* wrong = std::get_if<std::string>(&read)) {
-        showMessage(this, QStringLiteral("Ошибка"),
-                    QStringLiteral("Журнал %1 испорчен:\n%2").arg(shown, QString::fromStdString(*wrong)),
-                    QMessageBox::Warning, MessageButtons::Ok);
+        showMessage(this, QStringLiteral("Журнал %1 испорчен:\n%2").arg(shown, QString::fromStdString(*wrong)));
         return;
     }
     log_ = std::move(std::get<map::LogPoints>(read));
@@ -380,7 +377,7 @@ void frmMap::cmdSave_Click()
     if (fileName.isEmpty())
         return;
     if (const QString failure = saveTo(fileName); !failure.isEmpty())
-        showMessage(this, QStringLiteral("Ошибка"), failure, QMessageBox::Warning, MessageButtons::Ok);
+        showMessage(this, failure);
 }
 
 void frmMap::cmdPrint_Click()

@@ -1,4 +1,4 @@
-#include "window/map_view.h"
+#include "map_window/map_view.h"
 
 #include "dxcc/entity_texts.h"
 #include "geodesy/azimuthal.h"

@@ -1,9 +1,9 @@
 #include "dxcc/country_source.h"
 #include "rotator/rotator_session.h"
-#include "window/frmMap.h"
+#include "map_window/frmMap.h"
 #include "tests/file_bytes.h"
 #include "window/frmRaschet.h"
-#include "window/map_view.h"
+#include "map_window/map_view.h"
 
 #include <QCheckBox>
 #include <QLabel>

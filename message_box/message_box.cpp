@@ -1,11 +1,10 @@
-#include "window/message_box.h"
+#include "message_box/message_box.h"
 
 #include <QPushButton>
 
-void showMessage(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon,
-                 MessageButtons buttons)
+void showMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon, MessageButtons buttons)
 {
-    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, QStringLiteral("Ошибка"), text, QMessageBox::NoButton, parent);
     switch (buttons) {
     case MessageButtons::Ok:
         box.addButton(QMessageBox::Ok);

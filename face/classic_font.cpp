@@ -1,4 +1,4 @@
-#include "map/classic_font.h"
+#include "face/classic_font.h"
 
 #include <QStringList>
 
