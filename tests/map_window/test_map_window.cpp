@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
@@ -266,7 +267,30 @@ private Q_SLOTS:
         QApplication::sendEvent(view, &wheel);
         const QString after = window.map.lblStatus->text();
         QVERIFY2(after != before, qPrintable(after));
+        QVERIFY(view->scene().radiusKm < map::RimKm);  // the wheel away from the user zooms in
         QCOMPARE(after, moveThere());
+    }
+
+    // What the window shows is what the renderer paints for its scene, also
+    // after the own station moved: no picture of the old centre kept. A
+    // file is titled by the own station.
+    void showsTheSceneAsItIs()
+    {
+        MapWindow window;
+        MapView* view = window.map.mapView;
+        window.map.show();
+        (void)view->grab();
+        window.map.showCalculation({-41.29, 174.78}, {52.52, 13.40});
+        const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage expected(shown.size(), QImage::Format_RGB32);
+        QPainter painter(&expected);
+        view->renderer().paint(painter, view->rect(), view->scene());
+        painter.end();
+        QCOMPARE(shown, expected);
+
+        QTemporaryDir folder;
+        QCOMPARE(window.map.saveTo(folder.filePath("map.svg")), QString());
+        QVERIFY(fileBytes(folder.filePath("map.svg")).contains("<title>RE78JR — 41,290° ю. ш., 174,780° в. д.</title>"));
     }
 
     // The night, the prefixes and the beam width as the user left them,
