@@ -1,14 +1,12 @@
 #include "geodesy/azimuthal.h"
 
 #include "geodesy/great_circle.h"
+#include "geodesy/pi.h"
 
 #include <cmath>
 
 namespace geodesy {
 namespace {
-
-// The map is drawn, not computed to the program's digits: the true pi.
-constexpr double TruePi = 3.14159265358979323846;
 
 double radians(double degrees) { return degrees * TruePi / 180; }
 double degrees(double radians) { return radians * 180 / TruePi; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geodesy/inline_text.h"
+#include "geodesy/pi.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,12 +9,6 @@
 
 namespace geodesy {
 
-// The program's own values of pi and its relatives. Results are reproduced
-// only with exactly these, not with the exact constants.
-inline constexpr double Pi = 3.141593;
-inline constexpr double TwoPi = 6.283186;
-inline constexpr double HalfPi = 1.5708;
-inline constexpr double DegreesPerRadian = 57.2958;  // azimuth only
 inline constexpr double EarthRadiusKm = 6371;
 
 // (degrees / 180) * Pi, and back as (radians * 180) / Pi.

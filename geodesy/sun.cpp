@@ -1,12 +1,12 @@
 #include "geodesy/sun.h"
 
+#include "geodesy/pi.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace geodesy {
 namespace {
-
-constexpr double TruePi = 3.14159265358979323846;
 
 double sinDegrees(double degrees) { return std::sin(degrees * TruePi / 180); }
 double cosDegrees(double degrees) { return std::cos(degrees * TruePi / 180); }

@@ -1,5 +1,7 @@
 #include "map/label_placement.h"
 
+#include "geodesy/pi.h"
+
 #include <QLineF>
 
 #include <algorithm>
@@ -48,12 +50,11 @@ public:
     // places at a time, up to the far side of the disc.
     std::optional<QRectF> farther(const QPointF& anchor, const QSizeF& size) const
     {
-        constexpr double TruePi = 3.14159265358979323846;
         const double step = std::max(size.height(), 1.0);
         for (double distance = step; distance <= 2 * radius_ + step; distance += step) {
-            const int around = std::max(8, int(2 * TruePi * distance / step));
+            const int around = std::max(8, int(2 * geodesy::TruePi * distance / step));
             for (int i = 0; i < around; ++i) {
-                const double a = 2 * TruePi * i / around;
+                const double a = 2 * geodesy::TruePi * i / around;
                 QRectF box(QPointF(), size);
                 box.moveCenter(anchor + QPointF(distance * std::cos(a), distance * std::sin(a)));
                 if (fits(box))

@@ -3,6 +3,7 @@
 
 #include "map/layers.h"
 
+#include "geodesy/pi.h"
 #include "map/map_style.h"
 
 #include <QPainter>
@@ -113,7 +114,7 @@ void paintLabels(QPainter& painter, const View& view, const std::vector<MapLabel
             const double halo = haloOf(font);
             painter.setPen(style::Paper);
             for (int i = 0; i < 8; ++i) {
-                const double a = i * 3.14159265358979323846 / 4;
+                const double a = i * geodesy::TruePi / 4;
                 painter.drawStaticText(at + halo * QPointF(std::cos(a), std::sin(a)), text);
             }
         }

@@ -4,6 +4,7 @@
 #include "map/layers.h"
 
 #include "geodesy/pair_figures.h"
+#include "geodesy/pi.h"
 #include "map/map_style.h"
 #include "map/path_clip.h"
 
@@ -15,7 +16,6 @@
 namespace map::layers {
 namespace {
 
-constexpr double TruePi = 3.14159265358979323846;
 
 QPen line(const QColor& colour, double width)
 {
@@ -62,16 +62,16 @@ Seen seen(const View& view, const RimCut& cut, const MapStation& station)
     const geodesy::MapPoint p = geodesy::project(cut.projection(), station.position);
     const double azimuth = std::atan2(p.x, p.y);
     const bool beyond = std::hypot(p.x, p.y) > view.radiusKm;
-    return {beyond ? view.inDirection(azimuth * 180 / TruePi, view.discRadius) : view.at(p), azimuth, beyond,
-            std::hypot(p.x, p.y) < 1e-6};
+    return {beyond ? view.inDirection(azimuth * 180 / geodesy::TruePi, view.discRadius) : view.at(p), azimuth,
+            beyond, std::hypot(p.x, p.y) < 1e-6};
 }
 
 // The arrow at the rim that points on to a correspondent beyond it.
 QPolygonF arrow(const View& view, double azimuth)
 {
     const double size = 2.5 * dotRadius(view);
-    const double degrees = azimuth * 180 / TruePi;
-    const double spread = size / view.discRadius * 180 / TruePi;
+    const double degrees = azimuth * 180 / geodesy::TruePi;
+    const double spread = size / view.discRadius * 180 / geodesy::TruePi;
     return QPolygonF{view.inDirection(degrees, view.discRadius - 0.5),
                      view.inDirection(degrees - spread / 2, view.discRadius - size),
                      view.inDirection(degrees + spread / 2, view.discRadius - size)};
@@ -146,7 +146,7 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
         // rim on the correspondent's side, along the same diameter.
         painter.setPen(line(style::LongPath, width));
         painter.setBrush(Qt::NoBrush);
-        drawLine(painter, view, view.centre, rim(kor.azimuth + TruePi));
+        drawLine(painter, view, view.centre, rim(kor.azimuth + geodesy::TruePi));
         drawLine(painter, view, rim(kor.azimuth), view.at(p));
         painter.setPen(line(style::ShortPath, width));
         drawLine(painter, view, view.centre, view.at(p));

@@ -2,6 +2,7 @@
 
 #include "map/layers.h"
 
+#include "geodesy/pi.h"
 #include "geodesy/sun.h"
 #include "map/map_style.h"
 #include "map/path_clip.h"
@@ -51,7 +52,7 @@ void paintWorld(QPainter& painter, const View& view, const QPainterPath& land, c
 // terminator, a ring as the land's are, cut at the antimeridian.
 void paintNight(QPainter& painter, const View& view, const RimCut& cut, double unixSeconds)
 {
-    constexpr double Degree = 3.14159265358979323846 / 180;
+    constexpr double Degree = geodesy::TruePi / 180;
     const geodesy::Position sun = geodesy::subsolarPoint(unixSeconds);
     // At an equinox the terminator runs along two meridians; a hair off it
     // keeps the formula finite.

@@ -1,6 +1,7 @@
 #include "map/map_renderer.h"
 
 #include "face/classic_font.h"
+#include "geodesy/pi.h"
 #include "map/layers.h"
 #include "map/map_style.h"
 #include "map/world.h"
@@ -14,7 +15,6 @@
 namespace map {
 namespace {
 
-constexpr double TruePi = 3.14159265358979323846;
 
 // A line of the grid: a meridian or a parallel, a point a degree.
 std::vector<geodesy::Position> meridian(double longitude)
@@ -131,7 +131,7 @@ void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut&
 
 QPointF layers::View::inDirection(double azimuthDegrees, double pixels) const
 {
-    const double a = azimuthDegrees * TruePi / 180;
+    const double a = azimuthDegrees * geodesy::TruePi / 180;
     return centre + QPointF(pixels * std::sin(a), -pixels * std::cos(a));
 }
 

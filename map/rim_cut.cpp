@@ -6,10 +6,9 @@
 namespace map {
 namespace {
 
-constexpr double TruePi = 3.14159265358979323846;
-constexpr double CapKm = RimKm - TruePi / 180 * geodesy::EarthRadiusKm;  // one degree short of the rim
-constexpr double LongestStep = 1;                       // degrees between points, before projection
-constexpr double RimStep = 2 * TruePi / 360;            // radians between points along the rim
+constexpr double CapKm = RimKm - geodesy::TruePi / 180 * geodesy::EarthRadiusKm;  // one degree short of the rim
+constexpr double LongestStep = 1;                      // degrees between points, before projection
+constexpr double RimStep = 2 * geodesy::TruePi / 360;  // radians between points along the rim
 
 QPointF rimPoint(double azimuth)
 {
@@ -20,7 +19,7 @@ double azimuthOf(const geodesy::MapPoint& point) { return std::atan2(point.x, po
 double distanceOf(const geodesy::MapPoint& point) { return std::hypot(point.x, point.y); }
 
 // The turn from one direction to another, the short way: -pi..pi.
-double turn(double from, double to) { return std::remainder(to - from, 2 * TruePi); }
+double turn(double from, double to) { return std::remainder(to - from, 2 * geodesy::TruePi); }
 
 } // namespace
 
@@ -152,7 +151,7 @@ void RimCut::addPoints(const std::vector<geodesy::Position>& points, bool ring, 
 QPainterPath rimCircle()
 {
     QPolygonF rim;
-    for (double a = 0; a < 2 * TruePi; a += RimStep / 2)
+    for (double a = 0; a < 2 * geodesy::TruePi; a += RimStep / 2)
         rim << rimPoint(a);
     QPainterPath path;
     path.addPolygon(rim);

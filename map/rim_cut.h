@@ -2,6 +2,7 @@
 
 #include "geodesy/azimuthal.h"
 #include "geodesy/great_circle.h"
+#include "geodesy/pi.h"
 
 #include <QPainterPath>
 
@@ -21,7 +22,7 @@ namespace map {
 // rim in the map: the rim is added to it, for the odd-even fill.
 
 // The rim's distance from the centre: half the way round.
-inline constexpr double RimKm = 3.14159265358979323846 * geodesy::EarthRadiusKm;
+inline constexpr double RimKm = geodesy::TruePi * geodesy::EarthRadiusKm;
 
 class RimCut {
 public:

@@ -7,6 +7,8 @@
 // palette, so they come out crisp and identical on every machine; only the
 // greeting uses a font and smooth painting.
 
+#include "geodesy/pi.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -239,7 +241,7 @@ void drawStar(QPainter& p, QPointF centre, double longRadius, double shortRadius
 {
     p.setPen(Qt::NoPen);
     auto at = [&](double degreesFromNorth, double radius) {
-        const double r = degreesFromNorth * M_PI / 180.0;
+        const double r = degreesFromNorth * geodesy::TruePi / 180.0;
         return QPointF(centre.x() + radius * std::sin(r), centre.y() - radius * std::cos(r));
     };
     // Short points first, so the long ones lie on top of them.
@@ -284,7 +286,7 @@ QImage drawCompass()
     // overlay's tick marks must meet.
     const double cx = 115.5, cy = 115.0, rx = 95.5, ry = 96.0;
     for (int step = 0; step < 4000; ++step) {
-        const double r = step * 2.0 * M_PI / 4000.0;
+        const double r = step * 2.0 * geodesy::TruePi / 4000.0;
         image.setPixel(int(std::floor(cx + rx * std::cos(r) + 0.5)),
                        int(std::floor(cy + ry * std::sin(r) + 0.5)), kBlack);
     }
