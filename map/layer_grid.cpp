@@ -81,7 +81,8 @@ void paintMaidenhead(QPainter& painter, const View& view, const RimCut& cut, con
         for (std::size_t square = 0; square < log->squares.size(); ++square) {
             if (!log->squares[square])
                 continue;
-            const double west = -180 + 2.0 * double(square / 180), south = -90 + double(square % 180);
+            const geodesy::Position corner = LogPoints::squareCorner(square);
+            const double west = corner.longitude, south = corner.latitude;
             QPainterPath cell;
             cut.addRing({{south, west}, {south, west + 2}, {south + 1, west + 2}, {south + 1, west}}, cell, nullptr);
             fillArea(painter, onView(view, cell, true), style::WorkedSquare);

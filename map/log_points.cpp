@@ -12,9 +12,14 @@ namespace map {
 
 int LogPoints::squareOf(double latitude, double longitude)
 {
-    const int east = std::min(179, int(std::floor((longitude + 180) / 2)));
-    const int north = std::min(179, int(std::floor(latitude + 90)));
-    return east * 180 + north;
+    const int east = std::min(SquaresEachWay - 1, int(std::floor((longitude + 180) / 2)));
+    const int north = std::min(SquaresEachWay - 1, int(std::floor(latitude + 90)));
+    return east * SquaresEachWay + north;
+}
+
+geodesy::Position LogPoints::squareCorner(std::size_t square)
+{
+    return {-90 + double(square % SquaresEachWay), -180 + 2.0 * double(square / SquaresEachWay)};
 }
 
 namespace {

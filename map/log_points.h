@@ -33,16 +33,19 @@ struct LogPoints {
     std::vector<Point> entityPoints;
     std::vector<const dxcc::Entity*> entities;  // each entity point's, to name it under the mouse
     std::uint64_t withoutPosition = 0;  // counted, not drawn
-    // The four-character squares worked: a field's tenths of a square,
-    // longitude first, 180 by 180.
-    std::vector<bool> squares = std::vector<bool>(180 * 180);
+    // The four-character squares worked, each of 2 degrees of longitude by
+    // 1 of latitude: indexed by squareOf, longitude first.
+    static constexpr int SquaresEachWay = 180;
+    std::vector<bool> squares = std::vector<bool>(SquaresEachWay * SquaresEachWay);
 
     // Each drawn QSO's CALL, QSO_DATE, BAND and MODE as the log has them,
     // one after another, each field ended by a tab.
     std::string qsoWords;
     std::vector<std::uint32_t> qsoStarts;
 
+    // The square a point lies in, and back the square's south-west corner.
     static int squareOf(double latitude, double longitude);
+    static geodesy::Position squareCorner(std::size_t square);
 };
 
 // "DL1AB, 12.03.2024, 20M, CW": a drawn QSO as its log names it, leaving
