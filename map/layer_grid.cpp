@@ -89,8 +89,8 @@ void paintMaidenhead(QPainter& painter, const View& view, const RimCut& cut, con
         }
     }
     if (withSquares)
-        painter.strokePath(onView(view, squares, false), hairline(style::Grid, 0.5));
-    painter.strokePath(onView(view, fields, false), hairline(style::Grid, withSquares ? 1.2 : 0.8));
+        painter.strokePath(onView(view, squares, false), devicePen(style::Grid, 0.5));
+    painter.strokePath(onView(view, fields, false), devicePen(style::Grid, withSquares ? 1.2 : 0.8));
 }
 
 void wishGrid(LabelSet& labels, const View& view, const RimCut& cut)
@@ -120,7 +120,7 @@ void wishGrid(LabelSet& labels, const View& view, const RimCut& cut)
 void paintRingsAndSpokes(QPainter& painter, const View& view)
 {
     painter.save();
-    painter.setPen(hairline(style::Rings, 0.6));
+    painter.setPen(devicePen(style::Rings, 0.6));
     const double step = ringStep(view.radiusKm);
     const double pixelsPerKm = view.discRadius / view.radiusKm;
     for (double km = step; km < std::min(view.radiusKm, RimKm); km += step)
@@ -133,7 +133,7 @@ void paintRingsAndSpokes(QPainter& painter, const View& view)
 void paintRimAzimuths(QPainter& painter, const View& view)
 {
     painter.save();
-    painter.setPen(hairline(style::Labels, 1));
+    painter.setPen(devicePen(style::Labels, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(view.centre, view.discRadius, view.discRadius);
     painter.setFont(view.font);

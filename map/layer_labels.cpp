@@ -99,7 +99,7 @@ std::vector<MapLabel> LabelSet::place(const View& view) const
 void paintLabels(QPainter& painter, const View& view, const std::vector<MapLabel>& labels)
 {
     painter.save();
-    painter.setPen(hairline(style::Labels, 1));
+    painter.setPen(devicePen(style::Labels, 1));
     for (const MapLabel& label : labels)
         if (label.leader)
             painter.drawLine(label.anchor, nearestOn(label.box, label.anchor));

@@ -55,9 +55,7 @@ void addMarks(const View& view, const RimCut& cut, const std::vector<LogPoints::
 
 QPen markEdge(const LogMark& mark)
 {
-    QPen pen(mark.atCountry ? style::LogDot : style::LogDot.darker(150), mark.atCountry ? mark.diameter / 5 : 1);
-    pen.setCosmetic(true);
-    return pen;
+    return mark.atCountry ? devicePen(style::LogDot, mark.diameter / 5) : devicePen(style::LogDot.darker(150), 1);
 }
 
 void drawMark(QPainter& painter, const LogMark& mark, const QPointF& at)

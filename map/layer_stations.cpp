@@ -17,19 +17,12 @@ namespace map::layers {
 namespace {
 
 
-QPen line(const QColor& colour, double width)
-{
-    QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap);
-    pen.setCosmetic(true);
-    return pen;
-}
-
 double lineWidth(const View& view) { return std::max(2.0, view.discRadius / 300); }
 double dotRadius(const View& view) { return lineWidth(view) + 2; }
 
 void dot(QPainter& painter, const QPointF& at, double radius)
 {
-    painter.setPen(line(Qt::white, 1));
+    painter.setPen(devicePen(Qt::white, 1, Qt::RoundCap));
     painter.setBrush(style::Station);
     painter.drawEllipse(at, radius, radius);
 }
@@ -126,7 +119,7 @@ void paintAntenna(QPainter& painter, const View& view, int heading, double beamW
     for (double a = heading - beamWidth / 2; a <= heading + beamWidth / 2 + 1e-9; a += beamWidth / 30)
         beam << view.inDirection(a, view.discRadius);
     painter.save();
-    painter.setPen(line(style::AntennaEdge, 1));
+    painter.setPen(devicePen(style::AntennaEdge, 1, Qt::RoundCap));
     painter.setBrush(style::Antenna);
     painter.drawPolygon(beam);
     painter.restore();
@@ -144,14 +137,14 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
         const auto rim = [&](double a) { return view.at(RimKm * std::sin(a), RimKm * std::cos(a)); };
         // The long way: out the other way to the rim, and in again from the
         // rim on the correspondent's side, along the same diameter.
-        painter.setPen(line(style::LongPath, width));
+        painter.setPen(devicePen(style::LongPath, width, Qt::RoundCap));
         painter.setBrush(Qt::NoBrush);
         drawLine(painter, view, view.centre, rim(kor.azimuth + geodesy::TruePi));
         drawLine(painter, view, rim(kor.azimuth), view.at(p));
-        painter.setPen(line(style::ShortPath, width));
+        painter.setPen(devicePen(style::ShortPath, width, Qt::RoundCap));
         drawLine(painter, view, view.centre, view.at(p));
         if (kor.beyond) {
-            painter.setPen(line(Qt::white, 1));
+            painter.setPen(devicePen(Qt::white, 1, Qt::RoundCap));
             painter.setBrush(style::ShortPath);
             painter.drawPolygon(arrow(view, kor.azimuth));
         } else {

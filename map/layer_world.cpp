@@ -14,9 +14,9 @@
 
 namespace map::layers {
 
-QPen hairline(const QColor& colour, double width)
+QPen devicePen(const QColor& colour, double width, Qt::PenCapStyle cap)
 {
-    QPen pen(colour, width);
+    QPen pen(colour, width, Qt::SolidLine, cap);
     pen.setCosmetic(true);
     return pen;
 }
@@ -43,8 +43,8 @@ void paintWorld(QPainter& painter, const View& view, const QPainterPath& land, c
                             QSizeF(2 * view.discRadius, 2 * view.discRadius)),
                      style::Sea);
     fillArea(painter, onView(view, land, true, 1), style::Land);
-    painter.strokePath(onView(view, borders, false), hairline(style::Border, 0.7));
-    painter.strokePath(onView(view, coasts, false), hairline(style::Coast, 0.8));
+    painter.strokePath(onView(view, borders, false), devicePen(style::Border, 0.7));
+    painter.strokePath(onView(view, coasts, false), devicePen(style::Coast, 0.8));
 }
 
 // The night: every point more than 90 degrees from the subsolar point. In
@@ -73,7 +73,7 @@ void paintNight(QPainter& painter, const View& view, const RimCut& cut, double u
     QPainterPath edge;
     cut.addLine(terminator, edge);
     fillArea(painter, onView(view, dark, true, 1), style::Night);
-    painter.strokePath(onView(view, edge, false), hairline(style::Terminator, 1.2));
+    painter.strokePath(onView(view, edge, false), devicePen(style::Terminator, 1.2));
 }
 
 } // namespace map::layers

@@ -77,8 +77,8 @@ private:
 // Each kind of label's font, by LabelKind, from the picture's.
 std::array<QFont, 6> labelFonts(const QFont& font);
 
-// A line `width` pixels wide on the device, whatever the painter's scale.
-QPen hairline(const QColor& colour, double width = 1);
+// A pen `width` pixels wide on the device, whatever the painter's scale.
+QPen devicePen(const QColor& colour, double width = 1, Qt::PenCapStyle cap = Qt::SquareCap);
 void fillArea(QPainter& painter, const QPainterPath& devicePath, const QColor& colour);
 // A path of the map's kilometres on the view's device, only what lies near
 // the disc: a closed one as an area, an open one as lines.
