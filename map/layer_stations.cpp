@@ -134,13 +134,12 @@ void paintStations(QPainter& painter, const View& view, const RimCut& cut, const
         if (kor.central)
             continue;
         const geodesy::MapPoint p = geodesy::project(cut.projection(), correspondent.position);
-        const auto rim = [&](double a) { return view.at(RimKm * std::sin(a), RimKm * std::cos(a)); };
         // The long way: out the other way to the rim, and in again from the
         // rim on the correspondent's side, along the same diameter.
         painter.setPen(devicePen(style::LongPath, width, Qt::RoundCap));
         painter.setBrush(Qt::NoBrush);
-        drawLine(painter, view, view.centre, rim(kor.azimuth + geodesy::TruePi));
-        drawLine(painter, view, rim(kor.azimuth), view.at(p));
+        drawLine(painter, view, view.centre, view.at(rimPoint(kor.azimuth + geodesy::TruePi)));
+        drawLine(painter, view, view.at(rimPoint(kor.azimuth)), view.at(p));
         painter.setPen(devicePen(style::ShortPath, width, Qt::RoundCap));
         drawLine(painter, view, view.centre, view.at(p));
         if (kor.beyond) {

@@ -43,7 +43,8 @@ struct View {
     double markDiameter;  // a log's QSO, pixels
     QRectF titleBox;      // above the disc, when the picture has a title
 
-    QPointF at(double xKm, double yKm) const { return toDevice.map(QPointF(xKm, yKm)); }
+    QPointF at(const QPointF& km) const { return toDevice.map(km); }
+    QPointF at(double xKm, double yKm) const { return at(QPointF(xKm, yKm)); }
     QPointF at(const geodesy::MapPoint& p) const { return at(p.x, p.y); }
     // A point in a direction from the centre, `pixels` from it.
     QPointF inDirection(double azimuthDegrees, double pixels) const;

@@ -131,8 +131,8 @@ void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut&
 
 QPointF layers::View::inDirection(double azimuthDegrees, double pixels) const
 {
-    const double a = azimuthDegrees * geodesy::TruePi / 180;
-    return centre + QPointF(pixels * std::sin(a), -pixels * std::cos(a));
+    const QPointF p = pointToward(azimuthDegrees * geodesy::TruePi / 180, pixels);
+    return centre + QPointF(p.x(), -p.y());  // the device's y runs south
 }
 
 MapRenderer::MapRenderer(const geodesy::Position& centre)

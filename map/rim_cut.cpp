@@ -10,11 +10,6 @@ constexpr double CapKm = RimKm - geodesy::TruePi / 180 * geodesy::EarthRadiusKm;
 constexpr double LongestStep = 1;                      // degrees between points, before projection
 constexpr double RimStep = 2 * geodesy::TruePi / 360;  // radians between points along the rim
 
-QPointF rimPoint(double azimuth)
-{
-    return {RimKm * std::sin(azimuth), RimKm * std::cos(azimuth)};
-}
-
 double azimuthOf(const geodesy::MapPoint& point) { return std::atan2(point.x, point.y); }
 double distanceOf(const geodesy::MapPoint& point) { return std::hypot(point.x, point.y); }
 
@@ -146,6 +141,11 @@ void RimCut::addPoints(const std::vector<geodesy::Position>& points, bool ring, 
         fill->addPolygon(shown);
         fill->closeSubpath();
     }
+}
+
+QPointF pointToward(double azimuth, double distance)
+{
+    return {distance * std::sin(azimuth), distance * std::cos(azimuth)};
 }
 
 QPainterPath rimCircle()

@@ -44,6 +44,12 @@ private:
     geodesy::Position antipode_;
 };
 
+// The point `distance` from the centre in the direction `azimuth`, radians
+// clockwise from north: x east, y north, as the map's kilometres run.
+QPointF pointToward(double azimuth, double distance);
+// The rim's point in that direction.
+inline QPointF rimPoint(double azimuth) { return pointToward(azimuth, RimKm); }
+
 // The rim as a ring of straight steps.
 QPainterPath rimCircle();
 
