@@ -161,7 +161,7 @@ void MapRenderer::project()
     for (const Shape& shape : world().borders)
         cut_.addLine(shape.points, borders_);
     fields_ = grid(cut_, 20, 10);
-    squares_ = grid(cut_, 2, 1);
+    squares_.reset();
 }
 
 QTransform MapRenderer::transform(const QRectF& target, const MapScene& scene)
@@ -188,7 +188,7 @@ void MapRenderer::paint(QPainter& painter, const QRectF& target, const MapScene&
 void MapRenderer::paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
     paintFrame(painter, target, scene);
-    paintDiscBase(painter, viewOf(target, scene), cut_, scene, land_, coasts_, borders_, fields_, squares_);
+    paintDiscBase(painter, viewOf(target, scene), cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
 }
 
 void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const
@@ -214,8 +214,18 @@ void MapRenderer::paintFrame(QPainter& painter, const QRectF& target, const MapS
 void MapRenderer::paintDisc(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
     const layers::View view = viewOf(target, scene, &texts_);
-    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squares_);
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
     paintDiscOverlay(painter, view, cut_, scene);
+}
+
+const QPainterPath& MapRenderer::squaresFor(const MapScene& scene) const
+{
+    static const QPainterPath none;
+    if (scene.radiusKm > style::SquaresWithinKm)
+        return none;
+    if (!squares_)
+        squares_ = grid(cut_, 2, 1);
+    return *squares_;
 }
 
 std::vector<MapLabel> MapRenderer::labels(const QRectF& target, const MapScene& scene) const

@@ -54,6 +54,9 @@ public:
 
 private:
     void project();
+    // The squares, projected the first time a picture draws them: the
+    // whole Earth's never does.
+    const QPainterPath& squaresFor(const MapScene& scene) const;
 
     geodesy::Position centre_;
     RimCut cut_;
@@ -61,7 +64,7 @@ private:
     QPainterPath coasts_;
     QPainterPath borders_;
     QPainterPath fields_;   // the Maidenhead fields, 20 by 10 degrees
-    QPainterPath squares_;  // and their squares, 2 by 1
+    mutable std::optional<QPainterPath> squares_;  // and their squares, 2 by 1
     mutable layers::LabelTexts texts_;
 };
 
