@@ -9,9 +9,9 @@
 #include "rotator/rotator_session.h"
 #include "map_window/map_view.h"
 #include "message_box/message_box.h"
+#include "settings/settings_file.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -41,11 +40,6 @@ const QString Geometry = QStringLiteral("map/geometry");
 const QString BeamWidth = QStringLiteral("map/beamWidth");
 const QString Prefixes = QStringLiteral("map/prefixes");
 const QString Night = QStringLiteral("map/night");
-
-QSettings stored()
-{
-    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
-}
 
 QString locatorOf(const geodesy::Position& position)
 {
@@ -114,15 +108,15 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     cmdPrint = button("cmdPrint", QStringLiteral("&Печать…"));
     chkNight = new QCheckBox(QStringLiteral("&День и ночь"));
     chkNight->setObjectName(QStringLiteral("chkNight"));
-    chkNight->setChecked(stored().value(Night, false).toBool());
+    chkNight->setChecked(settingsFile().value(Night, false).toBool());
     chkPrefixes = new QCheckBox(QStringLiteral("П&рефиксы"));
     chkPrefixes->setObjectName(QStringLiteral("chkPrefixes"));
-    chkPrefixes->setChecked(stored().value(Prefixes, true).toBool());
+    chkPrefixes->setChecked(settingsFile().value(Prefixes, true).toBool());
     spnBeam = new QSpinBox;
     spnBeam->setObjectName(QStringLiteral("spnBeam"));
     spnBeam->setRange(5, 180);
     spnBeam->setSuffix(QStringLiteral("°"));
-    spnBeam->setValue(stored().value(BeamWidth, 30).toInt());
+    spnBeam->setValue(settingsFile().value(BeamWidth, 30).toInt());
     auto* beamCaption = new QLabel(QStringLiteral("&Луч антенны:"));
     beamCaption->setBuddy(spnBeam);
     txtSearch = new QLineEdit;
@@ -166,7 +160,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     connect(txtSearch, &QLineEdit::returnPressed, this, &frmMap::txtSearch_Enter);
     connect(spnBeam, &QSpinBox::valueChanged, this, [this](int degrees) {
         mapView->scene().beamWidth = degrees;
-        stored().setValue(BeamWidth, degrees);
+        settingsFile().setValue(BeamWidth, degrees);
         mapView->overlayChanged();
     });
     connect(mapView, &MapView::pointed, this, [this](const QString& words) {
@@ -180,13 +174,13 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     connect(&minute_, &QTimer::timeout, this, [this] { showNight(true); });
     keepPlace_.setSingleShot(true);
     keepPlace_.setInterval(500);
-    connect(&keepPlace_, &QTimer::timeout, this, [this] { stored().setValue(Geometry, saveGeometry()); });
+    connect(&keepPlace_, &QTimer::timeout, this, [this] { settingsFile().setValue(Geometry, saveGeometry()); });
 
     mapView->scene().beamWidth = spnBeam->value();
     mapView->scene().showPrefixes = chkPrefixes->isChecked();
     showNight(chkNight->isChecked());
     setOwn(own);
-    placeKept_ = restoreGeometry(stored().value(Geometry).toByteArray());
+    placeKept_ = restoreGeometry(settingsFile().value(Geometry).toByteArray());
     showHeading();
 }
 
@@ -234,7 +228,7 @@ void frmMap::showHeading()
 
 void frmMap::chkNight_Toggled(bool on)
 {
-    stored().setValue(Night, on);
+    settingsFile().setValue(Night, on);
     showNight(on);
 }
 
@@ -258,7 +252,7 @@ const dxcc::CountryFile* frmMap::countryFile()
 
 void frmMap::chkPrefixes_Toggled(bool on)
 {
-    stored().setValue(Prefixes, on);
+    settingsFile().setValue(Prefixes, on);
     mapView->scene().showPrefixes = on;
     mapView->overlayChanged();
     if (on && isVisible())

@@ -1,8 +1,8 @@
 #include "rotator/rotator_settings.h"
 
-#include <QCoreApplication>
+#include "settings/settings_file.h"
+
 #include <QDir>
-#include <QSettings>
 
 namespace rotator {
 namespace {
@@ -10,11 +10,6 @@ namespace {
 const QString Host = QStringLiteral("rotator/host");
 const QString Port = QStringLiteral("rotator/port");
 const QString ShowHeading = QStringLiteral("rotator/showHeading");
-
-QSettings stored()
-{
-    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
-}
 
 QString shownPath(const QSettings& file)
 {
@@ -25,7 +20,7 @@ QString shownPath(const QSettings& file)
 
 RotatorSettings RotatorSettings::load(QString& failure)
 {
-    const QSettings file = stored();
+    const QSettings file = settingsFile();
     RotatorSettings settings;
     if (file.status() != QSettings::NoError) {
         failure = QStringLiteral("Файл настроек %1 не прочитан: он испорчен или недоступен.\n"
@@ -44,7 +39,7 @@ RotatorSettings RotatorSettings::load(QString& failure)
 
 QString RotatorSettings::save() const
 {
-    QSettings file = stored();
+    QSettings file = settingsFile();
     file.setValue(Host, host);
     file.setValue(Port, port);
     file.setValue(ShowHeading, showHeading);

@@ -5,9 +5,7 @@
 namespace rotator {
 
 // Where the rotator daemon listens, and whether the antenna's heading is
-// shown. Kept in the user's configuration directory under the application's
-// name (~/.config/azidal/azidal.conf on Linux), apart from the station
-// database.
+// shown. Kept in the program's settings file (settings/settings_file.h).
 struct RotatorSettings {
     QString host = QStringLiteral("localhost");
     quint16 port = 4533;  // rotctld's own default
