@@ -9,6 +9,7 @@
 #include "dxcc/messages.h"
 #include "geodesy/figure_texts.h"
 #include "geodesy/messages.h"
+#include "geodesy/plural.h"
 #include "qrb/output_file.h"
 #include "qrb/system_error.h"
 
@@ -84,13 +85,7 @@ struct CountryValues {
 // "1 запись", "3 записи", "11 записей", "21 запись".
 std::string records(std::uint64_t count)
 {
-    const std::uint64_t last = count % 10;
-    const char* word = " записей";
-    if (count % 100 / 10 != 1 && last == 1)
-        word = " запись";
-    else if (count % 100 / 10 != 1 && last >= 2 && last <= 4)
-        word = " записи";
-    return std::to_string(count) + word;
+    return std::to_string(count) + geodesy::plural(count, " запись", " записи", " записей");
 }
 
 // What was wrong with the records, each kind told once, after the log has

@@ -3,6 +3,8 @@
 
 #include "rotator/rotator_client.h"
 
+#include "geodesy/plural.h"
+
 namespace rotator {
 namespace {
 
@@ -25,9 +27,7 @@ QString whatFailed(Request request)
 // "за 1 секунду", "за 2 секунды", "за 5 секунд".
 QString withinSeconds(int seconds)
 {
-    const int last = seconds % 10;
-    const bool teen = seconds % 100 / 10 == 1;
-    const char* word = !teen && last == 1 ? "секунду" : !teen && last >= 2 && last <= 4 ? "секунды" : "секунд";
+    const char* word = geodesy::plural(std::uint64_t(seconds), "секунду", "секунды", "секунд");
     return QStringLiteral("за %1 %2").arg(seconds).arg(QString::fromUtf8(word));
 }
 
