@@ -103,6 +103,21 @@ void paintDiscBase(QPainter& painter, const layers::View& view, const RimCut& cu
     painter.restore();
 }
 
+// Outside the disc: the paper, the title and the azimuths at the rim.
+void paintFrameOf(QPainter& painter, const QRectF& target, const layers::View& view, const MapScene& scene)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(target, style::Paper);
+    if (!scene.title.isEmpty()) {
+        painter.setFont(view.font);
+        painter.setPen(style::Labels);
+        painter.drawText(view.titleBox, Qt::AlignCenter, scene.title);
+    }
+    layers::paintRimAzimuths(painter, view);
+    painter.restore();
+}
+
 std::vector<MapLabel> placedLabels(const layers::View& view, const RimCut& cut, const MapScene& scene)
 {
     layers::LabelSet labels;
@@ -181,14 +196,17 @@ double MapRenderer::discRadius(const QRectF& target, const MapScene& scene)
 
 void MapRenderer::paint(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
-    paintFrame(painter, target, scene);
-    paintDisc(painter, target, scene);
+    const layers::View view = viewOf(target, scene, &texts_);
+    paintFrameOf(painter, target, view, scene);
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
+    paintDiscOverlay(painter, view, cut_, scene);
 }
 
 void MapRenderer::paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
-    paintFrame(painter, target, scene);
-    paintDiscBase(painter, viewOf(target, scene), cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
+    const layers::View view = viewOf(target, scene);
+    paintFrameOf(painter, target, view, scene);
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
 }
 
 void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const
@@ -198,17 +216,7 @@ void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const Ma
 
 void MapRenderer::paintFrame(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
-    const layers::View view = viewOf(target, scene);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(target, style::Paper);
-    if (!scene.title.isEmpty()) {
-        painter.setFont(view.font);
-        painter.setPen(style::Labels);
-        painter.drawText(view.titleBox, Qt::AlignCenter, scene.title);
-    }
-    layers::paintRimAzimuths(painter, view);
-    painter.restore();
+    paintFrameOf(painter, target, viewOf(target, scene), scene);
 }
 
 void MapRenderer::paintDisc(QPainter& painter, const QRectF& target, const MapScene& scene) const
