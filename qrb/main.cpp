@@ -10,6 +10,7 @@
 #include "dxcc/country_source.h"
 #include "qrb/csv_batch.h"
 #include "qrb/figures.h"
+#include "qrb/input_file.h"
 #include "qrb/map_command.h"
 #include "qrb/options.h"
 #include "qrb/output_file.h"
@@ -25,25 +26,6 @@
 #include <memory>
 
 namespace {
-
-using FilePointer = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-int closeUnlessStandard(std::FILE* file)
-{
-    return file == stdin ? 0 : std::fclose(file);
-}
-
-// "-" is standard input.
-FilePointer openInput(const std::string& name)
-{
-    return FilePointer(name == "-" ? stdin : std::fopen(name.c_str(), "rb"), closeUnlessStandard);
-}
-
-// An input as the messages name it.
-std::string shownName(const std::string& name)
-{
-    return name == "-" ? "стандартный ввод" : name;
-}
 
 // A line for each station that was a callsign, then the figures' line.
 ExitStatus onePair(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
@@ -63,7 +45,7 @@ ExitStatus onePair(const Options& options, dxcc::CountrySource& countries, Outpu
 
 ExitStatus batch(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
-    std::vector<FilePointer> files;
+    std::vector<InputFile> files;
     std::vector<NamedInput> inputs;
     for (const std::string& name : options.inputs) {
         files.push_back(openInput(name));
@@ -88,7 +70,7 @@ ExitStatus fillLog(const Options& options, dxcc::CountrySource& countries, Outpu
         }
         fill.my = std::get<geodesy::Position>(my);
     }
-    const FilePointer file = openInput(options.log);
+    const InputFile file = openInput(options.log);
     if (!file) {
         report("не удалось открыть «", options.log, "»: ", systemError());
         return kMisuse;

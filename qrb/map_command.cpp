@@ -4,6 +4,7 @@
 #include "geodesy/pair_figures.h"
 #include "map/map_file.h"
 #include "dxcc/country_source.h"
+#include "qrb/input_file.h"
 #include "qrb/output_file.h"
 #include "dxcc/station_text.h"
 #include "qrb/system_error.h"
@@ -11,7 +12,6 @@
 #include <QDateTime>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -121,9 +121,7 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
     }
     std::optional<map::LogPoints> log;
     if (!options.log.empty()) {
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-            options.log == "-" ? stdin : std::fopen(options.log.c_str(), "rb"),
-            [](std::FILE* f) { return f == stdin ? 0 : std::fclose(f); });
+        const InputFile file = openInput(options.log);
         if (!file) {
             report("не удалось открыть «", options.log, "»: ", systemError());
             return kMisuse;

@@ -1,6 +1,7 @@
 #include "qrb/options.h"
 
 #include "geodesy/station.h"
+#include "qrb/input_file.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -222,7 +223,7 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
             return "С --adif пары и файлы не указываются: журнал — значение --adif.";
         if (options.inPlace && !options.output.empty())
             return "--in-place и --output нельзя использовать вместе.";
-        if (options.inPlace && options.log == "-")
+        if (options.inPlace && isStandardInput(options.log))
             return "--in-place нельзя применить к стандартному вводу.";
         return options;
     }
@@ -233,7 +234,7 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
         for (const QString& input : positional)
             options.inputs.push_back(fileName(input));
         if (options.inputs.empty())
-            options.inputs.push_back("-");
+            options.inputs.push_back(StandardInputName);
         return options;
     }
     if (positional.size() != 2)
