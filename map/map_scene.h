@@ -20,12 +20,15 @@ struct MapStation {
     QString locator;
 };
 
+// The antenna's beam drawn until the user sets its width: degrees.
+inline constexpr int DefaultBeamWidth = 30;
+
 // What one picture of the map shows, about the renderer's centre.
 struct MapScene {
     MapStation own;                          // at the centre
     std::vector<MapStation> correspondents;  // each with both paths to it
     std::optional<int> heading;               // the antenna's, whole degrees
-    double beamWidth = 30;                    // degrees
+    double beamWidth = DefaultBeamWidth;      // degrees
     const LogPoints* log = nullptr;
     const dxcc::CountryFile* countries = nullptr;  // the entities' prefixes, when shown
     bool showPrefixes = false;

@@ -116,7 +116,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     spnBeam->setObjectName(QStringLiteral("spnBeam"));
     spnBeam->setRange(5, 180);
     spnBeam->setSuffix(QStringLiteral("°"));
-    spnBeam->setValue(settingsFile().value(BeamWidth, 30).toInt());
+    spnBeam->setValue(settingsFile().value(BeamWidth, map::DefaultBeamWidth).toInt());
     auto* beamCaption = new QLabel(QStringLiteral("&Луч антенны:"));
     beamCaption->setBuddy(spnBeam);
     txtSearch = new QLineEdit;
