@@ -15,8 +15,11 @@ enum class MapFormat { Png, Svg, Pdf };
 // By the file's extension: .png, .svg, .pdf, in any case.
 std::optional<MapFormat> mapFormatOf(const QString& fileName);
 
+// A PNG's side, unless asked otherwise.
+inline constexpr int DefaultSidePixels = 2000;
+
 struct MapFileOptions {
-    int sizePixels = 2000;                         // a PNG's side; an SVG's view
+    int sizePixels = DefaultSidePixels;            // a PNG's side; an SVG's view
     QPageSize page = QPageSize(QPageSize::A4);     // a PDF's one page
 };
 

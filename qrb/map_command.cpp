@@ -95,7 +95,9 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
         scene.correspondents.push_back(*correspondent);
     }
     map::MapFileOptions file;
-    const std::optional<double> side = number(asked.size, 100, 20000, "--size", "ожидается число пикселей от 100 до 20000");
+    const std::optional<double> side = asked.size
+        ? number(*asked.size, 100, 20000, "--size", "ожидается число пикселей от 100 до 20000")
+        : std::optional<double>(file.sizePixels);
     const std::optional<QPageSize> page = pageOf(asked.page);
     if (!side || !page)
         return kMisuse;
@@ -128,7 +130,7 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
         }
         auto read = map::readLogPoints(
             [&file](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, file.get()); },
-            scene.countries);
+            scene.countries, map::QsoWords::Left);
         if (const auto* wrong = std::get_if<std::string>(&read)) {
             report(options.log, ": ", *wrong);
             return kMisuse;

@@ -1,6 +1,7 @@
 #include "qrb/options.h"
 
 #include "geodesy/station.h"
+#include "map/map_file.h"
 #include "qrb/input_file.h"
 
 #include <QCommandLineParser>
@@ -115,7 +116,8 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
                                   QStringLiteral("Показать ночь на это время UTC, например 2026-06-21T12:00Z."),
                                   QStringLiteral("UTC"));
     const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("Сторона картинки PNG в пикселях, по умолчанию 2000."),
+                                  QStringLiteral("Сторона картинки PNG в пикселях, по умолчанию %1.")
+                                      .arg(map::DefaultSidePixels),
                                   QStringLiteral("ПИКСЕЛИ"));
     const QCommandLineOption page(QStringLiteral("page"),
                                   QStringLiteral("Лист PDF: A4 (по умолчанию), A3 или LETTER."), QStringLiteral("ЛИСТ"));

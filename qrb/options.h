@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -19,11 +20,11 @@ enum class Mode {
 // What --map draws, as the command line says it.
 struct MapOptions {
     std::string centre;
-    std::vector<std::string> to;  // --to, in order
-    std::string radiusKm;         // --radius; empty for the whole Earth
-    std::string time;             // --time; empty for no night
-    std::string size = "2000";    // --size, a PNG's side in pixels
-    std::string page = "A4";      // --page, a PDF's
+    std::vector<std::string> to;      // --to, in order
+    std::string radiusKm;             // --radius; empty for the whole Earth
+    std::string time;                 // --time; empty for no night
+    std::optional<std::string> size;  // --size, a PNG's side in pixels; none for the default
+    std::string page = "A4";          // --page, a PDF's
 };
 
 // What --beam prints, as the command line says it.
