@@ -71,9 +71,12 @@ QString qsoText(const LogPoints& log, std::uint32_t qso)
 }
 
 std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& source,
-                                                   const dxcc::CountryFile* countries)
+                                                   const dxcc::CountryFile* countries, QsoWords words)
 {
     LogPoints log;
+    const auto wordsOf = [&](const adif::Section& record) {
+        return words == QsoWords::Kept ? addWords(log, record) : 0;
+    };
     adif::Reader reader(source);
     adif::Reader::Step step;
     while ((step = reader.next()) == adif::Reader::Step::Section) {
@@ -81,14 +84,14 @@ std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& s
             continue;
         const adif::QsoPosition found = adif::qsoPosition(reader.section(), adif::Correspondent);
         if (const auto* position = std::get_if<geodesy::Position>(&found)) {
-            log.points.push_back({float(position->latitude), float(position->longitude), addWords(log, reader.section())});
+            log.points.push_back({float(position->latitude), float(position->longitude), wordsOf(reader.section())});
             log.squares[std::size_t(LogPoints::squareOf(position->latitude, position->longitude))] = true;
         } else if (const std::optional<dxcc::CallMatch> match
                    = std::holds_alternative<std::monostate>(found) && countries
                        ? callMatch(reader.section(), *countries)
                        : std::nullopt) {
             const geodesy::Position& at = match->values.position;
-            log.entityPoints.push_back({float(at.latitude), float(at.longitude), addWords(log, reader.section())});
+            log.entityPoints.push_back({float(at.latitude), float(at.longitude), wordsOf(reader.section())});
             log.entities.push_back(match->entity);
         } else {
             ++log.withoutPosition;

@@ -24,7 +24,7 @@ struct LogPoints {
     struct Point {
         float latitude;
         float longitude;
-        std::uint32_t qso;  // its words' index
+        std::uint32_t qso;  // its words' index, when they are kept
     };
     std::vector<Point> points;
     // QSOs that give no position but a call: at the position the country
@@ -70,7 +70,12 @@ struct LogMark {
 // country file finds, at that entity; any other QSO, a wrong position
 // included, is counted and not drawn. A malformed log gives the user's
 // words for what is wrong and where.
+// Whether each QSO's words are kept, to be named under the mouse; a map
+// drawn into a file needs none.
+enum class QsoWords { Kept, Left };
+
 std::variant<LogPoints, std::string> readLogPoints(const adif::Reader::Source& source,
-                                                   const dxcc::CountryFile* countries = nullptr);
+                                                   const dxcc::CountryFile* countries = nullptr,
+                                                   QsoWords words = QsoWords::Kept);
 
 } // namespace map

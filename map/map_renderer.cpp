@@ -88,7 +88,7 @@ void clipToDisc(QPainter& painter, const layers::View& view)
 
 void paintDiscBase(QPainter& painter, const layers::View& view, const RimCut& cut, const MapScene& scene,
                    const QPainterPath& land, const QPainterPath& coasts, const QPainterPath& borders,
-                   const QPainterPath& fields, const QPainterPath& squares)
+                   const QPainterPath& fields, const QPainterPath& squares, const std::vector<LogMark>& marks)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -98,7 +98,7 @@ void paintDiscBase(QPainter& painter, const layers::View& view, const RimCut& cu
         layers::paintNight(painter, view, cut, *scene.nightAt);
     layers::paintMaidenhead(painter, view, cut, fields, squares, scene.log);
     if (scene.log)
-        layers::paintLog(painter, layers::logMarks(view, cut, *scene.log));
+        layers::paintLog(painter, marks);
     layers::paintRingsAndSpokes(painter, view);
     painter.restore();
 }
@@ -118,7 +118,8 @@ void paintFrameOf(QPainter& painter, const QRectF& target, const layers::View& v
     painter.restore();
 }
 
-std::vector<MapLabel> placedLabels(const layers::View& view, const RimCut& cut, const MapScene& scene)
+std::vector<MapLabel> placedLabels(const layers::View& view, const RimCut& cut, const MapScene& scene,
+                                   const std::vector<LogMark>& marks)
 {
     layers::LabelSet labels;
     layers::wishStations(labels, view, cut, scene);
@@ -126,11 +127,12 @@ std::vector<MapLabel> placedLabels(const layers::View& view, const RimCut& cut, 
     layers::wishGrid(labels, view, cut);
     layers::wishPrefixes(labels, view, cut, scene);
     if (scene.log)
-        layers::wishLogCounts(labels, view, layers::logMarks(view, cut, *scene.log));
+        layers::wishLogCounts(labels, view, marks);
     return labels.place(view);
 }
 
-void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut& cut, const MapScene& scene)
+void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut& cut, const MapScene& scene,
+                      const std::vector<LogMark>& marks)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -138,7 +140,7 @@ void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut&
     if (scene.heading)
         layers::paintAntenna(painter, view, *scene.heading, scene.beamWidth);
     layers::paintStations(painter, view, cut, scene);
-    layers::paintLabels(painter, view, placedLabels(view, cut, scene));
+    layers::paintLabels(painter, view, placedLabels(view, cut, scene, marks));
     painter.restore();
 }
 
@@ -177,6 +179,7 @@ void MapRenderer::project()
         cut_.addLine(shape.points, borders_);
     fields_ = grid(cut_, 20, 10);
     squares_.reset();
+    marks_.reset();
 }
 
 QTransform MapRenderer::transform(const QRectF& target, const MapScene& scene)
@@ -198,20 +201,21 @@ void MapRenderer::paint(QPainter& painter, const QRectF& target, const MapScene&
 {
     const layers::View view = viewOf(target, scene, &texts_);
     paintFrameOf(painter, target, view, scene);
-    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
-    paintDiscOverlay(painter, view, cut_, scene);
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene), marksFor(view, scene));
+    paintDiscOverlay(painter, view, cut_, scene, marksFor(view, scene));
 }
 
 void MapRenderer::paintBase(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
     const layers::View view = viewOf(target, scene);
     paintFrameOf(painter, target, view, scene);
-    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene), marksFor(view, scene));
 }
 
 void MapRenderer::paintOverlay(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
-    paintDiscOverlay(painter, viewOf(target, scene, &texts_), cut_, scene);
+    const layers::View view = viewOf(target, scene, &texts_);
+    paintDiscOverlay(painter, view, cut_, scene, marksFor(view, scene));
 }
 
 void MapRenderer::paintFrame(QPainter& painter, const QRectF& target, const MapScene& scene) const
@@ -222,8 +226,19 @@ void MapRenderer::paintFrame(QPainter& painter, const QRectF& target, const MapS
 void MapRenderer::paintDisc(QPainter& painter, const QRectF& target, const MapScene& scene) const
 {
     const layers::View view = viewOf(target, scene, &texts_);
-    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene));
-    paintDiscOverlay(painter, view, cut_, scene);
+    paintDiscBase(painter, view, cut_, scene, land_, coasts_, borders_, fields_, squaresFor(scene), marksFor(view, scene));
+    paintDiscOverlay(painter, view, cut_, scene, marksFor(view, scene));
+}
+
+const std::vector<LogMark>& MapRenderer::marksFor(const layers::View& view, const MapScene& scene) const
+{
+    static const std::vector<LogMark> none;
+    if (!scene.log)
+        return none;
+    if (!marks_ || marks_->log != scene.log || marks_->centre != view.centre || marks_->discRadius != view.discRadius
+        || marks_->radiusKm != view.radiusKm)
+        marks_ = Marks{scene.log, view.centre, view.discRadius, view.radiusKm, layers::logMarks(view, cut_, *scene.log)};
+    return marks_->marks;
 }
 
 const QPainterPath& MapRenderer::squaresFor(const MapScene& scene) const
@@ -238,14 +253,15 @@ const QPainterPath& MapRenderer::squaresFor(const MapScene& scene) const
 
 std::vector<MapLabel> MapRenderer::labels(const QRectF& target, const MapScene& scene) const
 {
-    return placedLabels(viewOf(target, scene, &texts_), cut_, scene);
+    const layers::View view = viewOf(target, scene, &texts_);
+    return placedLabels(view, cut_, scene, marksFor(view, scene));
 }
 
 std::optional<LogMark> MapRenderer::logMarkAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const
 {
     if (!scene.log)
         return std::nullopt;
-    for (const LogMark& mark : layers::logMarks(viewOf(target, scene), cut_, *scene.log))
+    for (const LogMark& mark : marksFor(viewOf(target, scene), scene))
         if (QLineF(QPointF(mark.x, mark.y), pixel).length() <= mark.diameter / 2 + 2)
             return mark;
     return std::nullopt;

@@ -51,12 +51,17 @@ public:
     std::vector<MapLabel> labels(const QRectF& target, const MapScene& scene) const;
     // The mark of the scene's log under a pixel of the target.
     std::optional<LogMark> logMarkAt(const QRectF& target, const MapScene& scene, const QPointF& pixel) const;
+    // After a new log was given in the place of the old: its marks anew.
+    void forgetMarks() { marks_.reset(); }
 
 private:
     void project();
     // The squares, projected the first time a picture draws them: the
     // whole Earth's never does.
     const QPainterPath& squaresFor(const MapScene& scene) const;
+    // The log's marks on a view, kept for the next picture of the same view:
+    // a big log's marks take longer than all the rest of a repaint.
+    const std::vector<LogMark>& marksFor(const layers::View& view, const MapScene& scene) const;
 
     geodesy::Position centre_;
     RimCut cut_;
@@ -66,6 +71,14 @@ private:
     QPainterPath fields_;   // the Maidenhead fields, 20 by 10 degrees
     mutable std::optional<QPainterPath> squares_;  // and their squares, 2 by 1
     mutable layers::LabelTexts texts_;
+    struct Marks {
+        const LogPoints* log;
+        QPointF centre;
+        double discRadius;
+        double radiusKm;
+        std::vector<LogMark> marks;
+    };
+    mutable std::optional<Marks> marks_;
 };
 
 } // namespace map

@@ -28,6 +28,7 @@ MapView::MapView(rotator::RotatorSession& session, QWidget* parent)
 void MapView::sceneChanged()
 {
     renderer_->setCentre(scene_.own.position);
+    renderer_->forgetMarks();  // the log may be a new one
     base_ = QImage();
     update();
 }
@@ -83,7 +84,7 @@ void MapView::paintEvent(QPaintEvent*)
 void MapView::wheelEvent(QWheelEvent* event)
 {
     const double steps = event->angleDelta().y() / 120.0;
-    scene_.radiusKm = std::clamp(scene_.radiusKm * std::pow(0.8, steps), NearestKm, map::RimKm);
+    scene_.radiusKm = std::clamp(scene_.radiusKm * std::pow(0.8, steps), map::NearestRadiusKm, map::RimKm);
     sceneChanged();
     tellPointAt(event->position());
 }
