@@ -23,6 +23,10 @@ struct MapStation {
 // The antenna's beam drawn until the user sets its width: degrees.
 inline constexpr int DefaultBeamWidth = 30;
 
+// The smallest radius a map is drawn with, in km: the window zooms in no
+// further, and the command takes no less.
+inline constexpr double NearestRadiusKm = 200;
+
 // What one picture of the map shows, about the renderer's centre.
 struct MapScene {
     MapStation own;                          // at the centre

@@ -21,8 +21,6 @@ class MapView : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr double NearestKm = 200;  // the radius zoomed in the most
-
     explicit MapView(rotator::RotatorSession& session, QWidget* parent = nullptr);
 
     map::MapScene& scene() { return scene_; }

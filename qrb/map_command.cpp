@@ -29,7 +29,7 @@ std::optional<map::MapStation> station(const std::string& text, const char* opti
 
 // A number of the command line within its range, or its message.
 std::optional<double> number(const std::string& text, double lowest, double highest, const char* option,
-                             const char* words)
+                             const std::string& words)
 {
     bool ok = false;
     const double value = QString::fromStdString(text).toDouble(&ok);
@@ -37,6 +37,12 @@ std::optional<double> number(const std::string& text, double lowest, double high
         return value;
     report(option, " «" + text + "»: ", words);
     return std::nullopt;
+}
+
+// "20015": kilometres as the messages say them.
+std::string wholeKm(double km)
+{
+    return QString::number(km, 'f', 0).toStdString();
 }
 
 std::optional<QPageSize> pageOf(const std::string& text)
@@ -104,8 +110,9 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
     file.sizePixels = int(*side);
     file.page = *page;
     if (!asked.radiusKm.empty()) {
-        const std::optional<double> radius = number(asked.radiusKm, 200, map::RimKm, "--radius",
-                                                    "ожидается радиус в км от 200 до 20015");
+        const std::optional<double> radius
+            = number(asked.radiusKm, map::NearestRadiusKm, map::RimKm, "--radius",
+                     "ожидается радиус в км от " + wholeKm(map::NearestRadiusKm) + " до " + wholeKm(map::RimKm));
         if (!radius)
             return kMisuse;
         scene.radiusKm = *radius;

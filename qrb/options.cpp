@@ -2,6 +2,7 @@
 
 #include "geodesy/station.h"
 #include "map/map_file.h"
+#include "map/map_scene.h"
 #include "qrb/input_file.h"
 
 #include <QCommandLineParser>
@@ -110,7 +111,9 @@ std::variant<Options, std::string> readOptions(const QStringList& arguments)
                                 QStringLiteral("Станция на карте с коротким и длинным путём к ней; можно несколько."),
                                 QStringLiteral("СТАНЦИЯ"));
     const QCommandLineOption radius(QStringLiteral("radius"),
-                                    QStringLiteral("Радиус карты в км, от 200 до 20015 (вся Земля, по умолчанию)."),
+                                    QStringLiteral("Радиус карты в км, от %1 до %2 (вся Земля, по умолчанию).")
+                                        .arg(map::NearestRadiusKm, 0, 'f', 0)
+                                        .arg(map::RimKm, 0, 'f', 0),
                                     QStringLiteral("КМ"));
     const QCommandLineOption time(QStringLiteral("time"),
                                   QStringLiteral("Показать ночь на это время UTC, например 2026-06-21T12:00Z."),
