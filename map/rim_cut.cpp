@@ -16,48 +16,12 @@ double distanceOf(const geodesy::MapPoint& point) { return std::hypot(point.x, p
 // The turn from one direction to another, the short way: -pi..pi.
 double turn(double from, double to) { return std::remainder(to - from, 2 * geodesy::TruePi); }
 
-} // namespace
-
-RimCut::RimCut(const geodesy::Position& centre)
-    : map_(geodesy::azimuthalMap(centre))
-    , antipode_{-centre.latitude, std::remainder(centre.longitude + 180, 360.0)}
+// The points, no step longer than LongestStep, each projected.
+std::vector<geodesy::MapPoint> projectedSteps(const geodesy::AzimuthalMap& map,
+                                              const std::vector<geodesy::Position>& points, bool ring)
 {
-}
-
-void RimCut::addRing(const std::vector<geodesy::Position>& ring, QPainterPath& fill, QPainterPath* outline) const
-{
-    addPoints(ring, true, &fill, outline);
-}
-
-void RimCut::addLine(const std::vector<geodesy::Position>& line, QPainterPath& path) const
-{
-    addPoints(line, false, nullptr, &path);
-}
-
-// Whether the antipode lies inside the ring, by the crossings of a meridian
-// in plain latitude and longitude: the data are cut at the antimeridian, and
-// rings round a pole run along it.
-bool RimCut::enclosesAntipode(const std::vector<geodesy::Position>& ring) const
-{
-    bool inside = false;
-    for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const geodesy::Position& a = ring[i];
-        const geodesy::Position& b = ring[j];
-        if ((a.longitude > antipode_.longitude) != (b.longitude > antipode_.longitude)
-            && antipode_.latitude < a.latitude + (b.latitude - a.latitude) * (antipode_.longitude - a.longitude)
-                                                      / (b.longitude - a.longitude))
-            inside = !inside;
-    }
-    return inside;
-}
-
-void RimCut::addPoints(const std::vector<geodesy::Position>& points, bool ring, QPainterPath* fill,
-                       QPainterPath* outline) const
-{
-    if (points.size() < 2)
-        return;
-    // The points, no step longer than LongestStep, each projected.
     std::vector<geodesy::MapPoint> projected;
+    // Room for a few steps added between the points; more grow it as usual.
     projected.reserve(points.size() + 16);
     const std::size_t edges = ring ? points.size() : points.size() - 1;
     for (std::size_t i = 0; i < edges; ++i) {
@@ -68,35 +32,42 @@ void RimCut::addPoints(const std::vector<geodesy::Position>& points, bool ring, 
         for (int k = 0; k < steps; ++k) {
             const double t = double(k) / steps;
             projected.push_back(geodesy::project(
-                map_, {a.latitude + (b.latitude - a.latitude) * t, a.longitude + (b.longitude - a.longitude) * t}));
+                map, {a.latitude + (b.latitude - a.latitude) * t, a.longitude + (b.longitude - a.longitude) * t}));
         }
     }
     if (!ring)
-        projected.push_back(geodesy::project(map_, points.back()));
+        projected.push_back(geodesy::project(map, points.back()));
+    return projected;
+}
 
-    // Start at a point that is shown; a shape all within the cap is not.
+// The first point shown, outside the cap; the size when there is none.
+std::size_t firstShown(const std::vector<geodesy::MapPoint>& projected)
+{
     std::size_t first = 0;
     while (first < projected.size() && distanceOf(projected[first]) >= CapKm)
         ++first;
-    if (first == projected.size())
-        return;
-    if (ring && first == 0 && std::all_of(projected.begin(), projected.end(),
-                                          [](const geodesy::MapPoint& p) { return distanceOf(p) < CapKm; })) {
-        QPolygonF polygon;
-        for (const geodesy::MapPoint& p : projected)
-            polygon << QPointF(p.x, p.y);
-        fill->addPolygon(polygon);
-        fill->closeSubpath();
-        if (outline) {
-            outline->addPolygon(polygon);
-            outline->closeSubpath();
-        }
-        if (enclosesAntipode(points))
-            fill->addPath(rimCircle());
-        return;
-    }
+    return first;
+}
 
-    // Walk from there: once round for a ring, to the end for a line.
+// A ring that keeps clear of the cap, as it is.
+void addWhole(const std::vector<geodesy::MapPoint>& projected, QPainterPath& fill, QPainterPath* outline)
+{
+    QPolygonF polygon;
+    for (const geodesy::MapPoint& p : projected)
+        polygon << QPointF(p.x, p.y);
+    fill.addPolygon(polygon);
+    fill.closeSubpath();
+    if (outline) {
+        outline->addPolygon(polygon);
+        outline->closeSubpath();
+    }
+}
+
+// A shape that enters the cap, walked from its first point shown: once
+// round for a ring, to the end for a line.
+void addCut(const std::vector<geodesy::MapPoint>& projected, std::size_t first, bool ring, QPainterPath* fill,
+            QPainterPath* outline)
+{
     const std::size_t count = ring ? projected.size() + 1 : projected.size() - first;
     QPolygonF shown;  // the ring so far, rim included
     QPolygonF piece;  // the outline's piece under way
@@ -141,6 +112,62 @@ void RimCut::addPoints(const std::vector<geodesy::Position>& points, bool ring, 
         fill->addPolygon(shown);
         fill->closeSubpath();
     }
+}
+
+} // namespace
+
+RimCut::RimCut(const geodesy::Position& centre)
+    : map_(geodesy::azimuthalMap(centre))
+    , antipode_{-centre.latitude, std::remainder(centre.longitude + 180, 360.0)}
+{
+}
+
+void RimCut::addRing(const std::vector<geodesy::Position>& ring, QPainterPath& fill, QPainterPath* outline) const
+{
+    addPoints(ring, true, &fill, outline);
+}
+
+void RimCut::addLine(const std::vector<geodesy::Position>& line, QPainterPath& path) const
+{
+    addPoints(line, false, nullptr, &path);
+}
+
+// Whether the antipode lies inside the ring, by the crossings of a meridian
+// in plain latitude and longitude: the data are cut at the antimeridian, and
+// rings round a pole run along it.
+bool RimCut::enclosesAntipode(const std::vector<geodesy::Position>& ring) const
+{
+    bool inside = false;
+    for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const geodesy::Position& a = ring[i];
+        const geodesy::Position& b = ring[j];
+        if ((a.longitude > antipode_.longitude) != (b.longitude > antipode_.longitude)
+            && antipode_.latitude < a.latitude + (b.latitude - a.latitude) * (antipode_.longitude - a.longitude)
+                                                      / (b.longitude - a.longitude))
+            inside = !inside;
+    }
+    return inside;
+}
+
+void RimCut::addPoints(const std::vector<geodesy::Position>& points, bool ring, QPainterPath* fill,
+                       QPainterPath* outline) const
+{
+    if (points.size() < 2)
+        return;
+    const std::vector<geodesy::MapPoint> projected = projectedSteps(map_, points, ring);
+    // A shape all within the cap is not shown; a ring all clear of it is
+    // kept whole.
+    const std::size_t first = firstShown(projected);
+    if (first == projected.size())
+        return;
+    if (ring && first == 0 && std::all_of(projected.begin(), projected.end(),
+                                          [](const geodesy::MapPoint& p) { return distanceOf(p) < CapKm; })) {
+        addWhole(projected, *fill, outline);
+        if (enclosesAntipode(points))
+            fill->addPath(rimCircle());
+        return;
+    }
+    addCut(projected, first, ring, fill, outline);
 }
 
 QPointF pointToward(double azimuth, double distance)
