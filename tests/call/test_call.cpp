@@ -186,6 +186,10 @@ private Q_SLOTS:
             QTest::mouseClick(form->cmdLong, Qt::LeftButton);
             QVERIFY(window->rotator->session().isTurning());
             QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 10000);
+            QCOMPARE(answerer.seen[0].title, QStringLiteral("Ошибка"));
+            QCOMPARE(answerer.seen[0].text, "Антенна не повернута.\n\nНет соединения с rotctld на 127.0.0.1:9.\nПроверьте, "
+                                            "что rotctld запущен и слушает этот порт, и что адрес и порт в настройке "
+                                            "поворотного устройства верны.");
         }
         typeCall(*form, "W1AW/MM");
         QCOMPARE(enabled(*form), "000");

@@ -1,6 +1,7 @@
 // The rotator session against a small rotator of the test's own, which turns
-// a few degrees at every poll: a turn followed until it is reached, stopped
-// or lost, the heading and when it is asked for, and a settings file refused.
+// a few degrees at every poll: a turn followed until it is reached, stopped,
+// lost or left for another daemon; the heading, in whole degrees, and when
+// it is asked for; the settings kept for the next session, or refused.
 
 #include "rotator/rotator_session.h"
 
@@ -81,23 +82,63 @@ private Q_SLOTS:
         QTest::qWait(50);
         QCOMPARE(rotator.polls, 5);  // 7, 14, 21, 28, 35: within 5 of 40
         QCOMPARE(session.heading(), std::nullopt);
+        // A second turn is followed again; 360 goes out as north and ends there.
+        session.turnTo(360);
+        QTRY_COMPARE(ended.size(), 2);
+        QCOMPARE(rotator.polls, 10);  // 28, 21, 14, 7, 0
+        QCOMPARE(rotator.heading, 0.0);
     }
 
-    // A stop ends the turn; the heading shown goes on being read, but not
-    // while the windows are minimised.
-    void stopEndsATurn()
+    // Mid-turn: a stop ends the turn, and the heading shown goes on being
+    // read. Another daemon, by its host or its port, ends the turn and
+    // forgets the heading; the same one lets the turn go on. Unticking
+    // «show heading» clears it while the turn goes on.
+    void midTurn_data()
     {
+        QTest::addColumn<QString>("host");  // none: a stop
+        QTest::addColumn<int>("portAfter");
+        QTest::addColumn<bool>("showHeading");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<bool>("headingShown");
+        QTest::newRow("a stop") << "" << 0 << true << false << true;
+        QTest::newRow("the same daemon") << "127.0.0.1" << 0 << true << true << true;
+        QTest::newRow("another host") << "127.0.0.2" << 0 << true << false << false;
+        QTest::newRow("another port") << "127.0.0.1" << 1 << true << false << false;
+        QTest::newRow("heading unticked") << "127.0.0.1" << 0 << false << true << false;
+    }
+    void midTurn()
+    {
+        QFETCH(QString, host);
+        QFETCH(int, portAfter);
+        QFETCH(bool, showHeading);
+        QFETCH(bool, goesOn);
         SmallRotator rotator;
         RotatorSession session;
         configure(session, rotator, true);
         QSignalSpy ended(&session, &RotatorSession::turnEnded);
         session.turnTo(180);
         QTRY_VERIFY(session.heading() > 20);
-        session.apply(session.settings());  // the same daemon: the turn goes on
-        QVERIFY(session.isTurning());
-        session.stop();
-        QTRY_COMPARE(ended.size(), 1);
-        QTRY_COMPARE(session.heading(), int(rotator.heading));
+        host.isEmpty() ? session.stop()
+                       : session.apply({host, quint16(rotator.server.serverPort() + portAfter), showHeading});
+        QCOMPARE(session.isTurning(), goesOn || host.isEmpty());  // a stop ends on the rotator's word
+        QTRY_COMPARE(ended.size(), int(!goesOn));
+        const int polls = rotator.polls;
+        QTRY_VERIFY(rotator.polls > polls + 1 || (!goesOn && !host.isEmpty()));  // still asked, or not at all
+        QTEST(session.heading().has_value(), "headingShown");
+    }
+
+    // The settings are kept: a second session, as at the next start, reads
+    // the heading at once, in whole degrees from 0 to 359 whatever an
+    // overlap rotator reports; but not while the windows are minimised.
+    void nextSessionPollsAgain()
+    {
+        SmallRotator rotator;
+        rotator.heading = rotator.target = -10;
+        RotatorSession().apply({QStringLiteral("127.0.0.1"), rotator.server.serverPort(), true});
+        RotatorSession session;
+        session.setPollInterval(5);
+        session.start();
+        QTRY_COMPARE(session.heading(), std::optional<int>(350));
         session.setPaused(true);
         const int polls = rotator.polls;
         QTest::qWait(50);
@@ -119,6 +160,7 @@ private Q_SLOTS:
         QFETCH(bool, turning);
         SmallRotator rotator;
         rotator.dropAt = 3;
+        const quint16 port = rotator.server.serverPort();  // none once it stops listening
         RotatorSession session;
         configure(session, rotator, true);
         QSignalSpy failed(&session, &RotatorSession::failed);
@@ -131,7 +173,9 @@ private Q_SLOTS:
         QCOMPARE(failed.size(), int(turning));
         QCOMPARE(ended.size(), int(turning));
         if (turning)
-            QVERIFY(failed.at(0).at(0).toString().startsWith("Антенна не повернута.\n\nrotctld на 127.0.0.1:"));
+            QCOMPARE(failed.at(0).at(0).toString(),
+                     QString("Антенна не повернута.\n\nrotctld на 127.0.0.1:%1 закрыл соединение, не ответив.\n"
+                             "Проверьте, что rotctld не остановлен и не перезапущен.").arg(port));
     }
 
     // A settings file that cannot be written or read: said in Russian, and
@@ -149,7 +193,9 @@ private Q_SLOTS:
         QCOMPARE(failed.size(), 2);
         QCOMPARE(failed.at(0).at(0).toString(), "Файл настроек " + path + " не прочитан: он испорчен или недоступен.\n"
                                                 "Поворотное устройство настроено по умолчанию.");
-        QVERIFY(failed.at(1).at(0).toString().startsWith("Настройка поворотного устройства не сохранена в файл " + path));
+        QCOMPARE(failed.at(1).at(0).toString(), "Настройка поворотного устройства не сохранена в файл " + path
+                                                    + ": нет прав на запись в него или в его папку, или на диске нет "
+                                                      "места.\nДо выхода из программы она действует.");
         QCOMPARE(session.settings().host, QStringLiteral("rotator.local"));
     }
 };
