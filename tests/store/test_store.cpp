@@ -2,6 +2,7 @@
 // found at the start; the own station read from it and saved to it; and what
 // the user is told when the file refuses either.
 
+#include "store/failure_text.h"
 #include "store/user_db.h"
 #include "tests/file_bytes.h"
 #include "tests/store/station_binding.h"
@@ -107,7 +108,8 @@ private Q_SLOTS:
             QCOMPARE(runSql(path, records), QStringList{"NULL, NULL, NULL, NULL, NULL, NULL, NULL"});
     }
 
-    // The life of one installation: where the station is read from.
+    // The life of one installation: where the station is read from. The
+    // user's copy of the read-only template is theirs to save to.
     void location()
     {
         const QTemporaryDir root;
@@ -120,17 +122,41 @@ private Q_SLOTS:
                      + "), и нет шаблона " + installed + ", из которого делается копия пользователя.\nПоложите "
                        "user.mdb рядом с программой или переустановите программу, чтобы шаблон был на месте.");
         writeFile(installed, "template");
-        QVERIFY(QFile::setPermissions(installed, QFile::ReadOwner | QFile::ReadOther));
+        QVERIFY(QFile::setPermissions(installed, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         writeFile(bin + "/user.mdb", "beside");
         QCOMPARE(start(), bin + "/user.mdb");  // build tree or portable folder
         QVERIFY(QFile::remove(bin + "/user.mdb"));
         QCOMPARE(start(), own);  // installed, first start: the user's own copy, for saving
         QCOMPARE(store::stationLocation(bin, installed, data).noFile, QString());
         QCOMPARE(fileBytes(own), "template");
-        QVERIFY(QFile::permissions(own) & QFile::WriteOwner);
+        QCOMPARE(QFile::permissions(own) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         writeFile(own, "saved");
         QCOMPARE(start(), own);  // a later start keeps it
         QCOMPARE(fileBytes(own), "saved");
+        writeFile(bin + "/user.mdb", "beside");
+        QCOMPARE(start(), bin + "/user.mdb");  // made portable: the one beside the program, over the user's
+    }
+
+    // The cause for each of SQLite's codes, its extended codes too, and the
+    // database's own words; a cause the user cannot act on, those alone.
+    void failureTexts_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("disk full") << "13" << "На диске не осталось места. (sqlite)";
+        QTest::newRow("busy") << "5" << locked + " (sqlite)";
+        QTest::newRow("locked") << "6" << locked + " (sqlite)";
+        QTest::newRow("permission refused") << "3" << noAccess + " (sqlite)";
+        QTest::newRow("not authorised") << "23" << noAccess + " (sqlite)";
+        QTest::newRow("read-only, the file moved") << "1032" << noAccess + " (sqlite)";
+        QTest::newRow("not opened, the file there") << "14" << noAccess + " (sqlite)";
+        QTest::newRow("a constraint") << "19" << "sqlite";
+    }
+    void failureTexts()
+    {
+        QFETCH(QString, code);
+        const QSqlError error(QStringLiteral("driver"), QStringLiteral("sqlite"), QSqlError::StatementError, code);
+        QTEST(store::failureText(error, m_dir.filePath("moscow.mdb"), QStringLiteral("MyLocator")), "said");
     }
 
     // Saved exactly as typed and read back after a restart. A table emptied
@@ -161,28 +187,26 @@ private Q_SLOTS:
     }
 
     // What the user is told for each cause, on the load and on the save: the
-    // file in the first line, the cause in the second, then the database's
-    // own words in parentheses. A read-only file loads, only the save fails.
+    // file in the first line, the cause in the second (the database's own
+    // words follow it, as failureTexts tells). A read-only file loads, only
+    // the save fails.
     void failures_data()
     {
         QTest::addColumn<Broken>("kind");
         QTest::addColumn<QString>("cause");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("file missing")
-            << Broken::Missing << "Такого файла нет: его удалили, переименовали или перенесли." << "unable to open";
-        QTest::newRow("not a database") << Broken::NotSqlite << notADatabase << "not a database";
-        QTest::newRow("table missing") << Broken::NoTable << noTable << "no such table: MyLocator";
-        QTest::newRow("column missing") << Broken::NoColumn << noTable << "no such column";
-        QTest::newRow("damaged") << Broken::Damaged << notADatabase << "malformed";
-        QTest::newRow("locked beyond the timeout") << Broken::Locked << locked << "locked";
-        QTest::newRow("read-only file") << Broken::ReadOnlyFile << noAccess << "readonly database";
-        QTest::newRow("read-only directory") << Broken::ReadOnlyDir << noAccess << "readonly database";
+        QTest::newRow("file missing") << Broken::Missing << "Такого файла нет: его удалили, переименовали или перенесли.";
+        QTest::newRow("not a database") << Broken::NotSqlite << notADatabase;
+        QTest::newRow("table missing") << Broken::NoTable << noTable;
+        QTest::newRow("column missing") << Broken::NoColumn << noTable;
+        QTest::newRow("damaged") << Broken::Damaged << notADatabase;
+        QTest::newRow("locked beyond the timeout") << Broken::Locked << locked;
+        QTest::newRow("read-only file") << Broken::ReadOnlyFile << noAccess;
+        QTest::newRow("read-only directory") << Broken::ReadOnlyDir << noAccess;
     }
     void failures()
     {
         QFETCH(Broken, kind);
         QFETCH(QString, cause);
-        QFETCH(QString, error);
         const QString path = stationFile(), dir = QFileInfo(path).path();
         const bool readOnly = kind == Broken::ReadOnlyFile || kind == Broken::ReadOnlyDir;
         // For the locked file: another program in the middle of a write.
@@ -230,9 +254,6 @@ private Q_SLOTS:
                      readOnly ? "" : "Не удалось прочитать свою станцию из файла " + path + ".\n" + cause);
             QCOMPARE(saved.message().section(" (", 0, 0),
                      "Не удалось сохранить свою станцию в файл " + path + ".\n" + cause);
-            QVERIFY2(!saved.ok() && saved.message().endsWith(')')
-                         && saved.message().contains(error, Qt::CaseInsensitive),
-                     qPrintable(saved.message()));
         }
         if (kind == Broken::Locked)  // it waited for the other program, as long as it was told
             QVERIFY2(clock.elapsed() >= 500 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
