@@ -1,4 +1,3 @@
-#include "dxcc/beam_table.h"
 #include "dxcc/call_rules.h"
 #include "dxcc/country_file_load.h"
 #include "dxcc/entity_names.h"
@@ -34,33 +33,6 @@ class TestDxcc : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Counted here the plain way: a record is a line that is not indented,
-    // an alias anything between commas and semicolons on the others, up to
-    // its overrides; one listed twice counts once.
-    void readsTheWholeSystemFile()
-    {
-        QFile file(QString::fromLatin1(dxcc::SystemCountryFile));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromLatin1(file.readAll());
-        int records = 0;
-        QSet<QString> aliases;
-        for (const QString& line : text.split(QLatin1Char('\n'))) {
-            if (line.trimmed().isEmpty())
-                continue;
-            if (!line.front().isSpace())
-                ++records;
-            else
-                for (const QString& alias : line.split(QRegularExpression(QStringLiteral("[,;]"))))
-                    if (!alias.trimmed().isEmpty())
-                        aliases << alias.trimmed().section(QRegularExpression(QStringLiteral("[(\\[<{~]")), 0, 0);
-        }
-        const dxcc::CountryFile& read = systemFile();
-        QCOMPARE(int(read.entities().size()), records);
-        QCOMPARE(int(read.aliasCount()), int(aliases.size()));
-        const QString version = QRegularExpression(QStringLiteral("=VER(\\d{8})")).match(text).captured(1);
-        QCOMPARE(QString::fromStdString(read.version()), version);
-    }
-
     // Every entity of the file has a name of the program's, with the ADIF
     // number that Debian's cty.csv gives it, a Russian name in Cyrillic and
     // an ADIF name in ADIF's capitals.
@@ -186,16 +158,6 @@ private Q_SLOTS:
         QCOMPARE(got, found);
     }
 
-    void entityTexts()
-    {
-        const auto line = [](const char* call) {
-            const auto match = std::get<dxcc::CallMatch>(dxcc::findEntity(systemFile(), call));
-            return QString::fromStdString(dxcc::entityLine(*match.entity, match.values));
-        };
-        QCOMPARE(line("R1FJM"), QStringLiteral("Земля Франца-Иосифа (EU, CQ 40, ITU 75)"));
-        QCOMPARE(line("UA9XAB"), QStringLiteral("Европейская Россия (EU, CQ 17, ITU 20)"));  // the override's zones
-    }
-
     void utcOffsets()
     {
         const auto text = [](double hours) { return QString::fromStdString(dxcc::utcOffsetText(hours)); };
@@ -204,22 +166,6 @@ private Q_SLOTS:
         QCOMPARE(text(0), QStringLiteral("UTC"));
     }
 
-    // From KO85TS: the CSV's cells, the WAE-only entities marked; the
-    // text's columns lined up. The orders, the count of rows and the
-    // heading are the command's tests' (test_qrb).
-    void beamTable()
-    {
-        const auto rows = dxcc::beamTable(systemFile(), {55.770833, 37.625}, dxcc::BeamOrder::Prefix);
-        const QStringList csv = QString::fromStdString(dxcc::beamTableCsv(rows)).split(QLatin1Char('\n'));
-        QCOMPARE(csv.filter(QRegularExpression(QStringLiteral(",1$"))).size(), 6);
-        QVERIFY(csv.contains(QStringLiteral("JA,Япония,AS,25,45,60,240,7343,9,0")));
-        const QStringList lines = QString::fromStdString(dxcc::beamTableText(rows)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const QString italyAfrica = lines.filter(QRegularExpression(QStringLiteral("^\\*IG9 "))).value(0);
-        QVERIFY2(italyAfrica.contains(QStringLiteral("Африканская Италия")), qPrintable(italyAfrica));
-        const int utc = int(lines.first().indexOf(QStringLiteral("UTC")));
-        for (const QString& line : lines.mid(1))
-            QVERIFY2(line.mid(utc, 3) == QStringLiteral("UTC"), qPrintable(line));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDxcc)

@@ -39,8 +39,6 @@ double haversineKm(const Position& a, const Position& b)
     return 2 * std::asin(std::sqrt(h)) * EarthRadiusKm;
 }
 
-Position stationOf(const QString& text) { return std::get<Position>(readStation(text.toStdString())); }
-
 const QString latitudeRange = "Широта не может быть меньше -90 град. и больше 90 град.";
 const QString longitudeRange = "Долгота не может быть меньше -180 град. и больше 180 град.";
 
@@ -50,8 +48,7 @@ const QString longitudeRange = "Долгота не может быть мень
 // window reads them; locators of every length and decimal degrees, as the
 // command line and logs give stations, every six-character locator coming
 // back from its centre; distance and azimuths on the program's sphere, the
-// long path, the label texts, and the WGS-84 ellipsoid against published
-// figures.
+// long path, the label texts; the map's projection; the Sun.
 class TestGeodesy : public QObject {
     Q_OBJECT
 
@@ -188,8 +185,7 @@ private Q_SLOTS:
     }
 
     // Every locator of the usual grid (fields A to R, subsquares A to X)
-    // decodes to the centre of its subsquare, which encodes back to it, cell
-    // for cell.
+    // decodes to the centre of its subsquare, which encodes back to it.
     void everyLocatorComesBack()
     {
         for (char f1 = 'A'; f1 <= 'R'; ++f1)
@@ -201,11 +197,7 @@ private Q_SLOTS:
                                 const std::string text{f1, f2, s1, s2, u1, u2};
                                 const auto decoding = decodeLocator(text);
                                 const auto* centre = std::get_if<DecodedLocator>(&decoding.result);
-                                const EncodedLocator encoded = encodeLocator({centre->latitude, centre->longitude});
-                                const LocPart& c = centre->locPart;
-                                if (encoded.text != text
-                                    || encoded.locIndex != LocIndex{double(c.cell1), double(c.cell2), c.cell3 - 48.0,
-                                                                    c.cell4 - 48.0, double(c.cell5), double(c.cell6)})
+                                if (encodeLocator({centre->latitude, centre->longitude}).text != text)
                                     QFAIL(text.c_str());
                             }
     }
@@ -250,29 +242,6 @@ private Q_SLOTS:
         QCOMPARE(found, expected);
     }
 
-    // The map about the own station puts the correspondent as far from the
-    // centre and in the direction the window's labels say: on the ring of
-    // its distance. The inverse finds it there.
-    void mapAgreesWithPaths_data() { paths_data(); }
-    void mapAgreesWithPaths()
-    {
-        QFETCH(QString, stations);
-        const Position own = stationOf(stations.section(' ', 0, 0));
-        const Position kor = stationOf(stations.section(' ', 1, 1));
-        const GreatCircle circle = pairFigures(own, kor, false).shortPath;
-        const MapPoint p = project(azimuthalMap(own), kor);
-        if (!circle.distanceKm) {
-            QVERIFY(std::hypot(p.x, p.y) < 1e-6);
-            return;
-        }
-        QCOMPARE(std::round(std::hypot(p.x, p.y)), *circle.distanceKm);
-        QVERIFY(haversineKm(unproject(azimuthalMap(own), p), kor) < 1e-6);
-        if (*circle.distanceKm > 20000)
-            return;  // by the antipode the direction is lost in rounding
-        const double azimuth = std::atan2(p.x, p.y) / Degree;
-        QCOMPARE(wholeDegrees(azimuth < 0 ? azimuth + 360 : azimuth) % 360, circle.azimutPush % 360);
-    }
-
     // Worked by hand on the sphere: a quarter circle is R pi / 2 km; a
     // point at central angle s and azimuth A lies at (s sin A, s cos A).
     void projects_data()
@@ -302,33 +271,8 @@ private Q_SLOTS:
                 < 1e-6);
     }
 
-    // Published positions of the Sun: its declination and the longitude
-    // where it stands overhead, in degrees; for 1992, Meeus's worked example
-    // 25.a (apparent declination, at 0h dynamical time).
-    void sunStandsOverhead_data()
-    {
-        QTest::addColumn<QString>("utc");
-        QTest::addColumn<double>("declination");
-        QTest::addColumn<double>("longitude");
-        QTest::newRow("new year 1999") << "1999-01-01T00:00:00Z" << -23.05258 << -179.2116;
-        QTest::newRow("August 1999") << "1999-08-01T00:00:00Z" << 18.18108 << -178.4109;
-        QTest::newRow("Meeus, October 1992") << "1992-10-12T23:59:01Z" << -7.78507 << qQNaN();
-    }
-
-    void sunStandsOverhead()
-    {
-        QFETCH(QString, utc);
-        QFETCH(double, declination);
-        QFETCH(double, longitude);
-        const Position sun = subsolarPoint(double(QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch()));
-        QVERIFY2(std::abs(sun.latitude - declination) < 0.02, qPrintable(QString::number(sun.latitude, 'f', 5)));
-        if (!qIsNaN(longitude))
-            QVERIFY2(std::abs(std::remainder(sun.longitude - longitude, 360)) < 0.03,
-                     qPrintable(QString::number(sun.longitude, 'f', 4)));
-    }
-
-    // Published sunrise and sunset, to the minute, in UTC; and the polar
-    // day and night of Svalbard.
+    // Published sunrise and sunset, to the minute, in UTC. The polar day and
+    // night are the call window's test's.
     void sunRisesAndSets_data()
     {
         QTest::addColumn<double>("latitude");
@@ -339,8 +283,6 @@ private Q_SLOTS:
         QTest::newRow("Greenwich, midsummer") << 51.4769 << -0.0005 << "2026-06-21" << "03:43 20:21";
         QTest::newRow("Tokyo, midwinter: the rise is the next local day's") << 35.6895 << 139.6917 << "2026-12-21"
                                                                              << "21:47 07:32";
-        QTest::newRow("Svalbard, midsummer") << 78.22 << 15.65 << "2026-06-21" << "polar day";
-        QTest::newRow("Svalbard, midwinter") << 78.22 << 15.65 << "2026-12-21" << "polar night";
     }
 
     void sunRisesAndSets()
@@ -351,10 +293,6 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QDateTime start = QDateTime::fromString(day + QStringLiteral("T00:00:00Z"), Qt::ISODate);
         const SunDay sun = sunDay({latitude, longitude}, double(start.toSecsSinceEpoch()));
-        if (sun.polarDay || sun.polarNight) {
-            QCOMPARE(sun.polarDay ? QStringLiteral("polar day") : QStringLiteral("polar night"), expected);
-            return;
-        }
         QVERIFY(sun.sunrise && sun.sunset);
         const QStringList times = expected.split(QLatin1Char(' '));
         for (int i = 0; i < 2; ++i) {
@@ -363,38 +301,6 @@ private Q_SLOTS:
             QVERIFY2(std::abs(computed - double(published.toSecsSinceEpoch())) < 150,
                      qPrintable(QDateTime::fromSecsSinceEpoch(qint64(computed), Qt::UTC).toString(Qt::ISODate)));
         }
-    }
-
-    // Published figures, each to the precision its source gives: from
-    // (lat1, lon1) to (lat2, lon2), the distance in km, the azimuth at the
-    // start and the one from the end back to the start.
-    void wgs84PublishedExamples_data()
-    {
-        QTest::addColumn<QList<double>>("points");
-        QTest::addColumn<QList<double>>("expected");
-        QTest::addColumn<double>("degreesTolerance");
-        const auto dms = [](double d, double m, double s) { return d + m / 60 + s / 3600; };
-        // GeodSolve's manual page: JFK to Changi, -p 0 (metres, 0.1").
-        QTest::newRow("JFK to Singapore")
-            << QList<double>{dms(40, 38, 23), -dms(73, 46, 44), dms(1, 21, 33), dms(103, 59, 22)}
-            << QList<double>{15347.628, dms(3, 18, 29.9), dms(177, 29, 9.2) + 180} << 5e-5;
-        // Vincenty's test line, Flinders Peak to Buninyong (GRS80, which
-        // differs from WGS-84 by far less than the digits given).
-        QTest::newRow("Flinders Peak to Buninyong")
-            << QList<double>{-dms(37, 57, 3.7203), dms(144, 25, 29.5244), -dms(37, 39, 10.1561), dms(143, 55, 35.3839)}
-            << QList<double>{54.972271, dms(306, 52, 5.37), dms(127, 10, 25.07)} << 5e-6;
-    }
-
-    void wgs84PublishedExamples()
-    {
-        QFETCH(QList<double>, points);
-        QFETCH(QList<double>, expected);
-        QFETCH(double, degreesTolerance);
-        const Wgs84Path path = wgs84Path({points[0], points[1]}, {points[2], points[3]});
-        const QList<double> found{path.distanceKm, path.azimuth, path.reverseAzimuth};
-        for (qsizetype i = 0; i < found.size(); ++i)
-            QVERIFY2(std::abs(found[i] - expected[i]) < (i == 0 ? 0.0006 : degreesTolerance),
-                     qPrintable(QString::number(found[i], 'f', 6)));
     }
 
     // The ellipsoid's azimuths in whole degrees: 359.5 and above read 0.
