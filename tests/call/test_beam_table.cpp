@@ -2,7 +2,6 @@
 // column, picked by a typed prefix or name, saved as it is shown.
 
 #include "call/frmBeamTable.h"
-#include "dxcc/entity_texts.h"
 #include "tests/call/call_fixture.h"
 #include "tests/file_bytes.h"
 #include "window/rotator_control.h"
@@ -34,20 +33,6 @@ QStringList column(const frmBeamTable& table, int column)
     return cells;
 }
 
-// The file's rows a text picks, found apart from the window.
-QStringList pickedPrefixes(const QString& text)
-{
-    QStringList prefixes;
-    for (const dxcc::Entity& entity : countryFile().entities()) {
-        const QString name = QString::fromUtf8(std::string(dxcc::shownName(entity)).c_str());
-        if (QString::fromStdString(entity.prefix).startsWith(text, Qt::CaseInsensitive)
-            || name.contains(text, Qt::CaseInsensitive))
-            prefixes << QString::fromStdString((entity.waeOnly ? "*" : "") + entity.prefix);
-    }
-    prefixes.sort();
-    return prefixes;
-}
-
 std::unique_ptr<frmRaschet> openFromMoscow()
 {
     auto window = openWindow();
@@ -64,7 +49,8 @@ private Q_SLOTS:
     void initTestCase() { pinLook(); }
     void init() { QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear(); }
 
-    // Every country, headed by the own station and the file's date.
+    // Every country, headed by the own station and the file's date. A click
+    // on a heading sorts by its numbers, not their digits: 9 before 10.
     void everyCountry()
     {
         auto window = openFromMoscow();
@@ -72,8 +58,7 @@ private Q_SLOTS:
         QVERIFY(table && table->isVisible() && !table->isModal());
         QCOMPARE(table->grdBeam->model()->rowCount(), int(countryFile().entities().size()));
         QVERIFY2(table->lblHeading->text().startsWith("Азимуты на страны от KO85TS (55,771° с. ш., 37,625° в. д.), "),
-                 qPrintable(table->lblHeading->text()));
-        QVERIFY(table->lblHeading->text().endsWith(", файл стран от 02.05.2023"));
+                 qPrintable(table->lblHeading->text()));  // the rest as the command's test tells
         QStringList headings;
         for (int i = 0; i < table->grdBeam->model()->columnCount(); ++i)
             headings << table->grdBeam->model()->headerData(i, Qt::Horizontal).toString();
@@ -84,77 +69,45 @@ private Q_SLOTS:
         int found = 0;
         pressEachAccessKey(table, found);  // the filter's caption, print and save
         QCOMPARE(found, 3);
-    }
-
-    // A click on a heading sorts by its numbers, not their digits: 9 before
-    // 10; the rows without figures last.
-    void sortsNumbers()
-    {
-        auto window = openFromMoscow();
-        frmBeamTable* table = openTable(*window);
         QHeaderView* header = table->grdBeam->horizontalHeader();
         for (const int column : {5, 6, 7, 3}) {  // azimuth, long path, km, CQ zone
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
             QCOMPARE(header->sortIndicatorSection(), column);
-            const QStringList cells = ::column(*table, column);
-            int last = header->sortIndicatorOrder() == Qt::AscendingOrder ? -1 : 1 << 30;
-            for (const QString& cell : cells) {
-                if (cell.isEmpty())
-                    continue;
-                const int value = cell.toInt();
-                QVERIFY2(header->sortIndicatorOrder() == Qt::AscendingOrder ? value >= last : value <= last,
-                         qPrintable(QString("column %1: %2 after %3").arg(column).arg(value).arg(last)));
-                last = value;
-            }
-            // Digits alone would sort them otherwise.
-            QVERIFY(std::any_of(cells.begin(), cells.end(), [&](const QString& c) { return c.size() != cells[0].size(); }));
+            QList<int> values;
+            for (const QString& cell : ::column(*table, column))
+                if (!cell.isEmpty())
+                    values << cell.toInt();
+            if (header->sortIndicatorOrder() == Qt::DescendingOrder)
+                std::reverse(values.begin(), values.end());
+            QVERIFY2(std::is_sorted(values.begin(), values.end()), qPrintable(QString::number(column)));
         }
     }
 
     // Typed, a prefix picks the rows it begins, a name the rows that hold
-    // it, in either case.
-    void picks()
+    // it, in either case; a whole call picks its country. Saved as the rows
+    // shown, in the order shown; the files' cells and pages are the
+    // command's test's, which writes them alike.
+    void picksAndSaves()
     {
         auto window = openFromMoscow();
         frmBeamTable* table = openTable(*window);
-        for (const char* typed : {"ja", "VK9", "остров", "ЯПОН"}) {
+        const std::pair<QString, QStringList> picked[] = {
+            {"ЕДВЕЖ", {"*JW/b"}}, {"JA1ABC", {"JA"}}, {"vk9", {"VK9C", "VK9L", "VK9M", "VK9N", "VK9W", "VK9X"}}};
+        for (const auto& [typed, prefixes] : picked) {
             table->txtFilter->clear();
             type(table->txtFilter, typed);
-            QStringList shown = column(*table, 0);
-            shown.sort();
-            QVERIFY(!shown.isEmpty());
-            QCOMPARE(shown, pickedPrefixes(typed));
-            QCOMPARE(table->lblCount->text(),
-                     QString("Стран в таблице: %1 из %2; * — только для WAE").arg(shown.size()).arg(countryFile().entities().size()));
+            QCOMPARE(column(*table, 0), prefixes);
+            QCOMPARE(table->lblCount->text(), QString("Стран в таблице: %1 из %2; * — только для WAE")
+                                                  .arg(prefixes.size()).arg(countryFile().entities().size()));
         }
-        // A whole call picks its country.
-        table->txtFilter->clear();
-        type(table->txtFilter, "JA1ABC");
-        QCOMPARE(column(*table, 0), QStringList{"JA"});
-    }
-
-    // Saved as CSV or PDF: the rows shown, in the order shown.
-    void savesWhatIsShown()
-    {
-        auto window = openFromMoscow();
-        frmBeamTable* table = openTable(*window);
-        type(table->txtFilter, "остров");
         table->grdBeam->sortByColumn(7, Qt::DescendingOrder);
-        const std::vector<dxcc::BeamRow> all
-            = dxcc::beamTable(countryFile(), {55 + 46 / 60.0 + 15 / 3600.0, 37.625}, dxcc::BeamOrder::Prefix);
-        std::vector<dxcc::BeamRow> shown;
-        for (const QString& prefix : column(*table, 0))
-            std::copy_if(all.begin(), all.end(), std::back_inserter(shown), [&](const dxcc::BeamRow& row) {
-                return QString::fromStdString(dxcc::beamCells(row).front()) == prefix;
-            });
-        QCOMPARE(int(shown.size()), table->grdBeam->model()->rowCount());
-
         QTemporaryDir folder;
         QCOMPARE(table->saveTo(folder.filePath("azimuths.csv")), QString());
-        QCOMPARE(fileBytes(folder.filePath("azimuths.csv")), QByteArray::fromStdString(dxcc::beamTableCsv(shown)));
-        QCOMPARE(table->saveTo(folder.filePath("azimuths.pdf")), QString());
-        QVERIFY(fileBytes(folder.filePath("azimuths.pdf")).startsWith("%PDF-"));
+        QStringList saved;
+        for (const QByteArray& line : fileBytes(folder.filePath("azimuths.csv")).split('\n').mid(1))
+            saved << QString(line.left(line.indexOf(',')));
+        QCOMPARE(saved, column(*table, 0) << "");  // the last line ended too
         QCOMPARE(table->saveTo(folder.filePath("azimuths.txt")),
                  "Таблицу можно сохранить в CSV или PDF: имя файла должно кончаться на .csv или .pdf.");
         QCOMPARE(table->saveTo(folder.filePath("no/such/folder.csv")),

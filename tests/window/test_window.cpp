@@ -1,5 +1,5 @@
 // The main window as a user meets it: how it looks at start, after the
-// worked examples and after each clearing routine; its commands end to end,
+// worked examples and after a clearing routine; its commands end to end,
 // both calculations with each input error, the own station's Load and Save,
 // Exit; the fields while they are edited and walked with the keyboard.
 
@@ -98,29 +98,25 @@ private Q_SLOTS:
     }
     void init() { freshStation(); }
 
-    // At start; after the worked example typed as a user does; after each
-    // clearing routine that an input error runs there.
+    // At start; after the worked example typed as a user does; after a
+    // clearing routine takes its results, labels, tooltips and compass
+    // line away (what each routine empties is the input errors' test's).
     void mainWindow_data()
     {
         QTest::addColumn<QString>("after");
-        QTest::newRow("start") << "";
-        for (const char* step : {"worked-example", "ClearKorKoordinat", "ClearMyKoordinat", "ClearKorLocator"})
+        for (const char* step : {"start", "worked-example", "ClearKorLocator"})
             QTest::newRow(step) << QString(step);
     }
     void mainWindow()
     {
         QFETCH(QString, after);
         auto window = openWindow();
-        if (!after.isEmpty()) {
+        if (after != "start") {
             window->txtMyLocator->setText(QStringLiteral("KO85TS"));
             type(window->txtKorLocator, QStringLiteral("jo62qm"));
             QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
         }
-        if (after == "ClearKorKoordinat")
-            window->ClearKorKoordinat();
-        else if (after == "ClearMyKoordinat")
-            window->ClearMyKoordinat();
-        else if (after == "ClearKorLocator")
+        if (after == "ClearKorLocator")
             window->ClearKorLocator();
         compareLook(*window, QTest::currentDataTag());
     }
@@ -201,26 +197,16 @@ private Q_SLOTS:
     }
 
     // With the Russian layout left on by mistake, the keys K O 8 5 T S come
-    // as «лщ85еы»: the field shows the Latin KO85TS they meant. Written in
-    // Cyrillic on purpose (pasted, not typed), the six letters that look and
-    // sound Latin read as Latin; «С», C or S, is refused as a wrong
-    // character.
+    // as «лщ85еы»: the field shows the Latin KO85TS they meant, with the
+    // Belarusian ў and the Ukrainian і too. Cyrillic written on purpose is
+    // read as the locators' test reads it.
     void russianKeyboardLayout()
     {
         auto window = openWindow();
         type(window->txtMyLocator, QStringLiteral("лщ85еы"));
         QCOMPARE(window->txtMyLocator->text(), QStringLiteral("KO85TS"));
-        type(window->txtKorLocator, QStringLiteral("лў85еі"));  // Belarusian ў, Ukrainian і
+        type(window->txtKorLocator, QStringLiteral("лў85еі"));
         QCOMPARE(window->txtKorLocator->text(), QStringLiteral("KO85TS"));
-        window->txtKorLocator->setText(QStringLiteral("ко62тм"));
-        MessageBoxAnswerer answerer;
-        QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
-        QCOMPARE(answerer.seen.size(), 0);
-        QCOMPARE(window->lblDalnost->text(), QStringLiteral(" ДАЛЬНОСТЬ:  445 км"));
-        window->txtKorLocator->setText(QStringLiteral("ко62тс"));
-        QTest::mouseClick(window->cmdRaschetKoordinat, Qt::LeftButton);
-        QTRY_COMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, WrongLocator);
     }
 
     // Every access key in either layout; an Alt chord that presses nothing
@@ -285,7 +271,6 @@ private Q_SLOTS:
         QCOMPARE(seen.first().text, message);
         QCOMPARE(seen.first().icon, QMessageBox::Warning);
         QCOMPARE(seen.first().buttons.size(), 1);
-        QVERIFY(window->Oshibka);
         compareLookAfterBox(*window, QTest::currentDataTag());
     }
 
@@ -316,11 +301,12 @@ private Q_SLOTS:
         QCOMPARE(seen.first().text, QStringLiteral("При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !"));
         QCOMPARE(seen.first().icon, QMessageBox::Question);
         QCOMPARE(seen.first().buttons, (QStringList{"Отмена", "Повторить", "Продолжить"}));
-        QVERIFY(!window->Oshibka);
         compareLookAfterBox(*window, "coincident-" + button);  // "old", the station, focus in txtH2G
     }
     // Read right after the window first appears; read again by Load, over
-    // what was typed or computed since.
+    // what was typed or computed since. Exit ends the event loop at once:
+    // no window is asked to close, so nothing that runs on closing gets a
+    // chance to save what was typed.
     void startUpAndLoadShowTheStoredStation()
     {
         QCOMPARE(record(Stored), Stored);
@@ -334,6 +320,12 @@ private Q_SLOTS:
         QCOMPARE(window->txtD1G->text(), QStringLiteral("-75"));
         QTest::mouseClick(window->cmdLoad, Qt::LeftButton);
         QCOMPARE(ownTexts(*window), Stored);
+        type(window->txtH1G, QStringLiteral("10"));
+        QTimer::singleShot(0, window.get(), [&window] { QTest::mouseClick(window->cmdExit, Qt::LeftButton); });
+        QTimer::singleShot(5000, window.get(), [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(window->isVisible());
+        QCOMPARE(record(), Stored);
     }
 
     // Longer than a user could type: shown and saved back whole, and checked
@@ -381,19 +373,6 @@ private Q_SLOTS:
             QCOMPARE(answerer.seen.takeFirst().text, "Не удалось " + failed + path + ".\n" + station.noFile);
     }
 
-    // Exit ends the event loop at once: no window is asked to close, so
-    // nothing that runs on closing gets a chance to save.
-    void exitWritesNothing()
-    {
-        QCOMPARE(record(Stored), Stored);
-        auto window = openWindow();
-        type(window->txtH1G, QStringLiteral("10"));
-        QTimer::singleShot(0, window.get(), [&window] { QTest::mouseClick(window->cmdExit, Qt::LeftButton); });
-        QTimer::singleShot(5000, window.get(), [] { QCoreApplication::exit(99); });
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(window->isVisible());
-        QCOMPARE(record(), Stored);
-    }
     // Focus lent to a message box or a pop-up menu and given back is no move
     // between fields: the field stays dark blue and keeps its caret, and a
     // paste from its menu goes in at the caret.
