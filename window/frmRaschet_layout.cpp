@@ -135,6 +135,10 @@ const ResultRow ResultRows[] = {
     {&frmRaschet::lblAzimutPull, "lblAzimutPull", " АЗИМУТ обратный:", QColor(0, 0, 192), 840},
     {&frmRaschet::lblDalnost, "lblDalnost", " ДАЛЬНОСТЬ:", QColor(0, 128, 0), 1440},
 };
+// The results and the compass's square share a column.
+constexpr int ResultLeft = 3840;
+constexpr int ResultWidth = 3735;
+constexpr int ResultHeight = 375;
 constexpr int PicCompasTabIndex = 37;
 
 template <typename W>
@@ -189,42 +193,38 @@ QGroupBox* addFrame(QWidget* window, const char* name, const char* caption, cons
     return frame;
 }
 
-} // namespace
+// The controls' places in the keyboard's tab order, by tab index.
+using TabStops = std::vector<std::pair<int, QWidget*>>;
 
-void frmRaschet::createControls()
+QWidget* parentOf(frmRaschet& window, Frame frame)
 {
-    setFont(classicFont(8.25));
+    switch (frame) {
+    case My: return window.fraMyKoordinat;
+    case Kor: return window.fraKorKoordinat;
+    case Window: break;
+    }
+    return &window;
+}
 
-    fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twipsRect(120, 120, 3492, 2532));
-    fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twipsRect(120, 2760, 3492, 2172));
-    addGrid(fraMyKoordinat, MyLabelNames, MyLineNames);
-    addGrid(fraKorKoordinat, KorLabelNames, KorLineNames);
-
-    auto parentOf = [this](Frame frame) -> QWidget* {
-        switch (frame) {
-        case My: return fraMyKoordinat;
-        case Kor: return fraKorKoordinat;
-        case Window: break;
-        }
-        return this;
-    };
-
-    std::vector<std::pair<int, QWidget*>> tabStops;
-
+void addFields(frmRaschet& window, TabStops& tabStops)
+{
     int tabIndex = 0;
     for (const FieldRow& row : FieldRows) {
-        auto* field = named<QLineEdit>(parentOf(row.frame), row.name);
+        auto* field = named<QLineEdit>(parentOf(window, row.frame), row.name);
         field->setGeometry(twipsRect(row.left, row.top, row.width, FieldHeight));
         field->setValidator(new TypingLimit(row.typingLimit, field));
         field->setFont(classicFont(8.25, true));
         setColour(field, QPalette::Text, FieldText);
-        this->*row.field = field;
-        ring[static_cast<std::size_t>(tabIndex)] = field;
+        window.*row.field = field;
+        window.ring[static_cast<std::size_t>(tabIndex)] = field;
         tabStops.emplace_back(tabIndex++, field);
     }
+}
 
+void addButtons(frmRaschet& window, TabStops& tabStops)
+{
     for (const ButtonRow& row : ButtonRows) {
-        auto* button = named<QPushButton>(parentOf(row.frame), row.name);
+        auto* button = named<QPushButton>(parentOf(window, row.frame), row.name);
         button->setText(QString::fromUtf8(row.caption));
         button->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         button->setFont(classicFont(8.25, row.boldFont));
@@ -236,43 +236,73 @@ void frmRaschet::createControls()
         } else {
             tabStops.emplace_back(row.tabIndex, button);
         }
-        this->*row.button = button;
+        window.*row.button = button;
     }
     // Each becomes usable once the correspondent's fields hold something.
-    cmdRaschetKoordinat->setEnabled(false);
-    cmdRaschetLocator->setEnabled(false);
+    window.cmdRaschetKoordinat->setEnabled(false);
+    window.cmdRaschetLocator->setEnabled(false);
+}
 
+void addResults(frmRaschet& window)
+{
     for (const ResultRow& row : ResultRows) {
-        QLabel* label = borderedLabel(this, row.name);
+        QLabel* label = borderedLabel(&window, row.name);
         label->setText(QString::fromUtf8(row.caption));
-        label->setGeometry(twipsRect(3840, row.top, 3735, 375));
+        label->setGeometry(twipsRect(ResultLeft, row.top, ResultWidth, ResultHeight));
         label->setFont(classicFont(9.75, true));
         setColour(label, QPalette::WindowText, row.colour);
-        this->*row.label = label;
+        window.*row.label = label;
     }
+}
 
-    // The square around the compass lies under the picture area.
-    lblCompas = borderedLabel(this, "lblCompas");
-    lblCompas->setGeometry(twipsRect(3840, 2160, 3735, 3735));
+void addCompass(frmRaschet& window, TabStops& tabStops)
+{
+    // The square around the compass, as wide as the results, lies under the
+    // picture area.
+    window.lblCompas = borderedLabel(&window, "lblCompas");
+    window.lblCompas->setGeometry(twipsRect(ResultLeft, 2160, ResultWidth, ResultWidth));
 
-    picCompas = named<CompassCanvas>(this, "picCompas");
-    picCompas->setGeometry(twipsRect(3960, 2280, 3492, 3495));
+    window.picCompas = named<CompassCanvas>(&window, "picCompas");
+    window.picCompas->setGeometry(twipsRect(3960, 2280, 3492, 3495));
     // Tab reaches it; a right click for its menu leaves the focus where it is.
-    picCompas->setFocusPolicy(Qt::TabFocus);
-    tabStops.emplace_back(PicCompasTabIndex, picCompas);
+    window.picCompas->setFocusPolicy(Qt::TabFocus);
+    tabStops.emplace_back(PicCompasTabIndex, window.picCompas);
 
-    imgCompas = named<QLabel>(this, "imgCompas");
-    imgCompas->setGeometry(twipsRect(3840, 2280, 3660, 3570));
-    imgCompas->setPixmap(QPixmap(QStringLiteral(":/compass.png")));
-    imgCompas->hide();
+    window.imgCompas = named<QLabel>(&window, "imgCompas");
+    window.imgCompas->setGeometry(twipsRect(ResultLeft, 2280, 3660, 3570));
+    window.imgCompas->setPixmap(QPixmap(QStringLiteral(":/compass.png")));
+    window.imgCompas->hide();
+}
+
+void orderTabs(TabStops tabStops)
+{
+    std::stable_sort(tabStops.begin(), tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+}
+
+} // namespace
+
+void frmRaschet::createControls()
+{
+    setFont(classicFont(8.25));
+
+    fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twipsRect(120, 120, 3492, 2532));
+    fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twipsRect(120, 2760, 3492, 2172));
+    addGrid(fraMyKoordinat, MyLabelNames, MyLineNames);
+    addGrid(fraKorKoordinat, KorLabelNames, KorLineNames);
+
+    TabStops tabStops;
+    addFields(*this, tabStops);
+    addButtons(*this, tabStops);
+    addResults(*this);
+    addCompass(*this, tabStops);
 
     // The own-station fields show the first record of the station database.
     Data1 = named<store::RecordBinding>(this, "Data1");
     for (std::size_t i = 0; i < store::OwnStationColumns.size(); ++i)
         Data1->bind(ownStationFields()[i], QString::fromLatin1(store::OwnStationColumns[i]));
 
-    std::stable_sort(tabStops.begin(), tabStops.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i)
-        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    orderTabs(tabStops);
 }
