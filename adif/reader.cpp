@@ -143,84 +143,110 @@ Reader::Step Reader::next()
     if (done_)
         return Step::End;
     section_.fields.clear();
-    const auto here = [this] { return buffer_.data() + start_; };
-    const auto available = [this] { return filled_ - start_; };
-
     std::size_t at = 0;  // from the start of the section
     for (;;) {
         // Text before the first field goes on in pieces, however long it is.
         if (section_.fields.empty() && at >= BlockSize)
             return finishSection(SectionKind::Text, at, at);
-
-        // The next tag.
         const void* lt = std::memchr(here() + at, '<', available() - at);
         if (!lt) {
             at = available();
-            const Fill more = fill();
-            if (more == Fill::More)
-                continue;
-            if (!section_.fields.empty())
-                return fail(more == Fill::End ? Malformed::MissingEndOfRecord : Malformed::TooLong,
-                            section_.fields.front().tagStart);
-            done_ = true;
-            return at == 0 ? Step::End : finishSection(SectionKind::Text, at, at);
-        }
-        const std::size_t tag = static_cast<const char*>(lt) - here();
-
-        // Its ">", with no "<" on the way.
-        std::size_t close = tag + 1;
-        for (;;) {
-            const char* from = here() + close;
-            const std::size_t left = available() - close;
-            const void* gt = std::memchr(from, '>', left);
-            const std::size_t scanned = gt ? static_cast<const char*>(gt) - from : left;
-            if (std::memchr(from, '<', scanned))
-                return fail(Malformed::UnclosedTag, tag);
-            close += scanned;
-            if (gt)
-                break;
-            if (close - tag > LongestTag)  // no name is that long: it will not close
-                return fail(Malformed::UnclosedTag, tag);
-            const Fill more = fill();
-            if (more != Fill::More)
-                return fail(more == Fill::End ? Malformed::UnclosedTag : Malformed::TooLong, tag);
-        }
-
-        const std::string_view inside(here() + tag + 1, close - tag - 1);
-        const std::size_t colon = inside.find(':');
-        const std::string_view name = inside.substr(0, colon);
-        const bool header = sameName(name, "EOH");
-        if (header || sameName(name, "EOR")) {
-            if (header && headerOrRecordSeen_)
-                return fail(Malformed::MisplacedHeaderEnd, tag);
-            headerOrRecordSeen_ = true;
-            return finishSection(header ? SectionKind::Header : SectionKind::Record, close + 1, tag);
-        }
-        const std::string_view digits = lengthText(inside);
-        const std::optional<std::uint64_t> length = declaredLength(digits);
-        if (!length) {
-            at = close + 1;
+            if (const std::optional<Step> ended = noTagBefore(at))
+                return *ended;
             continue;
         }
-        if (size_ && *length > *size_ - (bufferOffset_ + start_ + close + 1))
-            return fail(Malformed::DataPastEnd, tag);
-        if (*length > LongestSection)
-            return fail(Malformed::TooLong, tag);
-
-        Field field{};
-        field.tagStart = tag;
-        field.lengthStart = tag + 1 + colon + 1;
-        field.lengthEnd = field.lengthStart + digits.size();
-        field.dataStart = close + 1;
-        field.dataEnd = field.dataStart + static_cast<std::size_t>(*length);  // within LongestSection
-        while (available() < field.dataEnd) {
-            const Fill more = fill();
-            if (more != Fill::More)
-                return fail(more == Fill::End ? Malformed::DataPastEnd : Malformed::TooLong, tag);
-        }
-        section_.fields.push_back(field);
-        at = field.dataEnd;
+        const std::size_t tag = static_cast<const char*>(lt) - here();
+        std::size_t close = 0;
+        if (const std::optional<Step> failed = closeTag(tag, close))
+            return *failed;
+        if (const std::optional<Step> ended = readTag(tag, close, at))
+            return *ended;
     }
+}
+
+// No "<" in what is buffered, up to `at`: more input to look in, or the
+// section ends there, as the input does.
+std::optional<Reader::Step> Reader::noTagBefore(std::size_t at)
+{
+    const Fill more = fill();
+    if (more == Fill::More)
+        return std::nullopt;
+    if (!section_.fields.empty())
+        return fail(more == Fill::End ? Malformed::MissingEndOfRecord : Malformed::TooLong,
+                    section_.fields.front().tagStart);
+    done_ = true;
+    return at == 0 ? Step::End : finishSection(SectionKind::Text, at, at);
+}
+
+// The tag's ">", with no "<" on the way, into `close`; or why there is none.
+std::optional<Reader::Step> Reader::closeTag(std::size_t tag, std::size_t& close)
+{
+    close = tag + 1;
+    for (;;) {
+        const char* from = here() + close;
+        const std::size_t left = available() - close;
+        const void* gt = std::memchr(from, '>', left);
+        const std::size_t scanned = gt ? static_cast<const char*>(gt) - from : left;
+        if (std::memchr(from, '<', scanned))
+            return fail(Malformed::UnclosedTag, tag);
+        close += scanned;
+        if (gt)
+            return std::nullopt;
+        if (close - tag > LongestTag)  // no name is that long: it will not close
+            return fail(Malformed::UnclosedTag, tag);
+        const Fill more = fill();
+        if (more != Fill::More)
+            return fail(more == Fill::End ? Malformed::UnclosedTag : Malformed::TooLong, tag);
+    }
+}
+
+// A whole tag: an end tag ends the section; a tag without a length is text
+// and a field is read whole, and either way the section goes on from `at`.
+std::optional<Reader::Step> Reader::readTag(std::size_t tag, std::size_t close, std::size_t& at)
+{
+    const std::string_view inside(here() + tag + 1, close - tag - 1);
+    const std::size_t colon = inside.find(':');
+    const std::string_view name = inside.substr(0, colon);
+    const bool header = sameName(name, "EOH");
+    if (header || sameName(name, "EOR")) {
+        if (header && headerOrRecordSeen_)
+            return fail(Malformed::MisplacedHeaderEnd, tag);
+        headerOrRecordSeen_ = true;
+        return finishSection(header ? SectionKind::Header : SectionKind::Record, close + 1, tag);
+    }
+    const std::string_view digits = lengthText(inside);
+    const std::optional<std::uint64_t> length = declaredLength(digits);
+    if (!length) {
+        at = close + 1;
+        return std::nullopt;
+    }
+    if (size_ && *length > *size_ - (bufferOffset_ + start_ + close + 1))
+        return fail(Malformed::DataPastEnd, tag);
+    if (*length > LongestSection)
+        return fail(Malformed::TooLong, tag);
+
+    Field field{};
+    field.tagStart = tag;
+    field.lengthStart = tag + 1 + colon + 1;
+    field.lengthEnd = field.lengthStart + digits.size();
+    field.dataStart = close + 1;
+    field.dataEnd = field.dataStart + static_cast<std::size_t>(*length);  // within LongestSection
+    if (const std::optional<Step> failed = readData(field))
+        return failed;
+    section_.fields.push_back(field);
+    at = field.dataEnd;
+    return std::nullopt;
+}
+
+// Input read until the buffer holds the field's data; or why it does not.
+std::optional<Reader::Step> Reader::readData(const Field& field)
+{
+    while (available() < field.dataEnd) {
+        const Fill more = fill();
+        if (more != Fill::More)
+            return fail(more == Fill::End ? Malformed::DataPastEnd : Malformed::TooLong, field.tagStart);
+    }
+    return std::nullopt;
 }
 
 } // namespace adif

@@ -102,6 +102,15 @@ private:
     Fill fill();
     Step fail(Malformed kind, std::size_t at);
     Step finishSection(SectionKind kind, std::size_t textEnd, std::size_t endTag);
+    // The section under way: its text so far, and how much input follows.
+    const char* here() const { return buffer_.data() + start_; }
+    std::size_t available() const { return filled_ - start_; }
+    // The steps of next(), each empty while the section goes on, else how
+    // it ended. Offsets count from the start of the section.
+    std::optional<Step> noTagBefore(std::size_t at);
+    std::optional<Step> closeTag(std::size_t tag, std::size_t& close);
+    std::optional<Step> readTag(std::size_t tag, std::size_t close, std::size_t& at);
+    std::optional<Step> readData(const Field& field);
 
     Source source_;
     std::optional<std::uint64_t> size_;
