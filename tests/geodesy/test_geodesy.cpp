@@ -2,7 +2,6 @@
 #include "geodesy/figure_texts.h"
 #include "geodesy/locator.h"
 #include "geodesy/messages.h"
-#include "geodesy/number.h"
 #include "geodesy/pair_figures.h"
 #include "geodesy/position.h"
 #include "geodesy/station.h"
@@ -44,8 +43,8 @@ const QString longitudeRange = "Долгота не может быть мень
 
 } // namespace
 
-// The calculation core: number texts and the six coordinate fields as the
-// window reads them; locators of every length and decimal degrees, as the
+// The calculation core: the six coordinate fields as the window reads
+// them, numbers among them; locators of every length and decimal degrees, as the
 // command line and logs give stations, every six-character locator coming
 // back from its centre; distance and azimuths on the program's sphere, the
 // long path, the label texts; the map's projection; the Sun.
@@ -53,29 +52,6 @@ class TestGeodesy : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The value, after "not " when the text is no number as a whole.
-    void numbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("blanks around, sign, fraction, exponent") << " \t-12.5E1\t " << "-125";
-        QTest::newRow("fraction only") << ".5" << "0.5";
-        QTest::newRow("sign alone") << "-" << "not 0";
-        QTest::newRow("exponent without digits") << "5E" << "not 5";
-        QTest::newRow("decimal comma") << "55,5" << "not 55";
-        QTest::newRow("hexadecimal") << "0x10" << "not 0";
-        QTest::newRow("beyond double") << "1E999" << "not inf";
-        QTest::newRow("below double") << "1E-999" << "0";
-    }
-
-    void numbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        const QByteArray utf8 = text.toUtf8();
-        QCOMPARE((isNumber(utf8.constData()) ? "" : "not ") + QString::number(numberValue(utf8.constData())), expected);
-    }
-
     // The six fields, latitude degrees, minutes, seconds, then longitude,
     // parted by "|": the position and its locator, or the first failed
     // check's words.
@@ -103,8 +79,14 @@ private Q_SLOTS:
         const QString noCoordinates = "Введите координаты для определения локатора.";
         const QString beyond = "Широта или долгота превышает допустимые значения !";
         const QString above60 = "Минута или секунда не может быть больше 60.";
+        // Degrees must be a number as a whole, minutes and seconds are read
+        // as far as one goes.
+        QTest::newRow("blanks around, sign, fraction, exponent") << " \t-1.25E1\t|||0||" << "-12.5 0 JH07AM";
+        QTest::newRow("fraction only, below double") << "1E-999|||.5||" << "0 0.5 JJ00GA";
         QTest::newRow("empty latitude degrees") << "|1|1|37||" << noCoordinates;
         QTest::newRow("letters in longitude degrees") << "55|||abc||" << noCoordinates;
+        for (const char* degrees : {"-", "5E", "55,5", "0x10", "1E999"})  // sign, exponent alone; comma; hex; beyond double
+            QTest::newRow(degrees) << QString(degrees) + "|||0||" << noCoordinates;
         QTest::newRow("-90 with minutes 0") << "-90|0|0|0||" << beyond;
         QTest::newRow("-180 with minutes 0") << "0|||-180|0|" << beyond;
         QTest::newRow("limit before range") << "-90|5||500||" << beyond;
