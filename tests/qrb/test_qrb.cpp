@@ -117,8 +117,6 @@ private Q_SLOTS:
                                       << "не удалось открыть «none»: нет такого файла или папки\n";
         QTest::newRow("a folder for a file") << QStringList{"--csv", "/"} << "" << 2 << ""
                                              << "не удалось прочитать «/»: это папка, а не файл\n";
-        QTest::newRow("a full disk") << QStringList{"KO85TS", "JO62QM", "-o", "/dev/full"} << "" << 2 << ""
-                                     << "azidal-qrb: не удалось записать «/dev/full»: на диске не осталось места\n";
         QTest::newRow("missing log") << QStringList{"--adif", "none"} << "" << 2 << "" << "не удалось открыть «none»";
         QTest::newRow("bad pair") << QStringList{"KO85TS", "KO85T"} << "" << 1 << ""
                                   << "корреспондент «KO85T»: Локатор должен состоять";
@@ -452,7 +450,7 @@ private Q_SLOTS:
     // the file is written beside the file it leads to, which may lie on
     // another file system (/dev/shm, where there is one). A FIFO and a
     // device are written into as they stand and never replaced; --in-place
-    // takes only a regular file.
+    // takes only a regular file. A full disk fails the run with its reason.
     void outputPaths()
     {
         const QTemporaryDir dir;
@@ -484,16 +482,20 @@ private Q_SLOTS:
         for (const QString& folder : {dir.path(), dir.filePath("real"), dir.filePath("links"), other.path()})
             QCOMPARE(QDir(folder).entryList({"*.tmp-*"}, QDir::AllEntries | QDir::Hidden | QDir::System), QStringList());
 
-        // A null device of the test's own; the system's only where it cannot
-        // be replaced anyway.
-        const QByteArray null = QFile::encodeName(dir.filePath("null"));
-        const bool made = mknod(null.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0 && QFile(null).open(QIODevice::WriteOnly);
-        if (!made && geteuid() == 0)
-            QSKIP("no device can be made or opened here");
-        const QString device = made ? dir.filePath("null") : "/dev/null";
-        QCOMPARE(qrb({"--csv", "-o", device}, "KO85TS JO62QM\n").status, 0);
-        QCOMPARE(kindOf(device), 'c');
-        QCOMPARE(QDir(QFileInfo(device).path()).entryList({"*.tmp-*"}, QDir::AllEntries | QDir::System), QStringList());
+        // A null device and a full one (a full disk) of the test's own; the
+        // system's only where they cannot be replaced anyway.
+        for (const auto& [name, minor] : {std::pair{"null", 3}, {"full", 7}}) {
+            const QByteArray own = QFile::encodeName(dir.filePath(name));
+            const bool made = mknod(own, S_IFCHR | 0666, makedev(1, minor)) == 0 && QFile(own).open(QIODevice::WriteOnly);
+            if (!made && geteuid() == 0)
+                QSKIP("no device can be made or opened here");
+            const QString device = made ? dir.filePath(name) : QString("/dev/") + name;
+            const Run run = qrb({"KO85TS", "JO62QM", "-o", device}, "");
+            QCOMPARE(run.status, minor == 3 ? 0 : 2);
+            QCOMPARE(run.err, minor == 3 ? "" : "azidal-qrb: не удалось записать «" + device + "»: на диске не осталось места\n");
+            QCOMPARE(kindOf(device), 'c');
+            QCOMPARE(QDir(QFileInfo(device).path()).entryList({"*.tmp-*"}, QDir::AllEntries | QDir::System), QStringList());
+        }
     }
 
     // Under a limit of address space far below the input's size: a line of a
