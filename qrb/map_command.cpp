@@ -68,31 +68,32 @@ std::optional<double> instantOf(const std::string& text)
     return std::nullopt;
 }
 
-} // namespace
-
-ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
+// The picture's format, by the output's extension; a device or a pipe has
+// none to tell, and gets a PNG.
+std::optional<map::MapFormat> formatOf(const std::string& output, const OutputFile& out)
 {
-    const MapOptions& asked = options.map;
-    // A device or a pipe has no extension to tell; it gets a PNG.
-    std::optional<map::MapFormat> format = map::mapFormatOf(QString::fromStdString(options.output));
+    const std::optional<map::MapFormat> format = map::mapFormatOf(QString::fromStdString(output));
     if (!format && out.isStream())
-        format = map::MapFormat::Png;
-    if (!format) {
-        report("-o «", options.output, "»: формат карты — по расширению: .png, .svg или .pdf");
-        return kMisuse;
-    }
+        return map::MapFormat::Png;
+    if (!format)
+        report("-o «", output, "»: формат карты — по расширению: .png, .svg или .pdf");
+    return format;
+}
+
+// The centre and the stations --to names into the scene. A station at the
+// centre lies in no direction from it: said as for a pair, with kBadInput
+// in `status`, and the map drawn without it. False when a station could not
+// be read.
+bool addStations(const MapOptions& asked, dxcc::CountrySource& countries, map::MapScene& scene, ExitStatus& status)
+{
     const std::optional<map::MapStation> centre = station(asked.centre, "--map", countries);
     if (!centre)
-        return kMisuse;
-    map::MapScene scene;
+        return false;
     scene.own = *centre;
-    ExitStatus status = kSuccess;
     for (const std::string& text : asked.to) {
         const std::optional<map::MapStation> correspondent = station(text, "--to", countries);
         if (!correspondent)
-            return kMisuse;
-        // A station at the centre lies in no direction from it: said as for
-        // a pair, and the map drawn without it.
+            return false;
         if (!geodesy::pairFigures(centre->position, correspondent->position, false).shortPath.distanceKm) {
             report("--to «", text, "»: ", geodesy::CoincidentPointsMessage);
             status = kBadInput;
@@ -100,23 +101,78 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
         }
         scene.correspondents.push_back(*correspondent);
     }
+    return true;
+}
+
+// A PNG's side: below 100 pixels nothing on the map can be read, and
+// 20000 already take 1.6 GB to paint.
+constexpr int SmallestSide = 100;
+constexpr int LargestSide = 20000;
+
+// The PNG's side and the PDF's page; both are read, and told, before either
+// is refused.
+std::optional<map::MapFileOptions> fileOptionsOf(const MapOptions& asked)
+{
     map::MapFileOptions file;
     const std::optional<double> side = asked.size
-        ? number(*asked.size, 100, 20000, "--size", "ожидается число пикселей от 100 до 20000")
+        ? number(*asked.size, SmallestSide, LargestSide, "--size",
+                 "ожидается число пикселей от " + std::to_string(SmallestSide) + " до " + std::to_string(LargestSide))
         : std::optional<double>(file.sizePixels);
     const std::optional<QPageSize> page = pageOf(asked.page);
     if (!side || !page)
-        return kMisuse;
+        return std::nullopt;
     file.sizePixels = int(*side);
     file.page = *page;
-    if (!asked.radiusKm.empty()) {
-        const std::optional<double> radius
-            = number(asked.radiusKm, map::NearestRadiusKm, map::RimKm, "--radius",
-                     "ожидается радиус в км от " + wholeKm(map::NearestRadiusKm) + " до " + wholeKm(map::RimKm));
-        if (!radius)
-            return kMisuse;
-        scene.radiusKm = *radius;
+    return file;
+}
+
+// The whole Earth when none is asked for.
+std::optional<double> radiusOf(const std::string& text)
+{
+    if (text.empty())
+        return map::RimKm;
+    return number(text, map::NearestRadiusKm, map::RimKm, "--radius",
+                  "ожидается радиус в км от " + wholeKm(map::NearestRadiusKm) + " до " + wholeKm(map::RimKm));
+}
+
+// The log's QSOs, "-" for standard input, at their call's country too when
+// the countries are given.
+std::optional<map::LogPoints> logOf(const std::string& name, const dxcc::CountryFile* countries)
+{
+    const InputFile file = openInput(name);
+    if (!file) {
+        report("не удалось открыть «", name, "»: ", systemError());
+        return std::nullopt;
     }
+    auto read = map::readLogPoints(
+        [&file](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, file.get()); }, countries,
+        map::QsoWords::Left);
+    if (const auto* wrong = std::get_if<std::string>(&read)) {
+        report(name, ": ", *wrong);
+        return std::nullopt;
+    }
+    return std::move(std::get<map::LogPoints>(read));
+}
+
+} // namespace
+
+ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
+{
+    const MapOptions& asked = options.map;
+    const std::optional<map::MapFormat> format = formatOf(options.output, out);
+    if (!format)
+        return kMisuse;
+    map::MapScene scene;
+    ExitStatus status = kSuccess;
+    if (!addStations(asked, countries, scene, status))
+        return kMisuse;
+    const std::optional<map::MapFileOptions> file = fileOptionsOf(asked);
+    if (!file)
+        return kMisuse;
+    const std::optional<double> radius = radiusOf(asked.radiusKm);
+    if (!radius)
+        return kMisuse;
+    scene.radiusKm = *radius;
     // The countries' prefixes on the whole Earth, and a log's QSOs at their
     // call's country, when a country file is to be had; without one the map
     // is drawn all the same.
@@ -130,24 +186,14 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
     }
     std::optional<map::LogPoints> log;
     if (!options.log.empty()) {
-        const InputFile file = openInput(options.log);
-        if (!file) {
-            report("не удалось открыть «", options.log, "»: ", systemError());
+        log = logOf(options.log, scene.countries);
+        if (!log)
             return kMisuse;
-        }
-        auto read = map::readLogPoints(
-            [&file](char* buffer, std::size_t size) { return std::fread(buffer, 1, size, file.get()); },
-            scene.countries, map::QsoWords::Left);
-        if (const auto* wrong = std::get_if<std::string>(&read)) {
-            report(options.log, ": ", *wrong);
-            return kMisuse;
-        }
-        log = std::move(std::get<map::LogPoints>(read));
         scene.log = &*log;
     }
     scene.title = map::mapTitle(scene.own, scene.nightAt);
     const map::MapRenderer renderer(scene.own.position);
-    const QByteArray bytes = map::mapFile(renderer, scene, *format, file);
+    const QByteArray bytes = map::mapFile(renderer, scene, *format, *file);
     out.buffer().append(bytes.constData(), std::size_t(bytes.size()));
     return status;
 }
