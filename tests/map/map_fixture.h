@@ -18,9 +18,9 @@ inline const dxcc::CountryFile& countries()
     return file;
 }
 
-inline const dxcc::Entity& entityOf(const std::string& prefix, const dxcc::CountryFile& file = countries())
+inline const dxcc::Entity& entityOf(const std::string& prefix)
 {
-    const auto& all = file.entities();
+    const auto& all = countries().entities();
     return *std::find_if(all.begin(), all.end(), [&](const dxcc::Entity& e) { return e.prefix == prefix; });
 }
 
