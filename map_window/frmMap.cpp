@@ -91,6 +91,15 @@ QRect besideMain(const QRect& main, const QRect& area, const QSize& wanted, cons
     return {corner, size};
 }
 
+// A first size with room for a roughly square map between the bar and the
+// search line.
+constexpr QSize FirstSize(720, 760);
+// Beam widths from a long Yagi's few degrees to half the horizon.
+constexpr int NarrowestBeam = 5;
+constexpr int WidestBeam = 180;
+// A move or a resize still this long is done, and the place is kept.
+constexpr int PlaceSettlesMs = 500;
+
 } // namespace
 
 frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, dxcc::CountrySource& countries)
@@ -99,9 +108,29 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
 {
     setObjectName(QStringLiteral("frmMap"));
     setFont(classicFont(8.25));
-    resize(720, 760);
+    resize(FirstSize);
 
     mapView = new MapView(session);
+    QHBoxLayout* bar = createBar();
+    QHBoxLayout* bottom = createSearchLine();
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(bar);
+    column->addWidget(mapView, 1);
+    column->addLayout(bottom);
+    connectControls();
+    startTimers();
+
+    mapView->scene().beamWidth = spnBeam->value();
+    mapView->scene().showPrefixes = chkPrefixes->isChecked();
+    showNight(chkNight->isChecked());
+    setOwn(own);
+    placeKept_ = restoreGeometry(settingsFile().value(Geometry).toByteArray());
+    showHeading();
+}
+
+// The buttons, the kept choices and the beam's width, in a row above the map.
+QHBoxLayout* frmMap::createBar()
+{
     cmdWholeEarth = button("cmdWholeEarth", QStringLiteral("&Весь мир"));
     cmdOpenLog = button("cmdOpenLog", QStringLiteral("Открыть &журнал…"));
     cmdSave = button("cmdSave", QStringLiteral("&Сохранить…"));
@@ -114,11 +143,25 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     chkPrefixes->setChecked(settingsFile().value(Prefixes, true).toBool());
     spnBeam = new QSpinBox;
     spnBeam->setObjectName(QStringLiteral("spnBeam"));
-    spnBeam->setRange(5, 180);
+    spnBeam->setRange(NarrowestBeam, WidestBeam);
     spnBeam->setSuffix(QStringLiteral("°"));
     spnBeam->setValue(settingsFile().value(BeamWidth, map::DefaultBeamWidth).toInt());
     auto* beamCaption = new QLabel(QStringLiteral("&Луч антенны:"));
     beamCaption->setBuddy(spnBeam);
+
+    auto* bar = new QHBoxLayout;
+    for (QWidget* control : {static_cast<QWidget*>(cmdWholeEarth), static_cast<QWidget*>(cmdOpenLog),
+                             static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdPrint),
+                             static_cast<QWidget*>(chkNight), static_cast<QWidget*>(chkPrefixes),
+                             static_cast<QWidget*>(beamCaption), static_cast<QWidget*>(spnBeam)})
+        bar->addWidget(control);
+    bar->addStretch();
+    return bar;
+}
+
+// The search beside the status line, which answers it.
+QHBoxLayout* frmMap::createSearchLine()
+{
     txtSearch = new QLineEdit;
     keyboard::typeLatin(txtSearch);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
@@ -129,23 +172,15 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     lblStatus = new QLabel;
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
 
-    auto* bar = new QHBoxLayout;
-    for (QWidget* control : {static_cast<QWidget*>(cmdWholeEarth), static_cast<QWidget*>(cmdOpenLog),
-                             static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdPrint),
-                             static_cast<QWidget*>(chkNight), static_cast<QWidget*>(chkPrefixes),
-                             static_cast<QWidget*>(beamCaption), static_cast<QWidget*>(spnBeam)})
-        bar->addWidget(control);
-    bar->addStretch();
-    // The search beside the status line, which answers it.
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(searchCaption);
     bottom->addWidget(txtSearch);
     bottom->addWidget(lblStatus, 1);
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(bar);
-    column->addWidget(mapView, 1);
-    column->addLayout(bottom);
+    return bottom;
+}
 
+void frmMap::connectControls()
+{
     connect(cmdWholeEarth, &QPushButton::clicked, mapView, &MapView::wholeEarth);
     // Home too, wherever the focus is but in the search field, which keeps
     // it for its cursor as any text field does. The beam's spin box would
@@ -169,19 +204,16 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
             showLogCount();
     });
     connect(&session_, &rotator::RotatorSession::headingChanged, this, &frmMap::showHeading);
+}
+
+void frmMap::startTimers()
+{
     // The night as it is now, a minute at a time.
     minute_.setInterval(60 * 1000);
     connect(&minute_, &QTimer::timeout, this, [this] { showNight(true); });
     keepPlace_.setSingleShot(true);
-    keepPlace_.setInterval(500);
+    keepPlace_.setInterval(PlaceSettlesMs);
     connect(&keepPlace_, &QTimer::timeout, this, [this] { settingsFile().setValue(Geometry, saveGeometry()); });
-
-    mapView->scene().beamWidth = spnBeam->value();
-    mapView->scene().showPrefixes = chkPrefixes->isChecked();
-    showNight(chkNight->isChecked());
-    setOwn(own);
-    placeKept_ = restoreGeometry(settingsFile().value(Geometry).toByteArray());
-    showHeading();
 }
 
 frmMap::~frmMap() = default;

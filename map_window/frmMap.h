@@ -13,6 +13,7 @@ namespace dxcc {
 class CountrySource;
 }
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -74,6 +75,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QHBoxLayout* createBar();
+    QHBoxLayout* createSearchLine();
+    void connectControls();
+    void startTimers();  // the night's minute, and the place kept once settled
     void cmdOpenLog_Click();
     void cmdSave_Click();
     void cmdPrint_Click();
