@@ -6,23 +6,17 @@
 #include <cmath>
 
 namespace geodesy {
-namespace {
-
-double radians(double degrees) { return degrees * TruePi / 180; }
-double degrees(double radians) { return radians * 180 / TruePi; }
-
-} // namespace
 
 AzimuthalMap azimuthalMap(const Position& centre)
 {
-    const double latitude = radians(centre.latitude);
-    return {latitude, radians(centre.longitude), std::sin(latitude), std::cos(latitude)};
+    const double latitude = trueRadians(centre.latitude);
+    return {latitude, trueRadians(centre.longitude), std::sin(latitude), std::cos(latitude)};
 }
 
 MapPoint project(const AzimuthalMap& map, const Position& point)
 {
-    const double latitude = radians(point.latitude);
-    const double deltaLongitude = radians(point.longitude) - map.longitude;
+    const double latitude = trueRadians(point.latitude);
+    const double deltaLongitude = trueRadians(point.longitude) - map.longitude;
     const double cosLatitude = std::cos(latitude);
     const double sinLatitude = std::sin(latitude);
     // The direction from the centre, east and north, as long as the sine
@@ -48,7 +42,7 @@ Position unproject(const AzimuthalMap& map, const MapPoint& point)
         + std::atan2(std::sin(azimuth) * std::sin(angle) * map.cosLatitude,
                      std::cos(angle) - map.sinLatitude * sinLatitude);
     // Back into -180..180.
-    return {degrees(latitude), degrees(std::remainder(longitude, 2 * TruePi))};
+    return {trueDegrees(latitude), trueDegrees(std::remainder(longitude, 2 * TruePi))};
 }
 
 } // namespace geodesy

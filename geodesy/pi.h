@@ -12,4 +12,8 @@ inline constexpr double HalfPi = 1.5708;
 inline constexpr double DegreesPerRadian = 57.2958;  // azimuth only
 inline constexpr double TruePi = 3.14159265358979323846;
 
+// Degrees to radians and back by the true pi.
+constexpr double trueRadians(double degrees) { return degrees * TruePi / 180; }
+constexpr double trueDegrees(double radians) { return radians * 180 / TruePi; }
+
 } // namespace geodesy

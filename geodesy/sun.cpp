@@ -8,9 +8,8 @@
 namespace geodesy {
 namespace {
 
-double sinDegrees(double degrees) { return std::sin(degrees * TruePi / 180); }
-double cosDegrees(double degrees) { return std::cos(degrees * TruePi / 180); }
-double degrees(double radians) { return radians * 180 / TruePi; }
+double sinDegrees(double degrees) { return std::sin(trueRadians(degrees)); }
+double cosDegrees(double degrees) { return std::cos(trueRadians(degrees)); }
 
 } // namespace
 
@@ -22,9 +21,9 @@ Position subsolarPoint(double unixSeconds)
     const double meanAnomaly = 357.528 + 0.9856003 * n;
     const double eclipticLongitude = meanLongitude + 1.915 * sinDegrees(meanAnomaly) + 0.020 * sinDegrees(2 * meanAnomaly);
     const double obliquity = 23.439 - 0.0000004 * n;
-    const double rightAscension = degrees(std::atan2(cosDegrees(obliquity) * sinDegrees(eclipticLongitude),
+    const double rightAscension = trueDegrees(std::atan2(cosDegrees(obliquity) * sinDegrees(eclipticLongitude),
                                                      cosDegrees(eclipticLongitude)));
-    const double declination = degrees(std::asin(sinDegrees(obliquity) * sinDegrees(eclipticLongitude)));
+    const double declination = trueDegrees(std::asin(sinDegrees(obliquity) * sinDegrees(eclipticLongitude)));
     // Greenwich mean sidereal time, in degrees.
     const double siderealTime = 280.46061837 + 360.98564736629 * n;
     return {declination, std::remainder(rightAscension - siderealTime, 360.0)};
@@ -43,7 +42,7 @@ double sunAltitude(const Position& place, double unixSeconds)
     const Position sun = subsolarPoint(unixSeconds);
     const double cosine = sinDegrees(place.latitude) * sinDegrees(sun.latitude)
                         + cosDegrees(place.latitude) * cosDegrees(sun.latitude) * cosDegrees(sun.longitude - place.longitude);
-    return 90 - degrees(std::acos(std::clamp(cosine, -1.0, 1.0)));
+    return 90 - trueDegrees(std::acos(std::clamp(cosine, -1.0, 1.0)));
 }
 
 } // namespace

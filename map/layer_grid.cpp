@@ -44,7 +44,7 @@ double clearance(double bearing, const RimCut& cut, const MapScene& scene)
     double nearest = 180;
     for (const MapStation& station : scene.correspondents) {
         const geodesy::MapPoint p = geodesy::project(cut.projection(), station.position);
-        const double azimuth = std::atan2(p.x, p.y) * 180 / geodesy::TruePi;
+        const double azimuth = geodesy::trueDegrees(std::atan2(p.x, p.y));
         nearest = std::min({nearest, apart(bearing, azimuth), apart(bearing, azimuth + 180)});
     }
     if (scene.heading)
@@ -163,7 +163,7 @@ void wishRings(LabelSet& labels, const View& view, const RimCut& cut, const MapS
     const double pixelsPerKm = view.discRadius / view.radiusKm;
     const double last = std::min(view.radiusKm, RimKm);
     const QRectF widest = view.box(LabelKind::Ring, QStringLiteral("%1 км").arg(last, 0, 'f', 0), {});
-    const double b = bearing * geodesy::TruePi / 180;
+    const double b = geodesy::trueRadians(bearing);
     const double along = std::fabs(widest.width() * std::sin(b)) + std::fabs(widest.height() * std::cos(b));
     double every = 1;
     for (const double k : {1.0, 2.0, 5.0, 10.0}) {

@@ -55,16 +55,16 @@ Seen seen(const View& view, const RimCut& cut, const MapStation& station)
     const geodesy::MapPoint p = geodesy::project(cut.projection(), station.position);
     const double azimuth = std::atan2(p.x, p.y);
     const bool beyond = std::hypot(p.x, p.y) > view.radiusKm;
-    return {beyond ? view.inDirection(azimuth * 180 / geodesy::TruePi, view.discRadius) : view.at(p), azimuth,
-            beyond, std::hypot(p.x, p.y) < 1e-6};
+    return {beyond ? view.inDirection(geodesy::trueDegrees(azimuth), view.discRadius) : view.at(p), azimuth, beyond,
+            std::hypot(p.x, p.y) < 1e-6};
 }
 
 // The arrow at the rim that points on to a correspondent beyond it.
 QPolygonF arrow(const View& view, double azimuth)
 {
     const double size = 2.5 * dotRadius(view);
-    const double degrees = azimuth * 180 / geodesy::TruePi;
-    const double spread = size / view.discRadius * 180 / geodesy::TruePi;
+    const double degrees = geodesy::trueDegrees(azimuth);
+    const double spread = geodesy::trueDegrees(size / view.discRadius);
     return QPolygonF{view.inDirection(degrees, view.discRadius - 0.5),
                      view.inDirection(degrees - spread / 2, view.discRadius - size),
                      view.inDirection(degrees + spread / 2, view.discRadius - size)};

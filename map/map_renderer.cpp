@@ -148,7 +148,7 @@ void paintDiscOverlay(QPainter& painter, const layers::View& view, const RimCut&
 
 QPointF layers::View::inDirection(double azimuthDegrees, double pixels) const
 {
-    const QPointF p = pointToward(azimuthDegrees * geodesy::TruePi / 180, pixels);
+    const QPointF p = pointToward(geodesy::trueRadians(azimuthDegrees), pixels);
     return centre + QPointF(p.x(), -p.y());  // the device's y runs south
 }
 

@@ -241,7 +241,7 @@ void drawStar(QPainter& p, QPointF centre, double longRadius, double shortRadius
 {
     p.setPen(Qt::NoPen);
     auto at = [&](double degreesFromNorth, double radius) {
-        const double r = degreesFromNorth * geodesy::TruePi / 180.0;
+        const double r = geodesy::trueRadians(degreesFromNorth);
         return QPointF(centre.x() + radius * std::sin(r), centre.y() - radius * std::cos(r));
     };
     // Short points first, so the long ones lie on top of them.
