@@ -202,7 +202,9 @@ private Q_SLOTS:
             {"the country added", "", "<DISTANCE:4>7483 <ANT_AZ:2>59 " + japan, {"--country"}},
             {"the country alone", "", japan, {"--country", "--no-distance"}},
             {"the log's own zone kept", "<CQZ:2>27 ", "<DXCC:3>339 <COUNTRY:5>JAPAN <ITUZ:2>45 <CONT:2>AS ",
-             {"--country", "--no-distance"}}};
+             {"--country", "--no-distance"}},
+            {"the log's own DXCC agreeing, with a leading zero", "<DXCC:4>0339 ",
+             "<COUNTRY:5>JAPAN <CQZ:2>25 <ITUZ:2>45 <CONT:2>AS ", {"--country", "--no-distance"}}};
         for (const auto& [name, fields, added, more] : records)
             QTest::newRow(name) << QStringList{"--adif", "-", "--my", "KO85TS"} + more << qso.arg(fields) << 0
                                 << qso.arg(fields + added) << "";
@@ -403,6 +405,8 @@ private Q_SLOTS:
         QCOMPARE(qrb({"--beam", "KO85TS", "-o", "table.pdf"}, "", dir.path()).status, 0);
         const QByteArray pdf = fileBytes(dir.filePath("table.pdf"));
         QVERIFY(pdf.startsWith("%PDF"));
+        // Titled by its heading, which names the own station: UTF-16 in PDF.
+        QVERIFY(pdf.contains(QByteArray("/Title (\xfe\xff", 10)) && pdf.contains(QByteArray::fromHex("004B004F0038003500540053")));
         const qsizetype pages = QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]"));
         QVERIFY2(pages >= 4 && pages <= 8, qPrintable(QString::number(pages)));
     }
