@@ -115,8 +115,11 @@ std::vector<QRectF> placesInside(const View& view, const QString& text, const Se
 
 void paintAntenna(QPainter& painter, const View& view, int heading, double beamWidth)
 {
+    // The beam's arc in straight steps, whatever its width; the last one
+    // reached despite the steps' rounding.
+    constexpr int ArcSteps = 30;
     QPolygonF beam{view.centre};
-    for (double a = heading - beamWidth / 2; a <= heading + beamWidth / 2 + 1e-9; a += beamWidth / 30)
+    for (double a = heading - beamWidth / 2; a <= heading + beamWidth / 2 + 1e-9; a += beamWidth / ArcSteps)
         beam << view.inDirection(a, view.discRadius);
     painter.save();
     painter.setPen(devicePen(style::AntennaEdge, 1, Qt::RoundCap));
