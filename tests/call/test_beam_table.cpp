@@ -1,6 +1,7 @@
 // «Таблица азимутов…»: every country from the own station, sorted by any
 // column, picked by a typed prefix or name, saved as it is shown.
 
+#include "settings/settings_file.h"
 #include "call/frmBeamTable.h"
 #include "tests/call/call_fixture.h"
 #include "tests/file_bytes.h"
@@ -47,7 +48,7 @@ class TestBeamTable : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { pinLook(); }
-    void init() { QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear(); }
+    void init() { settingsFile().clear(); }
 
     // Every country, headed by the own station and the file's date. A click
     // on a heading sorts by its numbers, not their digits: 9 before 10.

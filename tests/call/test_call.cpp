@@ -2,6 +2,7 @@
 // call is typed it tells the country, both paths from the own station, the
 // time and the Sun there, and turns the antenna or shows the map.
 
+#include "settings/settings_file.h"
 #include "call/call_result.h"
 #include "call/frmCall.h"
 #include "tests/call/call_fixture.h"
@@ -59,7 +60,7 @@ class TestCall : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { pinLook(); }
-    void init() { QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear(); }
+    void init() { settingsFile().clear(); }
 
     // Each call's country and both paths from the own coordinates, or from
     // the own locator when none are typed; the words for what has none; the

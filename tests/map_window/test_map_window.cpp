@@ -1,6 +1,7 @@
 #include "dxcc/country_source.h"
 #include "rotator/rotator_session.h"
 #include "map_window/frmMap.h"
+#include "settings/settings_file.h"
 #include "tests/file_bytes.h"
 #include "window/frmRaschet.h"
 #include "map_window/map_view.h"
@@ -31,11 +32,6 @@ struct MapWindow {
     frmMap map{session, moscow, countries};
 };
 
-QSettings stored()
-{
-    return QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName());
-}
-
 } // namespace
 
 // The map window's own controls, with the main window's country file; its
@@ -44,7 +40,7 @@ class TestMapWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { stored().clear(); }
+    void init() { settingsFile().clear(); }
 
     // Each found station is shown with both paths from the own one, and
     // told in the status line; a word that is neither is refused with the
@@ -187,7 +183,7 @@ private Q_SLOTS:
             window.map.placeBeside(main);
             window.map.show();
             window.map.move(usersPlace);
-            QTRY_VERIFY(stored().contains("map/geometry"));
+            QTRY_VERIFY(settingsFile().contains("map/geometry"));
         }
         MapWindow window;
         window.map.placeBeside(main);

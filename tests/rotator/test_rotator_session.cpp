@@ -3,6 +3,7 @@
 // lost or left for another daemon; the heading, in whole degrees, and when
 // it is asked for; the settings kept for the next session, or refused.
 
+#include "settings/settings_file.h"
 #include "rotator/rotator_session.h"
 
 #include <QSettings>
@@ -182,7 +183,7 @@ private Q_SLOTS:
     // the defaults are used.
     void settingsFileRefused()
     {
-        const QString path = QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).fileName();
+        const QString path = settingsFile().fileName();
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path));  // a folder where the file should be
         RotatorSession session;

@@ -3,6 +3,7 @@
 // turn followed to its end, the heading line and the map's, and the box of a
 // failure. The session's rules are tested apart, on a clock of their own.
 
+#include "settings/settings_file.h"
 #include "window_fixture.h"
 
 #include "window/compass_canvas.h"
@@ -118,7 +119,7 @@ class TestRotator : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { pinLook(); }
-    void init() { QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear(); }
+    void init() { settingsFile().clear(); }
 
     // As it first opens: what it is for, and the defaults.
     void settingsDialog()
