@@ -297,6 +297,12 @@ private Q_SLOTS:
         {
             MapWindow window;
             frmMap& map = window.map;
+            // Every control in its row, with its caption.
+            QStringList captions;
+            for (QAbstractButton* control : map.findChildren<QAbstractButton*>())
+                captions << control->text();
+            QCOMPARE(captions, (QStringList{"&Весь мир", "Открыть &журнал…", "&Сохранить…", "&Печать…", "&День и ночь",
+                                            "П&рефиксы"}));
             QVERIFY(!map.chkNight->isChecked() && map.chkPrefixes->isChecked() && map.mapView->scene().showPrefixes);
             QVERIFY(!map.mapView->scene().countries);
             map.show();
