@@ -53,16 +53,14 @@ void addMarks(const View& view, const RimCut& cut, const std::vector<LogPoints::
     }
 }
 
-QPen markEdge(const LogMark& mark)
-{
-    return mark.atCountry ? devicePen(style::LogDot, mark.diameter / 5) : devicePen(style::LogDot.darker(150), 1);
-}
-
+// A dot filled, edged a pixel darker; a ring at a country a fifth of its
+// width, all within its diameter.
 void drawMark(QPainter& painter, const LogMark& mark, const QPointF& at)
 {
-    painter.setPen(markEdge(mark));
+    const double edge = mark.atCountry ? mark.diameter / 5 : 1;
+    painter.setPen(devicePen(mark.atCountry ? style::LogDot : style::LogDot.darker(150), edge));
     painter.setBrush(mark.atCountry ? QBrush(Qt::NoBrush) : QBrush(style::LogDot));
-    const double r = mark.atCountry ? (mark.diameter - mark.diameter / 5) / 2 : mark.diameter / 2;
+    const double r = (mark.atCountry ? mark.diameter - edge : mark.diameter) / 2;
     painter.drawEllipse(at, r, r);
 }
 
