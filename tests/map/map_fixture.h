@@ -2,6 +2,10 @@
 
 #include "dxcc/country_file_load.h"
 #include "map/log_points.h"
+#include "map/map_renderer.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <QByteArray>
 
@@ -35,4 +39,21 @@ inline std::variant<map::LogPoints, std::string> logPoints(const QByteArray& log
             return n;
         },
         countryFile);
+}
+
+// Where a point of the globe falls on a picture of the scene.
+inline QPointF pixelOf(const map::MapRenderer& renderer, const QRectF& target, const map::MapScene& scene,
+                       const geodesy::Position& point)
+{
+    const geodesy::MapPoint on = geodesy::project(renderer.cut().projection(), point);
+    return map::MapRenderer::transform(target, scene).map(QPointF(on.x, on.y));
+}
+
+// The base layer alone, which no label covers.
+inline QImage baseOf(const map::MapRenderer& renderer, const map::MapScene& scene, int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    renderer.paintBase(painter, image.rect(), scene);
+    return image;
 }

