@@ -47,6 +47,7 @@ public:
     void turnTo(int azimuth);
     void stop();
     bool isTurning() const { return target_.has_value(); }
+    std::optional<int> target() const { return target_; }
     // Whether the user has told where the rotator's daemon is.
     bool isSetUp() const { return settings_.chosen; }
 

@@ -178,10 +178,10 @@ private Q_SLOTS:
         window->rotator->session().apply(settings);
         typeCall(*form, "JA1ABC");
         QCOMPARE(enabled(*form), "111");
-        {
+        for (const auto& [button, azimuth] : {std::pair{form->cmdShort, 60}, std::pair{form->cmdLong, 240}}) {
             MessageBoxAnswerer answerer;
-            QTest::mouseClick(form->cmdLong, Qt::LeftButton);
-            QVERIFY(window->rotator->session().isTurning());
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(window->rotator->session().target(), azimuth);
             QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 10000);
             QCOMPARE(answerer.seen[0].title, QStringLiteral("Ошибка"));
             QCOMPARE(answerer.seen[0].text, "Антенна не повернута.\n\nНет соединения с rotctld на 127.0.0.1:9.\nПроверьте, "

@@ -4,6 +4,7 @@
 #include "tests/map/map_fixture.h"
 #include "settings/settings_file.h"
 #include "tests/file_bytes.h"
+#include "tests/window/message_box_answerer.h"
 #include "window/frmRaschet.h"
 #include "map_window/map_view.h"
 
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
@@ -281,16 +283,16 @@ private Q_SLOTS:
             QTest::keyClick(menu, Qt::Key_Down);
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        QSignalSpy started(&window.session, &rotator::RotatorSession::turnStarted);
         QContextMenuEvent click(QContextMenuEvent::Mouse, pixel, view->mapToGlobal(pixel));
         QApplication::sendEvent(view, &click);
         QCOMPARE(offered, QStringLiteral("Повернуть антенну сюда (267°)"));
-        QCOMPARE(started.count(), 1);
+        QCOMPARE(window.session.target(), 267);
     }
 
     // What the window shows is what the renderer paints for its scene, also
     // after the own station moved: no picture of the old centre kept. A
-    // file is titled by the own station.
+    // file is titled by the own station; saving and printing ask under
+    // titles of their own.
     void showsTheSceneAsItIs()
     {
         MapWindow window;
@@ -316,6 +318,12 @@ private Q_SLOTS:
         QTemporaryDir folder;
         QCOMPARE(window.map.saveTo(folder.filePath("map.svg")), QString());
         QVERIFY(fileBytes(folder.filePath("map.svg")).contains("<title>RE78JR — 41,290° ю. ш., 174,780° в. д.</title>"));
+        for (const auto& [button, title] :
+             {std::pair{window.map.cmdSave, "Сохранить карту"}, std::pair{window.map.cmdPrint, "Печать карты"}}) {
+            MessageBoxAnswerer answerer;
+            button->click();
+            QCOMPARE(answerer.seen.value(0).title, QString(title));
+        }
     }
 
     // The night, the prefixes and the beam width as the user left them,
