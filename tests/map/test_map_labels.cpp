@@ -73,7 +73,7 @@ map::MapScene sceneNamed(const QString& name)
     } else if (name == "the whole Earth") {
         for (const char* far : {"JO62QM", "FN31"})
             add(far);
-        scene.heading = 45;
+        scene.heading = 195;  // over the bearing the rings would take without it
         scene.countries = &someCountries();
         scene.showPrefixes = true;
         scene.log = &someQsos();
