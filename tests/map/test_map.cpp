@@ -1,5 +1,6 @@
 #include "geodesy/azimuthal.h"
 #include "geodesy/sun.h"
+#include "map/beam_sheet.h"
 #include "map/log_points.h"
 #include "map/map_file.h"
 #include "map/map_renderer.h"
@@ -12,10 +13,12 @@
 
 #include <QtTest>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
 #include <cstring>
+#include <map>
 
 using geodesy::Position;
 
@@ -110,6 +113,51 @@ map::MapScene sceneAt(const Position& centre)
     scene.own = {centre, QStringLiteral("KO85TS")};
     return scene;
 }
+
+// Pages that keep what is written on them: each line of text with its left
+// and right edge.
+class WrittenPages : public QPagedPaintDevice {
+public:
+    struct Text {
+        QString text;
+        qreal left, right, baseline;
+    };
+    WrittenPages() : QPagedPaintDevice(nullptr) {}
+    bool newPage() override { return pages.emplace_back(), true; }
+    QPaintEngine* paintEngine() const override { return &engine; }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        const std::map<PaintDeviceMetric, int> a4At300Dpi{
+            {PdmWidth, 2480}, {PdmHeight, 3508}, {PdmDpiX, 300}, {PdmDpiY, 300}, {PdmPhysicalDpiX, 300},
+            {PdmPhysicalDpiY, 300}, {PdmDepth, 32}, {PdmDevicePixelRatio, 1},
+            {PdmDevicePixelRatioScaled, int(devicePixelRatioFScale())}};
+        return a4At300Dpi.at(metric);
+    }
+    std::vector<std::vector<Text>> pages{1};
+
+private:
+    struct Engine : QPaintEngine {
+        explicit Engine(WrittenPages& pages) : QPaintEngine(AllFeatures), written(pages) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        // A line in two scripts comes in two items, one after the other.
+        void drawTextItem(const QPointF& at, const QTextItem& item) override
+        {
+            std::vector<Text>& page = written.pages.back();
+            if (page.empty() || page.back().baseline != at.y() || !qFuzzyCompare(page.back().right, at.x()))
+                page.push_back({{}, at.x(), at.x(), at.y()});
+            page.back().text += item.text();
+            page.back().right += item.width();
+        }
+        Type type() const override { return User; }
+        WrittenPages& written;
+    };
+    mutable Engine engine{*this};
+};
 
 } // namespace
 
@@ -430,6 +478,40 @@ private Q_SLOTS:
         };
         QVERIFY(differs(55.15, 34.3) && differs(55.85, 35.7));  // KO75's corners, clear of its mark
         QVERIFY(!differs(54.5, 35) && !differs(55.5, 33.3));     // KO74 and KO65
+    }
+
+    // The beam table on paper: every page headed alike, the rows shared out
+    // in their order, the figures flush right, the legend only where a
+    // WAE-only country is listed, and the page's number.
+    void writesBeamSheet()
+    {
+        std::vector<dxcc::BeamRow> rows = dxcc::beamTable(countries(), {55.77, 37.625}, dxcc::BeamOrder::Prefix);
+        for (const bool withWae : {true, false}) {
+            if (!withWae)
+                rows.erase(std::remove_if(rows.begin(), rows.end(), [](auto& row) { return row.entity->waeOnly; }),
+                           rows.end());
+            WrittenPages sheet;
+            map::paintBeamSheet(sheet, rows, QStringLiteral("Азимуты"));
+            QStringList prefixes;
+            int flushWithKm = 0;
+            const qsizetype count = qsizetype(sheet.pages.size());
+            for (qsizetype i = 0; i < count; ++i) {
+                const std::vector<WrittenPages::Text>& page = sheet.pages[std::size_t(i)];
+                QCOMPARE(page[0].text + page[1].text, QStringLiteral("АзимутыПрефикс"));
+                QCOMPARE(page.back().text, QStringLiteral("лист %1 из %2").arg(i + 1).arg(count));
+                QCOMPARE(page.rbegin()[1].text == QStringLiteral("* — только для WAE"), withWae);
+                const auto km = std::find_if(page.begin(), page.end(), [](auto& text) { return text.text == "Км"; });
+                for (const WrittenPages::Text& text : page) {
+                    if (text.left == page[1].left && text.text != page[1].text)
+                        prefixes << text.text;
+                    flushWithKm += qFuzzyCompare(text.right, km->right);
+                }
+            }
+            QVERIFY(count > 1);
+            QCOMPARE(flushWithKm, rows.size() + count);
+            for (const dxcc::BeamRow& row : rows)
+                QCOMPARE(prefixes.takeFirst(), QString::fromStdString((row.entity->waeOnly ? "*" : "") + row.entity->prefix));
+        }
     }
 
     // One-letter prefixes first, alphabetically; no WAE-only entity; a
