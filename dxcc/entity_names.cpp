@@ -21,7 +21,7 @@ constexpr EntityName Entities[] = {
     {260, "3A", "MONACO", "Монако"},
     {4, "3B6", "AGALEGA & ST. BRANDON IS.", "Агалега и Сен-Брандон"},
     {165, "3B8", "MAURITIUS", "Маврикий"},
-    {207, "3B9", "RODRIGUES I.", "Остров Родригес"},
+    {207, "3B9", "RODRIGUEZ I.", "Остров Родригес"},
     {49, "3C", "EQUATORIAL GUINEA", "Экваториальная Гвинея"},
     {195, "3C0", "ANNOBON I.", "Остров Аннобон"},
     {176, "3D2", "FIJI", "Фиджи"},
