@@ -1,6 +1,5 @@
 #include "geodesy/azimuthal.h"
 #include "geodesy/station.h"
-#include "map/label_placement.h"
 #include "map/map_file.h"
 #include "map/map_renderer.h"
 #include "tests/map/map_fixture.h"
@@ -156,52 +155,6 @@ class TestMapLabels : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(fontPinned(), "Liberation Sans is missing: install fonts-liberation"); }
-
-    // Labels given in order, each with its places, the best first; `*` a
-    // required one. Found: each label set, and the place it took (`>` for
-    // one set farther off, with a leader line).
-    void placesLabels_data()
-    {
-        QTest::addColumn<QList<QList<QRectF>>>("places");
-        QTest::addColumn<QString>("required");
-        QTest::addColumn<QString>("found");
-        const QRectF a(100, 100, 30, 12);
-        QTest::newRow("overlapping: the first")
-            << QList<QList<QRectF>>{{a}, {a.translated(20, 5)}} << "" << "0:0";
-        QTest::newRow("a left-out one takes no room")
-            << QList<QList<QRectF>>{{a}, {a.translated(20, 0)}, {a.translated(40, 0)}} << "" << "0:0 2:0";
-        QTest::newRow("its next place when the first is taken")
-            << QList<QList<QRectF>>{{a}, {a.translated(10, 0), a.translated(0, 20)}} << "" << "0:0 1:1";
-        QTest::newRow("a place past the disc's edge")
-            << QList<QList<QRectF>>{{QRectF(180, 95, 30, 12), a.translated(0, 40)}} << "" << "0:1";
-        QTest::newRow("over a station's dot") << QList<QList<QRectF>>{{QRectF(35, 95, 10, 10)}} << "" << "";
-        QTest::newRow("a required one sought farther off")
-            << QList<QList<QRectF>>{{a}, {a.translated(5, 5)}} << "1" << "0:0 1>";
-    }
-
-    void placesLabels()
-    {
-        QFETCH(QList<QList<QRectF>>, places);
-        QFETCH(QString, required);
-        std::vector<map::LabelWish> wishes;
-        for (qsizetype i = 0; i < places.size(); ++i)
-            wishes.push_back({places[i].front().center(), {places[i].begin(), places[i].end()},
-                              required.contains(QString::number(i))});
-        // The disc centred at 100,100, its radius 100; a station's dot on
-        // its left.
-        const QRectF dot(36, 96, 8, 8);
-        const std::vector<map::PlacedLabel> set = map::placeLabels(wishes, {dot}, QPointF(100, 100), 100);
-        QStringList found;
-        for (const map::PlacedLabel& label : set) {
-            const auto& choices = wishes[label.wish].places;
-            const auto place = std::find(choices.begin(), choices.end(), label.box);
-            QCOMPARE(label.leader, place == choices.end());
-            found << QString::number(label.wish)
-                    + (label.leader ? QStringLiteral(">") : QStringLiteral(":%1").arg(place - choices.begin()));
-            QVERIFY(insideDisc(label.box, QPointF(100, 100), 100) && !label.box.intersects(dot));
-        }
-        QTEST(found.join(' '), "found");
-    }
 
     void keepsLabelsApart_data()
     {

@@ -105,64 +105,60 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("worked example") << QStringList{"--ellipsoid", "KO85TS", "JO62QM"} << "" << 0
-                                        << "ДАЛЬНОСТЬ: 1611 км, АЗИМУТ прямой: 267 град., обратный: 87 град.; длинный "
-                                           "путь: 38419 км, азимут 87 град.; WGS-84: 1616.4 км, прямой 267 град., "
-                                           "обратный 67 град.\n" << "";
-        QTest::newRow("unknown option") << QStringList{"--fast"} << "" << 2 << "" << "«fast»";
-        QTest::newRow("one station") << QStringList{"KO85TS"} << "" << 2 << "" << "СВОЙ и КОРРЕСПОНДЕНТ";
-        QTest::newRow("--in-place without a log") << QStringList{"--in-place", "KO85TS", "JO62QM"} << "" << 2 << ""
-                                                  << "только с --adif";
-        QTest::newRow("missing file") << QStringList{"--csv", "none"} << "" << 2 << ""
-                                      << "не удалось открыть «none»: нет такого файла или папки\n";
-        QTest::newRow("a folder for a file") << QStringList{"--csv", "/"} << "" << 2 << ""
-                                             << "не удалось прочитать «/»: это папка, а не файл\n";
-        QTest::newRow("missing log") << QStringList{"--adif", "none"} << "" << 2 << "" << "не удалось открыть «none»";
-        QTest::newRow("bad pair") << QStringList{"KO85TS", "KO85T"} << "" << 1 << ""
-                                  << "корреспондент «KO85T»: Локатор должен состоять";
-        QTest::newRow("bad line, the rest still written")
-            << QStringList{"--csv"} << "KO85TS\nKO85TS KO85TZ\n\n55.7708,37.625 -33.9,18.4\n" << 1
-            << "\"55.7708,37.625\",\"-33.9,18.4\",10137,196,16,29893,16\n"
-            << "ввод:1: ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел\nazidal-qrb: стандартный ввод:2: "
-               "корреспондент «KO85TZ»: Не корректный ввод локатора !";
-        QTest::newRow("comments, blanks and CRLF as people write them; the file's own line numbers")
-            << QStringList{"--csv"} << "# own, correspondent\r\n\r\n  \t# a comment\n\tKO85TS  JO62QM \r\nKO8 JO62\n"
-            << 1 << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:5: свои координаты «KO8»";
-        QTest::newRow("a line too long, never read whole")
-            << QStringList{"--csv"} << QString(5000, 'x') + "\nKO85TS JO62QM\n" << 1
-            << "\nKO85TS,JO62QM,1611,267,87,38419,87\n" << "стандартный ввод:1: строка длиннее 4096 байт";
-        QTest::newRow("a negative position first") << QStringList{"-33.9,18.4", "--ellipsoid", "KO85TS"} << "" << 0
-                                                   << "ДАЛЬНОСТЬ: 10137 км, АЗИМУТ прямой: 11 град." << "";
-        QTest::newRow("a negative value of --my")
-            << QStringList{"--adif", "-", "--my", "-33.9,18.4"} << "<GRIDSQUARE:6>KO85TS<EOR>" << 0
-            << "<GRIDSQUARE:6>KO85TS<DISTANCE:5>10137<ANT_AZ:2>11<EOR>" << "";
-        QTest::newRow("the North Pole, due north on the sphere and on the ellipsoid")
-            << QStringList{"--ellipsoid", "KO85TS", "90,0"} << "" << 0
-            << "ДАЛЬНОСТЬ: 3806 км, АЗИМУТ прямой: 360 град., обратный: 180 град.; длинный путь: 36224 км, азимут "
-               "180 град.; WGS-84: 3818.9 км, прямой 0 град." << "";
-        // For a station written in Cyrillic on purpose: «ко85тм» is KO85TM.
-        QTest::newRow("a LoTW download") << QStringList{"--adif", "-", "--my", "ко85тм"} << kLotw.arg("", "") << 0
-                                         << kLotw.arg("<DISTANCE:4>1611\r\n<ANT_AZ:3>268\r\n",
-                                                      "<DISTANCE:4>1610\r\n<ANT_AZ:3>268\r\n") << "";
-        QTest::newRow("a QSO on the own parallel has its direction")
-            << QStringList{"--adif", "-", "--my", "0,10"} << "<LAT:11>N000 00.000 <LON:11>E040 00.000 <EOR>" << 0
-            << "<DISTANCE:4>3336 <ANT_AZ:2>90 <EOR>" << "";
-        QTest::newRow("a QSO at the own position: no direction") << QStringList{"--adif", "-", "--my", "KO85TS"}
-                                                                 << "<GRIDSQUARE:6>ko85ts <EOR>" << 0
-                                                                 << "<GRIDSQUARE:6>ko85ts <DISTANCE:1>0 <EOR>" << "";
-        QTest::newRow("log on the ellipsoid, in tenths, values there replaced")
-            << QStringList{"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"}
-            << "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>" << 0
-            << "<distance:6:N>2563.8 <GRIDSQUARE:4>IO91 <ant_az:3>276 <EOR>" << "";
-        // Callsigns: the system's country file, or the one --cty names.
-        QTest::newRow("locators never read it") << QStringList{"--cty", "none.dat", "KO85TS", "JO62QM"} << "" << 0
-                                                << "ДАЛЬНОСТЬ: 1611 км" << "";
-        QTest::newRow("a call in a CSV stands as typed") << QStringList{"--csv"} << "KO85TS ja1abc\n" << 0
-                                                          << "long_path_azimuth\nKO85TS,ja1abc,7343,60,240,32687,240\n" << "";
-        QTest::newRow("a CSV with the entities")
-            << QStringList{"--csv", "--entities"} << "KO85TS JA1ABC\nja1abc 55,37\n" << 0
-            << ",own_entity,correspondent_entity\nKO85TS,JA1ABC,7343,60,240,32687,240,,Япония\n"
-               "ja1abc,\"55,37\",7420,322,142,32610,142,Япония,\n" << "";
+        struct Row {
+            const char* name;
+            QStringList arguments;
+            QString input;
+            int status;
+            QString out, err;
+        };
+        const Row rows[] = {
+            {"worked example", {"--ellipsoid", "KO85TS", "JO62QM"}, "", 0,
+             "ДАЛЬНОСТЬ: 1611 км, АЗИМУТ прямой: 267 град., обратный: 87 град.; длинный путь: 38419 км, азимут 87 "
+             "град.; WGS-84: 1616.4 км, прямой 267 град., обратный 67 град.\n", ""},
+            {"unknown option", {"--fast"}, "", 2, "", "«fast»"},
+            {"one station", {"KO85TS"}, "", 2, "", "СВОЙ и КОРРЕСПОНДЕНТ"},
+            {"--in-place without a log", {"--in-place", "KO85TS", "JO62QM"}, "", 2, "", "только с --adif"},
+            {"missing file", {"--csv", "none"}, "", 2, "", "не удалось открыть «none»: нет такого файла или папки\n"},
+            {"a folder for a file", {"--csv", "/"}, "", 2, "", "не удалось прочитать «/»: это папка, а не файл\n"},
+            {"missing log", {"--adif", "none"}, "", 2, "", "не удалось открыть «none»"},
+            {"bad pair", {"KO85TS", "KO85T"}, "", 1, "", "корреспондент «KO85T»: Локатор должен состоять"},
+            {"bad line, the rest still written", {"--csv"}, "KO85TS\nKO85TS KO85TZ\n\n55.7708,37.625 -33.9,18.4\n", 1,
+             "\"55.7708,37.625\",\"-33.9,18.4\",10137,196,16,29893,16\n",
+             "ввод:1: ожидается пара «СВОЙ КОРРЕСПОНДЕНТ» через пробел\nazidal-qrb: стандартный ввод:2: "
+             "корреспондент «KO85TZ»: Не корректный ввод локатора !"},
+            {"comments, blanks and CRLF as people write them; the file's own line numbers", {"--csv"},
+             "# own, correspondent\r\n\r\n  \t# a comment\n\tKO85TS  JO62QM \r\nKO8 JO62\n", 1,
+             "\nKO85TS,JO62QM,1611,267,87,38419,87\n", "стандартный ввод:5: свои координаты «KO8»"},
+            {"a line too long, never read whole", {"--csv"}, QString(5000, 'x') + "\nKO85TS JO62QM\n", 1,
+             "\nKO85TS,JO62QM,1611,267,87,38419,87\n", "стандартный ввод:1: строка длиннее 4096 байт"},
+            {"a negative position first", {"-33.9,18.4", "--ellipsoid", "KO85TS"}, "", 0,
+             "ДАЛЬНОСТЬ: 10137 км, АЗИМУТ прямой: 11 град.", ""},
+            {"a negative value of --my", {"--adif", "-", "--my", "-33.9,18.4"}, "<GRIDSQUARE:6>KO85TS<EOR>", 0,
+             "<GRIDSQUARE:6>KO85TS<DISTANCE:5>10137<ANT_AZ:2>11<EOR>", ""},
+            {"the North Pole, due north on the sphere and on the ellipsoid", {"--ellipsoid", "KO85TS", "90,0"}, "", 0,
+             "ДАЛЬНОСТЬ: 3806 км, АЗИМУТ прямой: 360 град., обратный: 180 град.; длинный путь: 36224 км, азимут 180 "
+             "град.; WGS-84: 3818.9 км, прямой 0 град.", ""},
+            // For a station written in Cyrillic on purpose: «ко85тм» is KO85TM.
+            {"a LoTW download", {"--adif", "-", "--my", "ко85тм"}, kLotw.arg("", ""), 0,
+             kLotw.arg("<DISTANCE:4>1611\r\n<ANT_AZ:3>268\r\n", "<DISTANCE:4>1610\r\n<ANT_AZ:3>268\r\n"), ""},
+            {"a QSO on the own parallel has its direction", {"--adif", "-", "--my", "0,10"},
+             "<LAT:11>N000 00.000 <LON:11>E040 00.000 <EOR>", 0, "<DISTANCE:4>3336 <ANT_AZ:2>90 <EOR>", ""},
+            {"a QSO at the own position: no direction", {"--adif", "-", "--my", "KO85TS"}, "<GRIDSQUARE:6>ko85ts <EOR>",
+             0, "<GRIDSQUARE:6>ko85ts <DISTANCE:1>0 <EOR>", ""},
+            {"log on the ellipsoid, in tenths, values there replaced",
+             {"--adif", "-", "--my", "KO85TS", "--ellipsoid", "--overwrite"},
+             "<distance:1:N>9 <GRIDSQUARE:4>IO91 <ant_az:2>99 <EOR>", 0,
+             "<distance:6:N>2563.8 <GRIDSQUARE:4>IO91 <ant_az:3>276 <EOR>", ""},
+            // Callsigns: the system's country file, or the one --cty names.
+            {"locators never read it", {"--cty", "none.dat", "KO85TS", "JO62QM"}, "", 0, "ДАЛЬНОСТЬ: 1611 км", ""},
+            {"a call in a CSV stands as typed", {"--csv"}, "KO85TS ja1abc\n", 0,
+             "long_path_azimuth\nKO85TS,ja1abc,7343,60,240,32687,240\n", ""},
+            {"a CSV with the entities", {"--csv", "--entities"}, "KO85TS JA1ABC\nja1abc 55,37\n", 0,
+             ",own_entity,correspondent_entity\nKO85TS,JA1ABC,7343,60,240,32687,240,,Япония\n"
+             "ja1abc,\"55,37\",7420,322,142,32610,142,Япония,\n", ""}};
+        for (const Row& row : rows)
+            QTest::newRow(row.name) << row.arguments << row.input << row.status << row.out << row.err;
         const std::tuple<QStringList, QString, int, QString> callFailures[] = {
             {{"KO85TS", "W1AW/MM"}, "", 1, "корреспондент «W1AW/MM»: станция в море или в воздухе (/MM, /AM): страны у неё нет\n"},
             {{"QQ1ABC", "KO85TS"}, "", 1, "свои координаты «QQ1ABC»: ни один префикс файла стран не подходит"},
@@ -208,10 +204,6 @@ private Q_SLOTS:
         for (const auto& [name, fields, added, more] : records)
             QTest::newRow(name) << QStringList{"--adif", "-", "--my", "KO85TS"} + more << qso.arg(fields) << 0
                                 << qso.arg(fields + added) << "";
-        QTest::newRow("the log's own values replaced") << QStringList{"--adif", "-", "--country", "--no-distance", "--overwrite"}
-                                                       << qso.arg("<CQZ:2>27 <DXCC:3>054 ") << 0
-                                                       << qso.arg("<CQZ:2>25 <DXCC:3>339 <COUNTRY:5>JAPAN <ITUZ:2>45 <CONT:2>AS ")
-                                                       << "";
         // Each kind of call's country, by the file's own lines.
         const std::tuple<QString, QString, int, QString> calls[] = {
             {"KH6/W1AW", "<DXCC:3>110 <COUNTRY:6>HAWAII <CQZ:2>31 <ITUZ:2>61 <CONT:2>OC ", 0, ""},
@@ -223,32 +215,35 @@ private Q_SLOTS:
                 << QStringList{"--adif", "-", "--country", "--no-distance"}
                 << QString("<CALL:%1>%2 <EOR>").arg(call.size()).arg(call) << status
                 << QString("<CALL:%1>%2 %3<EOR>").arg(call.size()).arg(call, added) << err;
-        QTest::newRow("a log's own DXCC that disagrees: nothing added")
-            << QStringList{"--adif", "-", "--country", "--no-distance"} << "<CALL:8>UA1ABC/9 <DXCC:3>054 <EOR>" << 1
-            << "<CALL:8>UA1ABC/9 <DXCC:3>054 <EOR>" << "DXCC записи не тот, что у страны позывного (ASIATIC RUSSIA)";
-        // В Н Р С Х look like one Latin letter and sound like another: named
-        // and refused, wherever a locator is read; the six twins are read.
         const QString letterC = "«С» — русская буква, а локаторы и позывные пишутся латинскими: C или S?";
-        QTest::newRow("an ambiguous letter in a pair") << QStringList{"ко85тс", "JO62QM"} << "" << 1 << ""
-                                                        << "свои координаты «ко85тс»: " + letterC;
-        QTest::newRow("an ambiguous letter in a CSV line") << QStringList{"--csv"} << "KO85TS jo62qм\nKO85TS JO62Qх\n"
-                                                            << 1 << "" << "стандартный ввод:2: корреспондент «JO62Qх»: «Х»";
-        QTest::newRow("an ambiguous letter in a log's GRIDSQUARE")
-            << QStringList{"--adif", "-", "--my", "KO85TS"} << "<GRIDSQUARE:8>JO62QС <EOR>" << 1 << ""
-            << "GRIDSQUARE: " + letterC + " — 1 запись: 1";
-        QTest::newRow("an ambiguous letter in a log's CALL")
-            << QStringList{"--adif", "-", "--country", "--no-distance"} << "<CALL:8>UА9АВС <EOR>" << 1 << ""
-            << "CALL: «В» — русская буква";
-        QTest::newRow("another Cyrillic letter") << QStringList{"KO85TS", "JO62QЖ"} << "" << 1 << ""
-                                                 << "корреспондент «JO62QЖ»: не локатор, не координаты и не позывной";
         const QStringList map{"--map", "KO85TS", "-o", "/dev/null"};
-        QTest::newRow("a map into a device, as a PNG") << map << "" << 0 << "" << "";
-        QTest::newRow("a map with no file") << QStringList{"--map", "KO85TS"} << "" << 2 << ""
-                                            << "Укажите файл карты: -o КАРТА.png, .svg или .pdf";
-        QTest::newRow("a map of no format") << QStringList{"--map", "KO85TS", "-o", "/tmp/map.jpg"} << "" << 2 << ""
-                                            << "-o «/tmp/map.jpg»: формат карты — по расширению";
-        QTest::newRow("a map round a wrong centre") << QStringList{"--map", "KO85T", "-o", "/dev/null"} << "" << 2
-                                                    << "" << "--map «KO85T»: Локатор должен состоять";
+        const Row others[] = {
+            {"the log's own values replaced", {"--adif", "-", "--country", "--no-distance", "--overwrite"},
+             qso.arg("<CQZ:2>27 <DXCC:3>054 "), 0, qso.arg("<CQZ:2>25 <DXCC:3>339 <COUNTRY:5>JAPAN <ITUZ:2>45 <CONT:2>AS "),
+             ""},
+            {"a log's own DXCC that disagrees: nothing added", {"--adif", "-", "--country", "--no-distance"},
+             "<CALL:8>UA1ABC/9 <DXCC:3>054 <EOR>", 1, "<CALL:8>UA1ABC/9 <DXCC:3>054 <EOR>",
+             "DXCC записи не тот, что у страны позывного (ASIATIC RUSSIA)"},
+            // В Н Р С Х look like one Latin letter and sound like another:
+            // named and refused, wherever a locator is read; the six twins
+            // are read.
+            {"an ambiguous letter in a pair", {"ко85тс", "JO62QM"}, "", 1, "", "свои координаты «ко85тс»: " + letterC},
+            {"an ambiguous letter in a CSV line", {"--csv"}, "KO85TS jo62qм\nKO85TS JO62Qх\n", 1, "",
+             "стандартный ввод:2: корреспондент «JO62Qх»: «Х»"},
+            {"an ambiguous letter in a log's GRIDSQUARE", {"--adif", "-", "--my", "KO85TS"}, "<GRIDSQUARE:8>JO62QС <EOR>",
+             1, "", "GRIDSQUARE: " + letterC + " — 1 запись: 1"},
+            {"an ambiguous letter in a log's CALL", {"--adif", "-", "--country", "--no-distance"}, "<CALL:8>UА9АВС <EOR>",
+             1, "", "CALL: «В» — русская буква"},
+            {"another Cyrillic letter", {"KO85TS", "JO62QЖ"}, "", 1, "",
+             "корреспондент «JO62QЖ»: не локатор, не координаты и не позывной"},
+            {"a map into a device, as a PNG", map, "", 0, "", ""},
+            {"a map with no file", {"--map", "KO85TS"}, "", 2, "", "Укажите файл карты: -o КАРТА.png, .svg или .pdf"},
+            {"a map of no format", {"--map", "KO85TS", "-o", "/tmp/map.jpg"}, "", 2, "",
+             "-o «/tmp/map.jpg»: формат карты — по расширению"},
+            {"a map round a wrong centre", {"--map", "KO85T", "-o", "/dev/null"}, "", 2, "",
+             "--map «KO85T»: Локатор должен состоять"}};
+        for (const Row& row : others)
+            QTest::newRow(row.name) << row.arguments << row.input << row.status << row.out << row.err;
         const std::pair<QStringList, QString> misuses[] = {
             {{"--to", "95,0"}, "--to «95,0»: Широта"},
             {{"--to", "QQ1ABC"}, "--to «QQ1ABC»: ни один префикс файла стран не подходит"},
