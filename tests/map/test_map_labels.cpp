@@ -166,8 +166,8 @@ private Q_SLOTS:
 
     // On every picture: no two labels meet, each lies inside the disc,
     // every station is labelled, one beyond the radius at the rim where its
-    // path leaves, and a label moved off its point is not over it; and the
-    // labels are where they were.
+    // path leaves, and a label moved off its point is not over it; the
+    // labels are where they were, and written there.
     void keepsLabelsApart()
     {
         QFETCH(QString, scene);
@@ -194,6 +194,13 @@ private Q_SLOTS:
         }
         QCOMPARE(stations, int(picture.correspondents.size()) + 1);
         compareLook(scene, labels);
+        // Each written where it stands.
+        QImage image(Picture.size().toSize(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        renderer.paint(painter, Picture, picture);
+        const QImage base = baseOf(renderer, picture, int(Picture.width()));
+        for (const map::MapLabel& label : labels)
+            QVERIFY2(image.copy(label.box.toRect()) != base.copy(label.box.toRect()), qPrintable(label.text));
     }
 
     // Outside the disc a PNG holds only paper and the azimuths beyond the
