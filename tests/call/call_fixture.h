@@ -4,20 +4,8 @@
 // windows read too (the test's data folder holds no copy of the user's),
 // and the own station typed into the main window.
 
-#include "dxcc/country_file_load.h"
+#include "tests/system_country_file.h"
 #include "tests/window/window_fixture.h"
-
-// The same file as the windows read, apart from them.
-inline const dxcc::CountryFile& countryFile()
-{
-    static const dxcc::CountryFile file = [] {
-        auto loaded = dxcc::loadCountryFile(dxcc::SystemCountryFile);
-        if (!std::holds_alternative<dxcc::CountryFile>(loaded))
-            qFatal("%s is missing or refused (package hamradio-files)", dxcc::SystemCountryFile);
-        return std::get<dxcc::CountryFile>(std::move(loaded));
-    }();
-    return file;
-}
 
 // The own coordinates as a user types them: "55 46 15 37 37 30".
 inline void typeOwnStation(frmRaschet& window, const QString& coordinates)

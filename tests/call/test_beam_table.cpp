@@ -57,7 +57,7 @@ private Q_SLOTS:
         auto window = openFromMoscow();
         frmBeamTable* table = openTable(*window);
         QVERIFY(table && table->isVisible() && !table->isModal());
-        QCOMPARE(table->grdBeam->model()->rowCount(), int(countryFile().entities().size()));
+        QCOMPARE(table->grdBeam->model()->rowCount(), int(systemCountries().entities().size()));
         QVERIFY2(table->lblHeading->text().startsWith("Азимуты на страны от KO85TS (55,771° с. ш., 37,625° в. д.), "),
                  qPrintable(table->lblHeading->text()));  // the rest as the command's test tells
         QStringList headings;
@@ -100,7 +100,7 @@ private Q_SLOTS:
             type(table->txtFilter, typed);
             QCOMPARE(column(*table, 0), prefixes);
             QCOMPARE(table->lblCount->text(), QString("Стран в таблице: %1 из %2; * — только для WAE")
-                                                  .arg(prefixes.size()).arg(countryFile().entities().size()));
+                                                  .arg(prefixes.size()).arg(systemCountries().entities().size()));
         }
         table->grdBeam->sortByColumn(7, Qt::DescendingOrder);
         QTemporaryDir folder;

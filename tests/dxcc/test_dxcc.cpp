@@ -2,6 +2,7 @@
 #include "dxcc/country_file_load.h"
 #include "dxcc/entity_names.h"
 #include "dxcc/entity_texts.h"
+#include "tests/system_country_file.h"
 
 #include <QtTest>
 
@@ -11,14 +12,6 @@
 namespace {
 
 // Debian's file, read once for the whole test.
-const dxcc::CountryFile& systemFile()
-{
-    static const auto loaded = dxcc::loadCountryFile(dxcc::SystemCountryFile);
-    if (!std::holds_alternative<dxcc::CountryFile>(loaded))
-        qFatal("%s is missing or unreadable: install hamradio-files", dxcc::SystemCountryFile);
-    return std::get<dxcc::CountryFile>(loaded);
-}
-
 QString readFailure(const std::string& text)
 {
     const auto read = dxcc::CountryFile::read(text);
@@ -40,7 +33,7 @@ private Q_SLOTS:
     // Cyrillic.
     void entitiesHaveTheProgramsNames()
     {
-        for (const dxcc::Entity& entity : systemFile().entities())
+        for (const dxcc::Entity& entity : systemCountries().entities())
             QVERIFY2(dxcc::entityName(entity.prefix), entity.prefix.c_str());
         std::map<int, QByteArray> adifNames;
         QFile adif(QStringLiteral(AZIDAL_ADIF_ENTITIES));
@@ -63,7 +56,7 @@ private Q_SLOTS:
             QVERIFY2(!russian.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(russian));
             ++rows;
         }
-        QCOMPARE(rows, int(systemFile().entities().size()));
+        QCOMPARE(rows, int(systemCountries().entities().size()));
         QVERIFY(!dxcc::entityName("ZZ9"));
     }
 
@@ -154,7 +147,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, call);
         QFETCH(QString, found);
-        const auto result = dxcc::findEntity(systemFile(), call.toStdString());
+        const auto result = dxcc::findEntity(systemCountries(), call.toStdString());
         QString got;
         if (const auto* match = std::get_if<dxcc::CallMatch>(&result))
             got = QStringLiteral("%1 %2 %3").arg(QString::fromStdString(match->entity->prefix))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dxcc/country_file_load.h"
+#include "tests/system_country_file.h"
 #include "map/log_points.h"
 #include "map/map_renderer.h"
 
@@ -14,17 +14,9 @@
 #include <string>
 #include <utility>
 
-// The country file Debian's hamradio-files installs, read once.
-inline const dxcc::CountryFile& countries()
-{
-    static const dxcc::CountryFile file
-        = std::get<dxcc::CountryFile>(dxcc::loadCountryFile(dxcc::SystemCountryFile));
-    return file;
-}
-
 inline const dxcc::Entity& entityOf(const std::string& prefix)
 {
-    const auto& all = countries().entities();
+    const auto& all = systemCountries().entities();
     return *std::find_if(all.begin(), all.end(), [&](const dxcc::Entity& e) { return e.prefix == prefix; });
 }
 

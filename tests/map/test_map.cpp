@@ -382,7 +382,7 @@ private Q_SLOTS:
                                "<GRIDSQUARE:8>JO62QM00 <GRIDSQUARE_EXT:2>AA <EOR>"
                                "<LAT:11>S041 17.400 <LON:11>E174 46.800 <EOR><CALL:5>Q1ABC <EOR><CALL:6>JA1ABC <EOR>"
                                "<CALL:9>JA1ABC/MM <EOR><CALL:6>JA1ABC <GRIDSQUARE:4>ZZ99 <EOR>";
-        for (const dxcc::CountryFile* file : {static_cast<const dxcc::CountryFile*>(nullptr), &countries()}) {
+        for (const dxcc::CountryFile* file : {static_cast<const dxcc::CountryFile*>(nullptr), &systemCountries()}) {
             const auto read = logPoints(log, file);
             const map::LogPoints& points = std::get<map::LogPoints>(read);
             QString found;
@@ -413,7 +413,7 @@ private Q_SLOTS:
         const auto log = logPoints("<CALL:6>JA1ABC <QSO_DATE:8>20240312 <BAND:3>20M <MODE:2>CW <EOR>"
                                    "<CALL:5>VK2AB <GRIDSQUARE:6>QF56OD <EOR><CALL:5>VK2AB <GRIDSQUARE:6>QF56OD <EOR>"
                                    "<CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR>",
-                                   &countries());
+                                   &systemCountries());
         scene.log = &std::get<map::LogPoints>(log);
         const QImage image = baseOf(renderer, scene, side);
         const QPoint ring = pixelAt(entityOf("JA").values.position), dots = pixelAt({-33.854, 151.208});
@@ -460,7 +460,7 @@ private Q_SLOTS:
     // WAE-only country is listed, and the page's number.
     void writesBeamSheet()
     {
-        std::vector<dxcc::BeamRow> rows = dxcc::beamTable(countries(), {55.77, 37.625}, dxcc::BeamOrder::Prefix);
+        std::vector<dxcc::BeamRow> rows = dxcc::beamTable(systemCountries(), {55.77, 37.625}, dxcc::BeamOrder::Prefix);
         for (const bool withWae : {true, false}) {
             if (!withWae)
                 rows.erase(std::remove_if(rows.begin(), rows.end(), [](auto& row) { return row.entity->waeOnly; }),
@@ -493,7 +493,7 @@ private Q_SLOTS:
     // prefix written as it is called.
     void ordersPrefixes()
     {
-        const std::vector<const dxcc::Entity*> order = map::entitiesByImportance(countries());
+        const std::vector<const dxcc::Entity*> order = map::entitiesByImportance(systemCountries());
         QCOMPARE(order[0]->prefix + order[1]->prefix + order[3]->prefix + order[4]->prefix, std::string("FGK1A"));
         QVERIFY(std::none_of(order.begin(), order.end(), [](const dxcc::Entity* e) { return e->waeOnly; }));
         QCOMPARE(map::prefixText(entityOf("3D2/c")), QStringLiteral("3D2"));

@@ -148,7 +148,8 @@ private Q_SLOTS:
     }
 
     // The first time beside the main window, on the side with room, shrunk
-    // to it; never over the main window.
+    // to it; never over the main window. Once the user has moved it, back
+    // where they left it, wherever the main window is.
     void opensBesideTheMainWindow_data()
     {
         QTest::addColumn<bool>("mainOnLeft");
@@ -159,35 +160,24 @@ private Q_SLOTS:
     void opensBesideTheMainWindow()
     {
         QFETCH(bool, mainOnLeft);
-        MapWindow window;
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const int room = window.map.minimumSizeHint().width() + 20;
-        QRect main(screen.topLeft() + QPoint(0, 50), QSize(screen.width() - room, 400));
-        if (!mainOnLeft)
-            main.moveRight(screen.right());
-        window.map.placeBeside(main);
-        window.map.show();
-        const QRect placed = window.map.frameGeometry();
-        QVERIFY(screen.contains(placed) && !placed.intersects(main));
-        QCOMPARE(placed.left() > main.left(), mainOnLeft);
-    }
-
-    // Once the user has moved it, it comes back there, wherever the main
-    // window is.
-    void keepsTheUsersPlace()
-    {
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const QRect main(screen.topLeft(), QSize(200, 200));
         const QPoint usersPlace = screen.topLeft() + QPoint(10, 20);
         {
             MapWindow window;
+            const int room = window.map.minimumSizeHint().width() + 20;
+            QRect main(screen.topLeft() + QPoint(0, 50), QSize(screen.width() - room, 400));
+            if (!mainOnLeft)
+                main.moveRight(screen.right());
             window.map.placeBeside(main);
             window.map.show();
+            const QRect placed = window.map.frameGeometry();
+            QVERIFY(screen.contains(placed) && !placed.intersects(main));
+            QCOMPARE(placed.left() > main.left(), mainOnLeft);
             window.map.move(usersPlace);
             QTRY_VERIFY(settingsFile().contains("map/geometry"));
         }
         MapWindow window;
-        window.map.placeBeside(main);
+        window.map.placeBeside(QRect(screen.topLeft(), QSize(200, 200)));
         window.map.show();
         QCOMPARE(window.map.frameGeometry().topLeft(), usersPlace);
     }
