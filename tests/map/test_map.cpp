@@ -99,14 +99,6 @@ QRgb over(const QColor& below, const QColor& above)
     return pixel.pixel(0, 0);
 }
 
-QImage painted(const map::MapRenderer& renderer, const map::MapScene& scene, int side)
-{
-    QImage image(side, side, QImage::Format_RGB32);
-    QPainter painter(&image);
-    renderer.paint(painter, image.rect(), scene);
-    return image;
-}
-
 map::MapScene sceneAt(const Position& centre)
 {
     map::MapScene scene;
@@ -118,10 +110,7 @@ map::MapScene sceneAt(const Position& centre)
 // line of text with its left and right edge.
 class WrittenPages : public QPagedPaintDevice, public QPaintEngine {
 public:
-    struct Text {
-        QString text;
-        qreal left, right, baseline;
-    };
+    struct Text { QString text; qreal left, right, baseline; };
     WrittenPages() : QPagedPaintDevice(nullptr), QPaintEngine(AllFeatures) {}
     bool newPage() override { return pages.emplace_back(), true; }
     QPaintEngine* paintEngine() const override { return const_cast<WrittenPages*>(this); }
@@ -249,7 +238,7 @@ private Q_SLOTS:
         if (!night.isEmpty())
             scene.nightAt = double(QDateTime::fromString(night, Qt::ISODate).toSecsSinceEpoch());
         const map::MapRenderer renderer(c);
-        const QImage image = baseOf(renderer, scene, 1000);
+        const QImage image = painted(renderer, scene, 1000, &map::MapRenderer::paintBase);
         const Position sun = scene.nightAt ? geodesy::subsolarPoint(*scene.nightAt) : Position{};
         QRandomGenerator random(7);
         int checked = 0;
@@ -408,14 +397,14 @@ private Q_SLOTS:
         map::MapScene scene = sceneAt(own);
         const int side = 1000;
         // The marks are the base layer's, under the labels.
-        const QImage bare = baseOf(renderer, scene, side);
+        const QImage bare = painted(renderer, scene, side, &map::MapRenderer::paintBase);
         const auto pixelAt = [&](const Position& p) { return pixelOf(renderer, bare.rect(), scene, p).toPoint(); };
         const auto log = logPoints("<CALL:6>JA1ABC <QSO_DATE:8>20240312 <BAND:3>20M <MODE:2>CW <EOR>"
                                    "<CALL:5>VK2AB <GRIDSQUARE:6>QF56OD <EOR><CALL:5>VK2AB <GRIDSQUARE:6>QF56OD <EOR>"
                                    "<CALL:5>DL1AB <GRIDSQUARE:4>JO62 <EOR>",
                                    &systemCountries());
         scene.log = &std::get<map::LogPoints>(log);
-        const QImage image = baseOf(renderer, scene, side);
+        const QImage image = painted(renderer, scene, side, &map::MapRenderer::paintBase);
         const QPoint ring = pixelAt(entityOf("JA").values.position), dots = pixelAt({-33.854, 151.208});
         // The ring hollow, drawn round its middle; the dot filled.
         QCOMPARE(image.pixel(ring), bare.pixel(ring));
@@ -443,10 +432,10 @@ private Q_SLOTS:
         map::MapScene scene = sceneAt(own);
         scene.radiusKm = 3000;
         const map::MapRenderer renderer(own);
-        const QImage bare = baseOf(renderer, scene, 600);
+        const QImage bare = painted(renderer, scene, 600, &map::MapRenderer::paintBase);
         const auto log = logPoints("<GRIDSQUARE:4>KO75 <EOR>");
         scene.log = &std::get<map::LogPoints>(log);
-        const QImage worked = baseOf(renderer, scene, 600);
+        const QImage worked = painted(renderer, scene, 600, &map::MapRenderer::paintBase);
         const auto differs = [&](double latitude, double longitude) {
             const QPoint pixel = pixelOf(renderer, bare.rect(), scene, {latitude, longitude}).toPoint();
             return worked.pixel(pixel) != bare.pixel(pixel);

@@ -195,10 +195,8 @@ private Q_SLOTS:
         QCOMPARE(stations, int(picture.correspondents.size()) + 1);
         compareLook(scene, labels);
         // Each written where it stands.
-        QImage image(Picture.size().toSize(), QImage::Format_RGB32);
-        QPainter painter(&image);
-        renderer.paint(painter, Picture, picture);
-        const QImage base = baseOf(renderer, picture, int(Picture.width()));
+        const QImage image = painted(renderer, picture, int(Picture.width()));
+        const QImage base = painted(renderer, picture, int(Picture.width()), &map::MapRenderer::paintBase);
         for (const map::MapLabel& label : labels)
             QVERIFY2(image.copy(label.box.toRect()) != base.copy(label.box.toRect()), qPrintable(label.text));
     }
@@ -288,9 +286,9 @@ private Q_SLOTS:
         QFETCH(double, longitude);
         map::MapScene scene = sceneNamed("");
         const map::MapRenderer renderer(Own);
-        const QImage day = baseOf(renderer, scene, 2000);
+        const QImage day = painted(renderer, scene, 2000, &map::MapRenderer::paintBase);
         scene.nightAt = double(QDateTime(QDate(2026, 12, 21), QTime(20, 50), Qt::UTC).toSecsSinceEpoch());
-        const QImage night = baseOf(renderer, scene, 2000);
+        const QImage night = painted(renderer, scene, 2000, &map::MapRenderer::paintBase);
         const QPoint pixel = pixelOf(renderer, day.rect(), scene, {latitude, longitude}).toPoint();
         QTEST(qGray(night.pixel(pixel)) < qGray(day.pixel(pixel)), "night");
     }

@@ -105,13 +105,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        struct Row {
-            const char* name;
-            QStringList arguments;
-            QString input;
-            int status;
-            QString out, err;
-        };
+        struct Row { const char* name; QStringList arguments; QString input; int status; QString out, err; };
         const Row rows[] = {
             {"worked example", {"--ellipsoid", "KO85TS", "JO62QM"}, "", 0,
              "ДАЛЬНОСТЬ: 1611 км, АЗИМУТ прямой: 267 град., обратный: 87 град.; длинный путь: 38419 км, азимут 87 "
