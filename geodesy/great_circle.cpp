@@ -24,7 +24,7 @@ double bearing(double y, double x)
 // A latitude in radians, a pole made exactly a right angle.
 double atPole(double latitude)
 {
-    constexpr double RightAngle = 1.57079632679489661923;  // the true pi / 2
+    constexpr double RightAngle = TruePi / 2;
     if (latitude == toRadians(90))
         return RightAngle;
     if (latitude == toRadians(-90))
@@ -32,16 +32,16 @@ double atPole(double latitude)
     return latitude;
 }
 
-// prefix, the number with a leading blank when it is not negative, suffix
-LabelText labelText(std::string_view prefix, long long number, std::string_view suffix)
+// prefix, the number with a leading blank when it is not negative, suffix;
+// written in place, the parts' lengths known when it is compiled.
+template <std::size_t PrefixSize, std::size_t SuffixSize>
+void writeLabel(LabelText& text, const char (&prefix)[PrefixSize], long long number, const char (&suffix)[SuffixSize])
 {
-    LabelText text;
-    text.append(prefix);
+    text.append({prefix, PrefixSize - 1});
     if (number >= 0)
         text.append(" ");
     text.appendNumber(number);
-    text.append(suffix);
-    return text;
+    text.append({suffix, SuffixSize - 1});
 }
 
 } // namespace
@@ -77,9 +77,11 @@ GreatCircle greatCircle(double h1, double d1, double h2, double d2)
 
 ResultTexts resultTexts(std::int16_t azimutPush, std::int16_t azimutPull, double distanceKm)
 {
-    return {labelText(" АЗИМУТ прямой:     ", azimutPush, " град."),
-            labelText(" АЗИМУТ обратный: ", azimutPull, " град."),
-            labelText(" ДАЛЬНОСТЬ: ", static_cast<long long>(distanceKm), " км")};
+    ResultTexts texts;
+    writeLabel(texts.azimutPush, " АЗИМУТ прямой:     ", azimutPush, " град.");
+    writeLabel(texts.azimutPull, " АЗИМУТ обратный: ", azimutPull, " град.");
+    writeLabel(texts.dalnost, " ДАЛЬНОСТЬ: ", static_cast<long long>(distanceKm), " км");
+    return texts;
 }
 
 } // namespace geodesy

@@ -14,12 +14,11 @@ namespace geodesy {
 template <std::size_t Capacity>
 class InlineText {
 public:
+    // The whole part, as nearly always, in a copy whose size the compiler
+    // knows where the part is a literal.
     InlineText& append(std::string_view part)
     {
-        const std::size_t n = part.size() < Capacity - size_ ? part.size() : Capacity - size_;
-        std::memcpy(bytes_.data() + size_, part.data(), n);
-        size_ += n;
-        return *this;
+        return part.size() <= Capacity - size_ ? copy(part.data(), part.size()) : copy(part.data(), Capacity - size_);
     }
 
     // The decimal form of a whole number: digits, with "-" when negative.
@@ -63,6 +62,13 @@ public:
     std::string_view view() const { return {bytes_.data(), size_}; }
 
 private:
+    InlineText& copy(const char* from, std::size_t n)
+    {
+        std::memcpy(bytes_.data() + size_, from, n);
+        size_ += n;
+        return *this;
+    }
+
     std::array<char, Capacity> bytes_;
     std::size_t size_ = 0;
 };

@@ -22,15 +22,14 @@ LocatorDecoding decodeLocator(std::string_view text)
 {
     LocatorDecoding decoding{locatorLetters(text), LocatorFailure::WrongLength};
     const std::string& t = decoding.upper;
-    if (characterCount(t) != 6)
-        return decoding;
-
     // Six characters in six bytes: any character of more than one byte would
-    // stand where only a digit or a letter A to X may stand.
+    // stand where only a digit or a letter A to X may stand. Which failure
+    // it is, when it is one, goes by the characters' count.
     const bool rightCharacters = t.size() == 6 && isLetter(t[0]) && isLetter(t[1])
         && isDigit(t[2]) && isDigit(t[3]) && isLetter(t[4]) && isLetter(t[5]);
     if (!rightCharacters) {
-        decoding.result = LocatorFailure::WrongCharacters;
+        if (characterCount(t) == 6)
+            decoding.result = LocatorFailure::WrongCharacters;
         return decoding;
     }
 

@@ -48,14 +48,17 @@ std::string upperCase(std::string_view text)
     return out;
 }
 
-std::string locatorLetters(std::string_view text)
+namespace {
+
+// The six Cyrillic capitals that look and sound like Latin ones, read as
+// those.
+std::string withLatinTwins(const std::string& upper)
 {
     struct Twin {
         char16_t cyrillic;
         char latin;
     };
     constexpr Twin Twins[] = {{u'А', 'A'}, {u'Е', 'E'}, {u'К', 'K'}, {u'М', 'M'}, {u'О', 'O'}, {u'Т', 'T'}};
-    const std::string upper = upperCase(text);
     std::string out;
     out.reserve(upper.size());
     for (std::size_t i = 0; i < upper.size(); ++i) {
@@ -72,6 +75,23 @@ std::string locatorLetters(std::string_view text)
             }
         }
         out.push_back(upper[i]);
+    }
+    return out;
+}
+
+} // namespace
+
+// A locator is nearly always typed in Latin letters: those are made capitals
+// in one pass, and only a text with other letters takes the long way.
+std::string locatorLetters(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80)
+            return withLatinTwins(upperCase(text));
+        if (byte >= 'a' && byte <= 'z')
+            c = static_cast<char>(byte - 0x20);
     }
     return out;
 }
