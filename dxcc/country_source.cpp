@@ -7,25 +7,28 @@ namespace dxcc {
 
 const CountryFile* CountrySource::file()
 {
-    if (tried_)
-        return file_ ? &*file_ : nullptr;
+    std::call_once(once_, [this] { load(); });
+    return file_ ? &*file_ : nullptr;
+}
+
+void CountrySource::load()
+{
     tried_ = true;
     const std::string path = named_.empty() ? chooseCountryFile(countryFileCandidates()) : named_;
     if (path.empty()) {
         failure_ = noCountryFileMessage();
-        return nullptr;
+        return;
     }
     auto loaded = loadCountryFile(path);
     if (auto* read = std::get_if<CountryFile>(&loaded)) {
         file_ = std::move(*read);
-        return &*file_;
+        return;
     }
     const auto& cause = std::get<LoadFailure>(loaded).cause;
     if (const auto* format = std::get_if<ReadFailure>(&cause))
         failure_ = message(path, *format);
     else
         failure_ = "не удалось прочитать файл стран «" + path + "»" + (reason_ ? ": " + reason_(std::get<int>(cause)) : "");
-    return nullptr;
 }
 
 } // namespace dxcc

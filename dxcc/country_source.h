@@ -2,6 +2,7 @@
 
 #include "dxcc/country_file.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -25,15 +26,19 @@ public:
 
     // The file, or nullptr when there is none or it is refused; failure()
     // then says why, in the user's words: where to put a file, the line at
-    // fault, or why it could not be read.
+    // fault, or why it could not be read. Read once, whichever thread asks
+    // first.
     const CountryFile* file();
     const std::string& failure() const { return failure_; }
     // Whether the file has been asked for yet.
     bool asked() const { return tried_; }
 
 private:
+    void load();
+
     std::string named_;
     SystemReason reason_;
+    std::once_flag once_;
     bool tried_ = false;
     std::optional<CountryFile> file_;
     std::string failure_;
