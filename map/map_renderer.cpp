@@ -2,6 +2,7 @@
 
 #include "face/classic_font.h"
 #include "geodesy/pi.h"
+#include "map/both_at_once.h"
 #include "map/layers.h"
 #include "map/map_style.h"
 #include "map/world.h"
@@ -173,11 +174,17 @@ void MapRenderer::project()
     land_ = QPainterPath();
     land_.setFillRule(Qt::OddEvenFill);
     coasts_ = borders_ = QPainterPath();
-    for (const Shape& shape : world().land)
-        cut_.addRing(shape.points, land_, &coasts_);
-    for (const Shape& shape : world().borders)
-        cut_.addLine(shape.points, borders_);
-    fields_ = grid(cut_, 20, 10);
+    // The land on one core, the borders and the fields on the other.
+    bothAtOnce(
+        [this] {
+            for (const Shape& shape : world().land)
+                cut_.addRing(shape.points, land_, &coasts_);
+        },
+        [this] {
+            for (const Shape& shape : world().borders)
+                cut_.addLine(shape.points, borders_);
+            fields_ = grid(cut_, 20, 10);
+        });
     squares_.reset();
     marks_.reset();
 }

@@ -1,10 +1,11 @@
 #include "map/png_file.h"
 
+#include "map/both_at_once.h"
+
 #include <QtEndian>
 
 #include <zlib.h>
 
-#include <thread>
 #include <vector>
 
 namespace map {
@@ -79,10 +80,9 @@ void appendDeflatedRows(QByteArray& out, const QImage& rgb)
 {
     const int half = rgb.height() / 2;
     uLong firstAdler = 0, secondAdler = 0;
-    QByteArray first;
-    std::thread firstHalf([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); });
-    const QByteArray second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler);
-    firstHalf.join();
+    QByteArray first, second;
+    bothAtOnce([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); },
+               [&] { second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler); });
     const auto secondLength = z_off_t(std::size_t(rgb.height() - half) * (1 + 3 * std::size_t(rgb.width())));
     out.append("\x78\x01", 2);  // deflate, 32 KiB window, fastest level
     out.append(first);
