@@ -346,6 +346,28 @@ private Q_SLOTS:
                      + "/azidal/cty.dat» или установите пакет hamradio-files\n");
     }
 
+    // A long input, worked out a stretch of lines at a time on both cores:
+    // its rows and its messages in the input's order.
+    void keepsTheOrderOfALongInput()
+    {
+        QString hundred;
+        for (int i = 0; i < 100; ++i)
+            hundred += QString("KO85TS JO%1QM\n").arg(i, 2, 10, QChar('0'));
+        const QStringList each = qrb({"--csv"}, hundred).out.split('\n');  // the header, then JO00QM's row on
+        QString input, rows = each[0] + "\n", refused;
+        for (int line = 1; line <= 12000; ++line) {
+            const bool bad = line % 4099 == 0;
+            input += bad ? "KO85TS JO6\n" : hundred.section('\n', line % 100, line % 100) + "\n";
+            rows += bad ? "" : each[1 + line % 100] + "\n";
+            refused += bad ? QString("azidal-qrb: стандартный ввод:%1: корреспондент «JO6»: Локатор должен состоять из 2, "
+                                     "4, 6, 8 или 10 символов.\n").arg(line) : "";
+        }
+        const Run run = qrb({"--csv"}, input);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, refused);
+        QCOMPARE(run.out, rows);
+    }
+
     // The text under its heading, in each order; the columns parted by two
     // blanks or more.
     void beamTableOrders_data()
