@@ -282,7 +282,8 @@ private Q_SLOTS:
         QCOMPARE(found, QStringLiteral("M0,-6528 0,-20015 M0,20015 0,15711 "));
     }
 
-    // The short path red towards the correspondent; the long one blue out
+    // The short path red towards the correspondent, and towards one due
+    // north, a line of no width to be cut by; the long one blue out
     // the other way, and in from the rim beyond the correspondent; the
     // antenna's beam green about its heading; the spokes every 10°, the
     // rings every 1000 km. One picture, probed.
@@ -291,6 +292,7 @@ private Q_SLOTS:
         const Position own{55.77, 37.625};
         map::MapScene scene = sceneAt(own);
         scene.correspondents.push_back({{52.52, 13.40}, QStringLiteral("JO62QM")});
+        scene.correspondents.push_back({{70, 37.625}, QStringLiteral("due north")});
         scene.heading = 135;
         const map::MapRenderer renderer(own);
         const QImage image = painted(renderer, scene, 800);
@@ -311,7 +313,7 @@ private Q_SLOTS:
             return found;
         };
         // JO62QM lies 1611 km away at 267 degrees.
-        QCOMPARE(seen(267, 800), QStringLiteral("red"));
+        QCOMPARE(seen(267, 800) + seen(0, 1000), QStringLiteral("redred"));
         QCOMPARE(seen(87, 12000), QStringLiteral("blue"));
         QCOMPARE(seen(267, 12000), QStringLiteral("blue"));
         QCOMPARE(seen(160, 9500), QStringLiteral("none"));
@@ -442,6 +444,11 @@ private Q_SLOTS:
         };
         QVERIFY(differs(55.15, 34.3) && differs(55.85, 35.7));  // KO75's corners, clear of its mark
         QVERIFY(!differs(54.5, 35) && !differs(55.5, 33.3));     // KO74 and KO65
+        // The squares' lines at their radius, KO75's southern among them,
+        // and not beyond it.
+        scene.radiusKm = map::style::SquaresWithinKm + 1e-6;
+        const QPoint south = pixelOf(renderer, bare.rect(), scene, {55, 35}).toPoint();
+        QVERIFY(painted(renderer, scene, 600, &map::MapRenderer::paintBase).pixel(south) != bare.pixel(south));
     }
 
     // The beam table on paper: every page headed alike, the rows shared out
