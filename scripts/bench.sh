@@ -7,4 +7,3 @@ cd "$(dirname "$0")/.."
 scripts/setup-debian.sh libhamlib-dev
 scripts/build.sh
 build/bench/bench_locator_pipeline "${1:-bench/pairs.txt}"
-build/bench/bench_core_vs_hamlib "${1:-bench/pairs.txt}"
