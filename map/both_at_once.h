@@ -1,25 +1,32 @@
 #pragma once
 
+#include <future>
 #include <system_error>
-#include <thread>
 
 namespace map {
 
-// Runs `first` on a thread of its own and `second` on this one, at once, on
-// two processor cores where there are; one after the other where no thread
-// can be had, as under a tight limit of address space.
+// Starts `work` on a thread of its own and returns what tells when it is
+// done; where no thread can be had, as under a tight limit of address space,
+// does it here at once and returns nothing to wait for.
+template <typename Work>
+std::future<void> startOrDo(const Work& work)
+{
+    try {
+        return std::async(std::launch::async, work);
+    } catch (const std::system_error&) {
+        work();
+        return {};
+    }
+}
+
+// Runs `first` and `second` at once, on two processor cores where there are.
 template <typename First, typename Second>
 void bothAtOnce(const First& first, const Second& second)
 {
-    std::thread thread;
-    try {
-        thread = std::thread(first);
-    } catch (const std::system_error&) {
-        first();
-    }
+    std::future<void> done = startOrDo(first);
     second();
-    if (thread.joinable())
-        thread.join();
+    if (done.valid())
+        done.get();
 }
 
 } // namespace map

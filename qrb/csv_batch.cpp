@@ -2,6 +2,7 @@
 
 #include "dxcc/entity_texts.h"
 #include "geodesy/figure_texts.h"
+#include "map/both_at_once.h"
 #include "qrb/figures.h"
 #include "qrb/line_reader.h"
 #include "qrb/output_file.h"
@@ -14,7 +15,6 @@
 #include <future>
 #include <memory>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 namespace {
@@ -146,13 +146,8 @@ public:
         if (underWay_.size() == 2 && !writeOldest())
             return false;
         auto started = std::make_shared<Stretch>(std::move(stretch));
-        const auto work = [this, started] { workOut(*started, ellipsoid_, entities_, countries_); };
-        std::future<void> done;
-        try {
-            done = std::async(std::launch::async, work);
-        } catch (const std::system_error&) {
-            work();  // no thread to be had, as under a tight limit of address space: here, then
-        }
+        std::future<void> done
+            = map::startOrDo([this, started] { workOut(*started, ellipsoid_, entities_, countries_); });
         underWay_.push_back({std::move(started), std::move(done)});
         return true;
     }
@@ -196,7 +191,7 @@ private:
     OutputFile& out_;
     struct UnderWay {
         std::shared_ptr<Stretch> stretch;
-        std::future<void> done;  // none when it was worked out at once
+        std::future<void> done;  // nothing to wait for when it was worked out at once
     };
     std::deque<UnderWay> underWay_;
     ExitStatus status_ = kSuccess;
