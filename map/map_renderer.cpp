@@ -2,7 +2,7 @@
 
 #include "face/classic_font.h"
 #include "geodesy/pi.h"
-#include "map/both_at_once.h"
+#include "threads/both_at_once.h"
 #include "map/layers.h"
 #include "map/map_style.h"
 #include "map/world.h"
@@ -175,7 +175,7 @@ void MapRenderer::project()
     land_.setFillRule(Qt::OddEvenFill);
     coasts_ = borders_ = QPainterPath();
     // The land on one core, the borders and the fields on the other.
-    bothAtOnce(
+    threads::bothAtOnce(
         [this] {
             for (const Shape& shape : world().land)
                 cut_.addRing(shape.points, land_, &coasts_);

@@ -1,6 +1,6 @@
 #include "map/png_file.h"
 
-#include "map/both_at_once.h"
+#include "threads/both_at_once.h"
 
 #include <QtEndian>
 
@@ -81,7 +81,7 @@ void appendDeflatedRows(QByteArray& out, const QImage& rgb)
     const int half = rgb.height() / 2;
     uLong firstAdler = 0, secondAdler = 0;
     QByteArray first, second;
-    bothAtOnce([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); },
+    threads::bothAtOnce([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); },
                [&] { second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler); });
     const auto secondLength = z_off_t(std::size_t(rgb.height() - half) * (1 + 3 * std::size_t(rgb.width())));
     out.append("\x78\x01", 2);  // deflate, 32 KiB window, fastest level

@@ -2,7 +2,7 @@
 
 #include "dxcc/entity_texts.h"
 #include "geodesy/figure_texts.h"
-#include "map/both_at_once.h"
+#include "threads/both_at_once.h"
 #include "qrb/figures.h"
 #include "qrb/line_reader.h"
 #include "qrb/output_file.h"
@@ -147,7 +147,7 @@ public:
             return false;
         auto started = std::make_shared<Stretch>(std::move(stretch));
         std::future<void> done
-            = map::startOrDo([this, started] { workOut(*started, ellipsoid_, entities_, countries_); });
+            = threads::startOrDo([this, started] { workOut(*started, ellipsoid_, entities_, countries_); });
         underWay_.push_back({std::move(started), std::move(done)});
         return true;
     }
@@ -166,8 +166,7 @@ public:
 private:
     bool writeOldest()
     {
-        if (underWay_.front().done.valid())
-            underWay_.front().done.get();
+        threads::waitFor(underWay_.front().done);
         const std::shared_ptr<Stretch> oldest = std::move(underWay_.front().stretch);
         underWay_.pop_front();
         const Stretch& stretch = *oldest;

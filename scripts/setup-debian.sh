@@ -11,6 +11,7 @@ packages=(
     fonts-liberation
     libgeographiclib-dev
     zlib1g-dev  # the map's PNG, deflated row by row
+    libfontconfig-dev  # the fonts' set-up read beside the window's start-up
     qt6-svg-dev
     marble-qt-data  # Natural Earth, which the build compiles into the map
     libhamlib-utils  # rotctld, which the rotator tests start

@@ -3,6 +3,7 @@
 #include "keyboard/access_keys.h"
 #include "face/classic_font.h"
 #include "store/user_db.h"
+#include "threads/both_at_once.h"
 #include "window/access_key_style.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@
 #include <QStyle>
 #include <QTranslator>
 
-void prepareApplication(QApplication& application)
+void prepareApplication(QApplication& application, std::future<void> fontConfig)
 {
     // Names where each user's station database lives when the program is
     // installed system-wide, and its settings.
@@ -29,6 +30,7 @@ void prepareApplication(QApplication& application)
 
     // Message boxes in the windows' face too; set before any text is laid
     // out, so that no other face is loaded.
+    threads::waitFor(fontConfig);
     QApplication::setFont(classicFont(8.25));
 
     // The style the user's desktop chose, with access keys that read right.

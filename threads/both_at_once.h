@@ -3,7 +3,7 @@
 #include <future>
 #include <system_error>
 
-namespace map {
+namespace threads {
 
 // Starts `work` on a thread of its own and returns what tells when it is
 // done; where no thread can be had, as under a tight limit of address space,
@@ -19,14 +19,20 @@ std::future<void> startOrDo(const Work& work)
     }
 }
 
+// Waits for what startOrDo() started, if it did not do it at once.
+inline void waitFor(std::future<void>& done)
+{
+    if (done.valid())
+        done.get();
+}
+
 // Runs `first` and `second` at once, on two processor cores where there are.
 template <typename First, typename Second>
 void bothAtOnce(const First& first, const Second& second)
 {
     std::future<void> done = startOrDo(first);
     second();
-    if (done.valid())
-        done.get();
+    waitFor(done);
 }
 
-} // namespace map
+} // namespace threads
