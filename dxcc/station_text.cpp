@@ -45,11 +45,8 @@ constexpr std::string_view NeitherMessage = "не локатор, не коор�
 std::variant<Station, StationFailure> readStationText(std::string_view text, CountrySource& countries)
 {
     const auto read = geodesy::readStation(text);
-    if (const auto* position = std::get_if<geodesy::Position>(&read)) {
-        const std::string_view given = trimmed(text);
-        return Station{*position, std::nullopt,
-                       given.find(',') != std::string_view::npos ? std::string(given) : geodesy::locatorLetters(given)};
-    }
+    if (const auto* position = std::get_if<geodesy::Position>(&read))
+        return Station{*position, std::nullopt};
     // «С» is C or S: neither a locator nor a call is guessed at.
     if (const std::string_view letter = geodesy::ambiguousLetter(text); !letter.empty())
         return StationFailure{geodesy::ambiguousLetterMessage(letter)};
@@ -64,8 +61,15 @@ std::variant<Station, StationFailure> readStationText(std::string_view text, Cou
                                                                    : std::string(message(*failure))};
     auto& match = std::get<CallMatch>(found);
     const geodesy::Position position = match.values.position;
-    std::string label = match.call;
-    return Station{position, std::move(match), std::move(label)};
+    return Station{position, std::move(match)};
+}
+
+std::string stationLabel(std::string_view text, const Station& station)
+{
+    if (station.call)
+        return station.call->call;
+    const std::string_view given = trimmed(text);
+    return given.find(',') != std::string_view::npos ? std::string(given) : geodesy::locatorLetters(given);
 }
 
 std::string stationMessage(std::string_view name, std::string_view text, const StationFailure& failure)

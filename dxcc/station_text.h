@@ -17,9 +17,6 @@ class CountrySource;
 struct Station {
     geodesy::Position position;
     std::optional<CallMatch> call;
-    // As it was given, to be labelled by: a locator as long as it was
-    // typed, in capitals; degrees as typed; the call.
-    std::string label;
 };
 
 // Why a text gave no station, in the user's words after the station's own
@@ -35,6 +32,11 @@ struct StationFailure {
 // when it is a wrong one, and gets the locator's message; a word with a
 // comma gets the degrees'. The country file is asked only for the rest.
 std::variant<Station, StationFailure> readStationText(std::string_view text, CountrySource& countries);
+
+// The station read from `text` as it is labelled on the map: a locator as
+// long as it was typed, in capitals; degrees as typed; the call. Apart from
+// the reading, which a file of pairs does a million times without a label.
+std::string stationLabel(std::string_view text, const Station& station);
 
 // The failure as it is reported: after the station's name and text,
 // "корреспондент «XYZ»: …", unless the country file is at fault, which

@@ -310,11 +310,12 @@ void frmMap::txtSearch_Enter()
         return;
     }
     const dxcc::Station& station = std::get<dxcc::Station>(read);
+    const QString label = QString::fromStdString(dxcc::stationLabel(text.toStdString(), station));
     if (station.call)
-        showFound(station.position, QString::fromStdString(station.call->call),
+        showFound(station.position, label,
                   QString::fromStdString(dxcc::callLine(*station.call, *countries_.file())) + QStringLiteral("   "));
-    else  // labelled as typed, a locator in Latin capitals
-        showFound(station.position, QString::fromStdString(geodesy::locatorLetters(text.toStdString())), {});
+    else
+        showFound(station.position, label, {});
 }
 
 // Both paths to it from the own station, as a calculation shows them, and

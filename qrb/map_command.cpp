@@ -24,7 +24,7 @@ std::optional<map::MapStation> station(const std::string& text, const char* opti
         return std::nullopt;
     }
     const dxcc::Station& station = std::get<dxcc::Station>(read);
-    return map::MapStation{station.position, QString::fromStdString(station.label)};
+    return map::MapStation{station.position, QString::fromStdString(dxcc::stationLabel(text, station))};
 }
 
 // A number of the command line within its range, or its message.
