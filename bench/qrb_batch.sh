@@ -44,6 +44,7 @@ make_log 100000 "$work/log.adi"
 make_log 10000 "$work/log-tenth.adi"
 
 report "CSV, 1,000,000 pairs" "$qrb" --csv "$work/pairs.txt" -o "$work/out.csv"
+report "CSV, 1,000,000 pairs to /dev/null" "$qrb" --csv "$work/pairs.txt" -o /dev/null
 report "CSV, 100,000 pairs" "$qrb" --csv "$work/pairs-tenth.txt" -o "$work/out.csv"
 report "CSV --ellipsoid, 1,000,000 pairs" "$qrb" --csv --ellipsoid "$work/pairs.txt" -o "$work/out.csv"
 report "ADIF, 100,000 QSOs ($(( $(stat -c %s "$work/log.adi") / 1048576 )) MiB)" \
