@@ -310,12 +310,10 @@ void frmMap::txtSearch_Enter()
         return;
     }
     const dxcc::Station& station = std::get<dxcc::Station>(read);
-    const QString label = QString::fromStdString(dxcc::stationLabel(text.toStdString(), station));
-    if (station.call)
-        showFound(station.position, label,
-                  QString::fromStdString(dxcc::callLine(*station.call, *countries_.file())) + QStringLiteral("   "));
-    else
-        showFound(station.position, label, {});
+    const QString where = station.call
+        ? QString::fromStdString(dxcc::callLine(*station.call, *countries_.file())) + QStringLiteral("   ")
+        : QString();
+    showFound(station.position, QString::fromStdString(dxcc::stationLabel(text.toStdString(), station)), where);
 }
 
 // Both paths to it from the own station, as a calculation shows them, and
