@@ -32,16 +32,16 @@ double atPole(double latitude)
     return latitude;
 }
 
-// prefix, the number with a leading blank when it is not negative, suffix;
-// written in place, the parts' lengths known when it is compiled.
-template <std::size_t PrefixSize, std::size_t SuffixSize>
-void writeLabel(LabelText& text, const char (&prefix)[PrefixSize], long long number, const char (&suffix)[SuffixSize])
+// prefix, the number with a leading blank when it is not negative, suffix
+LabelText labelText(std::string_view prefix, long long number, std::string_view suffix)
 {
-    text.append({prefix, PrefixSize - 1});
+    LabelText text;
+    text.append(prefix);
     if (number >= 0)
         text.append(" ");
     text.appendNumber(number);
-    text.append({suffix, SuffixSize - 1});
+    text.append(suffix);
+    return text;
 }
 
 } // namespace
@@ -77,11 +77,9 @@ GreatCircle greatCircle(double h1, double d1, double h2, double d2)
 
 ResultTexts resultTexts(std::int16_t azimutPush, std::int16_t azimutPull, double distanceKm)
 {
-    ResultTexts texts;
-    writeLabel(texts.azimutPush, " АЗИМУТ прямой:     ", azimutPush, " град.");
-    writeLabel(texts.azimutPull, " АЗИМУТ обратный: ", azimutPull, " град.");
-    writeLabel(texts.dalnost, " ДАЛЬНОСТЬ: ", static_cast<long long>(distanceKm), " км");
-    return texts;
+    return {labelText(" АЗИМУТ прямой:     ", azimutPush, " град."),
+            labelText(" АЗИМУТ обратный: ", azimutPull, " град."),
+            labelText(" ДАЛЬНОСТЬ: ", static_cast<long long>(distanceKm), " км")};
 }
 
 } // namespace geodesy

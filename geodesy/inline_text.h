@@ -14,11 +14,12 @@ namespace geodesy {
 template <std::size_t Capacity>
 class InlineText {
 public:
-    // The whole part, as nearly always, in a copy whose size the compiler
-    // knows where the part is a literal.
     InlineText& append(std::string_view part)
     {
-        return part.size() <= Capacity - size_ ? copy(part.data(), part.size()) : copy(part.data(), Capacity - size_);
+        const std::size_t n = part.size() < Capacity - size_ ? part.size() : Capacity - size_;
+        std::memcpy(bytes_.data() + size_, part.data(), n);
+        size_ += n;
+        return *this;
     }
 
     // The decimal form of a whole number: digits, with "-" when negative.
@@ -62,13 +63,6 @@ public:
     std::string_view view() const { return {bytes_.data(), size_}; }
 
 private:
-    InlineText& copy(const char* from, std::size_t n)
-    {
-        std::memcpy(bytes_.data() + size_, from, n);
-        size_ += n;
-        return *this;
-    }
-
     std::array<char, Capacity> bytes_;
     std::size_t size_ = 0;
 };

@@ -82,7 +82,7 @@ void appendDeflatedRows(QByteArray& out, const QImage& rgb)
     uLong firstAdler = 0, secondAdler = 0;
     QByteArray first, second;
     threads::bothAtOnce([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); },
-               [&] { second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler); });
+                        [&] { second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler); });
     const auto secondLength = z_off_t(std::size_t(rgb.height() - half) * (1 + 3 * std::size_t(rgb.width())));
     out.append("\x78\x01", 2);  // deflate, 32 KiB window, fastest level
     out.append(first);

@@ -145,9 +145,10 @@ public:
             return true;
         if (underWay_.size() == 2 && !writeOldest())
             return false;
-        auto started = std::make_shared<Stretch>(std::move(stretch));
+        auto started = std::make_unique<Stretch>(std::move(stretch));
+        Stretch* worked = started.get();  // kept until its work is waited for
         std::future<void> done
-            = threads::startOrDo([this, started] { workOut(*started, ellipsoid_, entities_, countries_); });
+            = threads::startOrDo([this, worked] { workOut(*worked, ellipsoid_, entities_, countries_); });
         underWay_.push_back({std::move(started), std::move(done)});
         return true;
     }
@@ -167,7 +168,7 @@ private:
     bool writeOldest()
     {
         threads::waitFor(underWay_.front().done);
-        const std::shared_ptr<Stretch> oldest = std::move(underWay_.front().stretch);
+        const std::unique_ptr<Stretch> oldest = std::move(underWay_.front().stretch);
         underWay_.pop_front();
         const Stretch& stretch = *oldest;
         for (const auto& [number, words] : stretch.messages)
@@ -189,7 +190,7 @@ private:
     dxcc::CountrySource& countries_;
     OutputFile& out_;
     struct UnderWay {
-        std::shared_ptr<Stretch> stretch;
+        std::unique_ptr<Stretch> stretch;
         std::future<void> done;  // nothing to wait for when it was worked out at once
     };
     std::deque<UnderWay> underWay_;

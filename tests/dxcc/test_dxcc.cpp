@@ -11,7 +11,6 @@
 
 namespace {
 
-// Debian's file, read once for the whole test.
 QString readFailure(const std::string& text)
 {
     const auto read = dxcc::CountryFile::read(text);
