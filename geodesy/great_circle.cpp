@@ -1,5 +1,7 @@
 #include "geodesy/great_circle.h"
 
+#include "geodesy/latitude_trig.h"
+
 #include <cmath>
 
 namespace geodesy {
@@ -54,9 +56,11 @@ GreatCircle greatCircle(double h1, double d1, double h2, double d2)
     h1 = atPole(h1);
     h2 = atPole(h2);
     GreatCircle result;
+    const LatitudeTrig own = latitudeTrig(h1, false);
+    const LatitudeTrig kor = latitudeTrig(h2, true);
     const double deltaLambda = d2 - d1;
     const double y = std::sin(deltaLambda);
-    const double x = (std::sin(h1) * std::cos(deltaLambda)) - (std::tan(h2) * std::cos(h1));
+    const double x = (own.sin * std::cos(deltaLambda)) - (kor.tan * own.cos);
     const double a = bearing(y, x);
 
     // Rounds to the nearest whole degree, halves to even (the default mode).
@@ -65,8 +69,7 @@ GreatCircle greatCircle(double h1, double d1, double h2, double d2)
     if (result.azimutPull > 360)
         result.azimutPull = static_cast<std::int16_t>(result.azimutPull - 360);
 
-    const double c = (std::cos(h1) * std::cos(h2) * std::cos(deltaLambda))
-        + (std::sin(h2) * std::sin(h1));
+    const double c = (own.cos * kor.cos * std::cos(deltaLambda)) + (kor.sin * own.sin);
     const double t = 1 + (-c * c);
     if (!(t > 0))
         return result;

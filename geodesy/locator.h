@@ -76,6 +76,10 @@ struct LocatorDecoding {
 // tested before longitude. KO85TS gives longitude 37.625, latitude 55.77083….
 LocatorDecoding decodeLocator(std::string_view text);
 
+// The latitude of a subsquare's centre in degrees, from the values of its
+// latitude field letter, square digit and subsquare letter.
+double centreLatitude(int field, int square, int subsquare);
+
 // The number of characters of a UTF-8 text, as a locator's length is counted.
 std::size_t characterCount(std::string_view text);
 

@@ -18,6 +18,11 @@ bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
 
 } // namespace
 
+double centreLatitude(int field, int square, int subsquare)
+{
+    return ((10.0 * field) + square) + ((subsquare + 0.5) / 24) - 90;
+}
+
 LocatorDecoding decodeLocator(std::string_view text)
 {
     LocatorDecoding decoding{locatorLetters(text), LocatorFailure::WrongLength};
@@ -40,7 +45,7 @@ LocatorDecoding decodeLocator(std::string_view text)
     const int digit3 = t[2] - '0';
     const int digit4 = t[3] - '0';
     centre.longitude = ((20.0 * cell.cell1) + (2.0 * digit3)) + ((cell.cell5 + 0.5) / 12) - 180;
-    centre.latitude = ((10.0 * cell.cell2) + digit4) + ((cell.cell6 + 0.5) / 24) - 90;
+    centre.latitude = centreLatitude(cell.cell2, digit4, cell.cell6);
 
     if (centre.latitude < -90 || centre.latitude > 90)
         decoding.result = LocatorFailure::LatitudeOutOfRange;

@@ -1,5 +1,7 @@
 #include "geodesy/azimuthal.h"
 #include "geodesy/figure_texts.h"
+#include "geodesy/great_circle.h"
+#include "geodesy/latitude_trig.h"
 #include "geodesy/locator.h"
 #include "geodesy/messages.h"
 #include "geodesy/pair_figures.h"
@@ -182,6 +184,23 @@ private Q_SLOTS:
                                 if (encodeLocator({centre->latitude, centre->longitude}).text != text)
                                     QFAIL(text.c_str());
                             }
+    }
+
+    // The latitudes a locator names are looked up, every other is worked
+    // out: either way to the last bit of what the functions give.
+    void latitudesLookedUpExactly()
+    {
+        const auto exactly = [](double radians, bool withTangent) {
+            const LatitudeTrig trig = latitudeTrig(radians, withTangent);
+            return trig.sin == std::sin(radians) && trig.cos == std::cos(radians)
+                && trig.tan == (withTangent ? std::tan(radians) : 0);
+        };
+        for (int field = 0; field < 18; ++field)
+            for (int square = 0; square < 10; ++square)
+                for (int subsquare = 0; subsquare < 24; ++subsquare)
+                    QVERIFY(exactly(toRadians(centreLatitude(field, square, subsquare)), true));
+        for (const double degrees : {55.7708, -89.99, 0.0, 89.999})
+            QVERIFY(exactly(toRadians(degrees), true) && exactly(toRadians(degrees), false));
     }
 
     // Direct and reverse azimuth, distance; then the long path's azimuth and
