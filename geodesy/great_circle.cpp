@@ -35,14 +35,15 @@ double atPole(double latitude)
 }
 
 // prefix, the number with a leading blank when it is not negative, suffix
-LabelText labelText(std::string_view prefix, long long number, std::string_view suffix)
+template <std::size_t P, std::size_t S>
+LabelText labelText(const char (&prefix)[P], long long number, const char (&suffix)[S])
 {
     LabelText text;
-    text.append(prefix);
+    text.appendLiteral(prefix);
     if (number >= 0)
-        text.append(" ");
+        text.appendLiteral(" ");
     text.appendNumber(number);
-    text.append(suffix);
+    text.appendLiteral(suffix);
     return text;
 }
 

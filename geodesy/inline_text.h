@@ -22,6 +22,19 @@ public:
         return *this;
     }
 
+    // A string literal: its size is known where it is written, so that the
+    // copy is a few moves rather than a call.
+    template <std::size_t N>
+    InlineText& appendLiteral(const char (&literal)[N])
+    {
+        constexpr std::size_t n = N - 1;
+        if (n > Capacity - size_)
+            return append(std::string_view(literal, n));
+        std::memcpy(bytes_.data() + size_, literal, n);
+        size_ += n;
+        return *this;
+    }
+
     // The decimal form of a whole number: digits, with "-" when negative.
     // Written in place: a detour through a buffer costs more than the digits.
     InlineText& appendNumber(long long number)

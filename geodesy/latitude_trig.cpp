@@ -39,9 +39,10 @@ std::vector<Row> subsquareRows()
 LatitudeTrig latitudeTrig(double radians, bool withTangent)
 {
     static const std::vector<Row> rows = subsquareRows();
-    // A centre stands half a row above its row's southern edge, so the
-    // nearest row is found by rounding down, whatever the conversion's error.
-    const double row = std::floor((toDegrees(radians) + 90) * Subsquares);
+    // A centre stands half a row above its row's southern edge, so its row is
+    // found by rounding down, whatever the error in the conversion.
+    constexpr double RowsPerRadian = 180 * Subsquares / Pi;
+    const double row = std::floor(radians * RowsPerRadian + 90 * Subsquares);
     if (row >= 0 && row < double(rows.size())) {
         const Row& known = rows[static_cast<std::size_t>(row)];
         if (known.radians == radians)
