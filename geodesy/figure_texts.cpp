@@ -71,13 +71,13 @@ InlineText<128> csvColumns(const PairFigures& figures)
                                    static_cast<long long>(circle.azimutPull),
                                    static_cast<long long>(figures.longPath->distanceKm),
                                    static_cast<long long>(figures.longPath->azimuth)})
-        columns.append(",").appendNumber(number);
+        columns.appendLiteral(",").appendNumber(number);
     if (figures.wgs84) {
         columns.append(",").appendTenths(figures.wgs84->distanceKm);
         columns.append(",").appendNumber(wholeDegrees(figures.wgs84->azimuth));
         columns.append(",").appendNumber(wholeDegrees(figures.wgs84->reverseAzimuth));
     }
-    columns.append("\n");
+    columns.appendLiteral("\n");
     return columns;
 }
 

@@ -3,7 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string_view>
 
 namespace geodesy {
@@ -40,7 +42,12 @@ public:
     InlineText& appendNumber(long long number)
     {
         char* const first = bytes_.data() + size_;
-        const auto [end, error] = std::to_chars(first, bytes_.data() + Capacity, number);
+        // Figures shown are far below 2^32, and 32-bit arithmetic spells
+        // them in fewer steps than 64-bit.
+        const bool small = number >= 0 && number <= std::numeric_limits<std::uint32_t>::max();
+        const auto [end, error] = small
+            ? std::to_chars(first, bytes_.data() + Capacity, static_cast<std::uint32_t>(number))
+            : std::to_chars(first, bytes_.data() + Capacity, number);
         if (error == std::errc())
             size_ += static_cast<std::size_t>(end - first);
         return *this;

@@ -76,6 +76,9 @@ struct LocatorDecoding {
 // tested before longitude. KO85TS gives longitude 37.625, latitude 55.77083….
 LocatorDecoding decodeLocator(std::string_view text);
 
+// decodeLocator's result alone, where the text as read is not wanted.
+std::variant<DecodedLocator, LocatorFailure> locatorCentre(std::string_view text);
+
 // The latitude of a subsquare's centre in degrees, from the values of its
 // latitude field letter, square digit and subsquare letter.
 double centreLatitude(int field, int square, int subsquare);
@@ -86,6 +89,13 @@ std::size_t characterCount(std::string_view text);
 // The text with each Latin and Cyrillic letter in upper case; other
 // characters, and bytes that are not UTF-8, are kept.
 std::string upperCase(std::string_view text);
+
+// A byte as a locator is read: a Latin small letter as its capital, any
+// other as it is.
+inline char latinCapital(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+}
 
 // A locator's or a call's text as it is read: in upper case, and with the
 // six Cyrillic letters that look and sound like Latin ones, А Е К М О Т,

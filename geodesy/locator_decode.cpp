@@ -1,5 +1,8 @@
 #include "geodesy/locator.h"
 
+#include <algorithm>
+#include <array>
+
 namespace geodesy {
 
 // Every byte that does not continue a character.
@@ -23,20 +26,18 @@ double centreLatitude(int field, int square, int subsquare)
     return ((10.0 * field) + square) + ((subsquare + 0.5) / 24) - 90;
 }
 
-LocatorDecoding decodeLocator(std::string_view text)
+namespace {
+
+// The centre named by a locator's text as locatorLetters reads it. Six
+// characters in six bytes: any character of more than one byte would stand
+// where only a digit or a letter A to X may stand. Which failure it is, when
+// it is one, goes by the characters' count.
+std::variant<DecodedLocator, LocatorFailure> centreOf(std::string_view t)
 {
-    LocatorDecoding decoding{locatorLetters(text), LocatorFailure::WrongLength};
-    const std::string& t = decoding.upper;
-    // Six characters in six bytes: any character of more than one byte would
-    // stand where only a digit or a letter A to X may stand. Which failure
-    // it is, when it is one, goes by the characters' count.
     const bool rightCharacters = t.size() == 6 && isLetter(t[0]) && isLetter(t[1])
         && isDigit(t[2]) && isDigit(t[3]) && isLetter(t[4]) && isLetter(t[5]);
-    if (!rightCharacters) {
-        if (characterCount(t) == 6)
-            decoding.result = LocatorFailure::WrongCharacters;
-        return decoding;
-    }
+    if (!rightCharacters)
+        return characterCount(t) == 6 ? LocatorFailure::WrongCharacters : LocatorFailure::WrongLength;
 
     DecodedLocator centre;
     centre.locPart = {t[0] - 'A', t[1] - 'A', t[2], t[3],
@@ -48,11 +49,31 @@ LocatorDecoding decodeLocator(std::string_view text)
     centre.latitude = centreLatitude(cell.cell2, digit4, cell.cell6);
 
     if (centre.latitude < -90 || centre.latitude > 90)
-        decoding.result = LocatorFailure::LatitudeOutOfRange;
-    else if (centre.longitude < -180 || centre.longitude > 180)
-        decoding.result = LocatorFailure::LongitudeOutOfRange;
-    else
-        decoding.result = std::move(centre);
+        return LocatorFailure::LatitudeOutOfRange;
+    if (centre.longitude < -180 || centre.longitude > 180)
+        return LocatorFailure::LongitudeOutOfRange;
+    return centre;
+}
+
+} // namespace
+
+std::variant<DecodedLocator, LocatorFailure> locatorCentre(std::string_view text)
+{
+    // Six Latin characters, as nearly every locator comes, are made capitals
+    // in place, without a text made of them.
+    const auto latin = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (text.size() == 6 && std::all_of(text.begin(), text.end(), latin)) {
+        std::array<char, 6> upper;
+        std::transform(text.begin(), text.end(), upper.begin(), latinCapital);
+        return centreOf({upper.data(), upper.size()});
+    }
+    return centreOf(locatorLetters(text));
+}
+
+LocatorDecoding decodeLocator(std::string_view text)
+{
+    LocatorDecoding decoding{locatorLetters(text), LocatorFailure::WrongLength};
+    decoding.result = centreOf(decoding.upper);
     return decoding;
 }
 

@@ -23,13 +23,12 @@ std::variant<Position, DegreesFailure> readDegrees(std::string_view text)
 
 std::variant<Position, StationFailure> readLocator(std::string_view text)
 {
-    if (characterCount(text) == 6) {
-        const LocatorDecoding decoding = decodeLocator(text);
-        if (const auto* failure = std::get_if<LocatorFailure>(&decoding.result))
-            return *failure;
-        const DecodedLocator& centre = std::get<DecodedLocator>(decoding.result);
-        return Position{centre.latitude, centre.longitude};
-    }
+    // Six characters are decoded in full; any other length is the grid's.
+    const auto decoded = locatorCentre(text);
+    if (const auto* centre = std::get_if<DecodedLocator>(&decoded))
+        return Position{centre->latitude, centre->longitude};
+    if (const LocatorFailure failure = std::get<LocatorFailure>(decoded); failure != LocatorFailure::WrongLength)
+        return failure;
     const auto grid = decodeGridLocator(text);
     if (const auto* failure = std::get_if<GridFailure>(&grid))
         return *failure;

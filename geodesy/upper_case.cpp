@@ -31,8 +31,7 @@ std::string upperCase(std::string_view text)
     for (std::size_t i = 0; i < out.size(); ++i) {
         const auto byte = static_cast<unsigned char>(out[i]);
         if (byte < 0x80) {
-            if (byte >= 'a' && byte <= 'z')
-                out[i] = static_cast<char>(byte - 0x20);
+            out[i] = latinCapital(out[i]);
             continue;
         }
         const bool twoByte = (byte & 0xE0) == 0xC0 && i + 1 < out.size()
@@ -88,12 +87,13 @@ std::string locatorLetters(std::string_view text)
     std::string out(text);
     for (char& c : out) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80)
-            return withLatinTwins(upperCase(text));
-        if (byte >= 'a' && byte <= 'z')
-            c = static_cast<char>(byte - 0x20);
+        if (byte >= 0x80) {
+            out = withLatinTwins(upperCase(text));
+            break;
+        }
+        c = latinCapital(c);
     }
-    return out;
+    return out;  // the one return, so that the text is made where it is returned
 }
 
 std::string_view ambiguousLetter(std::string_view text)
