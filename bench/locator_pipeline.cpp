@@ -1,5 +1,6 @@
 // Times the whole calculation by locator as the window runs it, for every
-// pair of locators in a file ("KO85TS JO62QM" per line): decode both, the
+// pair of locators in a file ("KO85TS JO62QM" per line): decode both (the
+// own one with its text in capitals, which the window shows), the
 // great circle and the nine texts the window shows (three results, the
 // correspondent's six coordinate fields). Built where Hamlib's headers are,
 // it times Hamlib's core beside it: locator2longlat for both and qrb,
@@ -34,8 +35,8 @@ struct Pair {
 unsigned long long ours(const Pair& pair)
 {
     using namespace geodesy;
-    const auto kor = decodeLocator(pair.kor);
-    const auto* korCentre = std::get_if<DecodedLocator>(&kor.result);
+    const auto kor = locatorCentre(pair.kor);
+    const auto* korCentre = std::get_if<DecodedLocator>(&kor);
     const auto own = decodeLocator(pair.own);
     const auto* ownCentre = std::get_if<DecodedLocator>(&own.result);
     if (!korCentre || !ownCentre)

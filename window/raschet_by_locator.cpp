@@ -44,8 +44,8 @@ void frmRaschet::RaschetPoLocatoru()
     using namespace geodesy;
     // The correspondent's locator is checked in full before the own one is
     // looked at; its field keeps the case it was typed in.
-    const LocatorDecoding decoding = decodeLocator(txtKorLocator->text().toStdString());
-    if (const auto* failure = std::get_if<LocatorFailure>(&decoding.result)) {
+    const auto decoded = locatorCentre(txtKorLocator->text().toStdString());
+    if (const auto* failure = std::get_if<LocatorFailure>(&decoded)) {
         showInputError(message(*failure));
         if (*failure == LocatorFailure::WrongLength)
             ClearKorLocator();
@@ -53,7 +53,7 @@ void frmRaschet::RaschetPoLocatoru()
             ClearKorKoordinat();
         return;
     }
-    const DecodedLocator& centre = std::get<DecodedLocator>(decoding.result);
+    const DecodedLocator& centre = std::get<DecodedLocator>(decoded);
     LocPart = centre.locPart;
     D2 = centre.longitude;
     H2 = centre.latitude;

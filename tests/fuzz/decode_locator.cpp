@@ -1,4 +1,4 @@
-// decodeLocator on any bytes.
+// decodeLocator and locatorCentre on any bytes.
 
 #include "invariant.h"
 
@@ -23,6 +23,13 @@ FUZZ_TARGET(text)
     FUZZ_REQUIRE(geodesy::characterCount(u) == geodesy::characterCount(text));
     FUZZ_REQUIRE(geodesy::locatorLetters(u) == u);
 
+    // Decoded without its text, it decodes alike: the same centre, the same
+    // failure.
+    const auto alone = geodesy::locatorCentre(text);
+    FUZZ_REQUIRE(alone.index() == decoding.result.index());
+    if (const auto* failure = std::get_if<geodesy::LocatorFailure>(&alone))
+        FUZZ_REQUIRE(*failure == std::get<geodesy::LocatorFailure>(decoding.result));
+
     // A locator that decodes is six characters: field letters to R (beyond
     // lies outside the map), digits, subsquare letters to X; its centre lies
     // within the map (written so that a NaN fails too).
@@ -34,4 +41,6 @@ FUZZ_TARGET(text)
         FUZZ_REQUIRE(u[i] >= "AA00AA"[i] && u[i] <= "RR99XX"[i]);
     FUZZ_REQUIRE(centre->latitude >= -90 && centre->latitude <= 90);
     FUZZ_REQUIRE(centre->longitude >= -180 && centre->longitude <= 180);
+    const auto& same = std::get<geodesy::DecodedLocator>(alone);
+    FUZZ_REQUIRE(same.latitude == centre->latitude && same.longitude == centre->longitude);
 }
