@@ -14,19 +14,15 @@ std::size_t characterCount(std::string_view text)
     return count;
 }
 
-namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
-
-} // namespace
-
 double centreLatitude(int field, int square, int subsquare)
 {
     return ((10.0 * field) + square) + ((subsquare + 0.5) / 24) - 90;
 }
 
 namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) { return c >= 'A' && c <= 'X'; }
 
 // The centre named by a locator's text as locatorLetters reads it. Six
 // characters in six bytes: any character of more than one byte would stand
