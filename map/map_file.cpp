@@ -1,6 +1,7 @@
 #include "map/map_file.h"
 
 #include "geodesy/figure_texts.h"
+#include "map/large_image.h"
 #include "map/png_file.h"
 
 #include <QBuffer>
@@ -86,7 +87,7 @@ QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat
     const QRectF square(0, 0, options.sizePixels, options.sizePixels);
     switch (format) {
     case MapFormat::Png: {
-        QImage image(options.sizePixels, options.sizePixels, QImage::Format_RGB32);
+        QImage image = largeImage(options.sizePixels, options.sizePixels);
         QPainter painter(&image);
         renderer.paint(painter, square, scene);
         painter.end();

@@ -338,16 +338,19 @@ private Q_SLOTS:
         QVERIFY(!crossed(163, 9500, 167, 9500));
     }
 
-    // A PNG holds exactly the picture, at the size asked; an SVG is XML with
-    // the title; a PDF has one page, of the size asked. The format goes by
-    // the name's extension (the command's tests name a PNG and a JPEG).
+    // A PNG holds exactly the picture, at the size asked, small or large
+    // enough to be painted in memory of huge pages; an SVG is XML with the
+    // title; a PDF has one page, of the size asked. The format goes by the
+    // name's extension (the command's tests name a PNG and a JPEG).
     void savesFiles()
     {
         const Position own{-41.29, 174.78};
         map::MapScene scene = sceneAt(own);
         const map::MapRenderer renderer(own);
-        const QByteArray png = map::mapFile(renderer, scene, map::MapFormat::Png, {300, QPageSize(QPageSize::A4)});
-        QCOMPARE(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), painted(renderer, scene, 300));
+        for (const int side : {300, 1000}) {
+            const QByteArray png = map::mapFile(renderer, scene, map::MapFormat::Png, {side, QPageSize(QPageSize::A4)});
+            QCOMPARE(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), painted(renderer, scene, side));
+        }
 
         scene.title = map::mapTitle(scene.own, std::nullopt);
         QVERIFY(map::mapFile(renderer, scene, map::MapFormat::Svg, {})
