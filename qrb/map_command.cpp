@@ -8,6 +8,7 @@
 #include "qrb/output_file.h"
 #include "dxcc/station_text.h"
 #include "qrb/system_error.h"
+#include "threads/both_at_once.h"
 
 #include <QDateTime>
 
@@ -173,27 +174,33 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
     if (!radius)
         return kMisuse;
     scene.radiusKm = *radius;
-    // The countries' prefixes on the whole Earth, and a log's QSOs at their
-    // call's country, when a country file is to be had; without one the map
-    // is drawn all the same.
-    scene.showPrefixes = scene.radiusKm >= map::RimKm;
-    if (scene.showPrefixes || !options.log.empty())
-        scene.countries = countries.file();
     if (!asked.time.empty()) {
         scene.nightAt = instantOf(asked.time);
         if (!scene.nightAt)
             return kMisuse;
     }
+    scene.title = map::mapTitle(scene.own, scene.nightAt);
+    scene.showPrefixes = scene.radiusKm >= map::RimKm;
+    // The world is projected while the country file and the log are read,
+    // each on a core of its own where there are two.
+    std::optional<map::MapRenderer> renderer;
     std::optional<map::LogPoints> log;
+    threads::bothAtOnce([&] { renderer.emplace(scene.own.position); },
+                        [&] {
+                            // The countries' prefixes on the whole Earth, and a log's QSOs at
+                            // their call's country, when a country file is to be had; without
+                            // one the map is drawn all the same.
+                            if (scene.showPrefixes || !options.log.empty())
+                                scene.countries = countries.file();
+                            if (!options.log.empty())
+                                log = logOf(options.log, scene.countries);
+                        });
     if (!options.log.empty()) {
-        log = logOf(options.log, scene.countries);
         if (!log)
             return kMisuse;
         scene.log = &*log;
     }
-    scene.title = map::mapTitle(scene.own, scene.nightAt);
-    const map::MapRenderer renderer(scene.own.position);
-    const QByteArray bytes = map::mapFile(renderer, scene, *format, *file);
+    const QByteArray bytes = map::mapFile(*renderer, scene, *format, *file);
     out.buffer().append(bytes.constData(), std::size_t(bytes.size()));
     return status;
 }
