@@ -45,6 +45,9 @@ QByteArray deflatedRows(const QImage& rgb, int from, int to, bool lastPart, uLon
     z_stream stream{};
     deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     std::vector<Bytef> row(1 + 3 * std::size_t(rgb.width()));
+    // Room for the worst case, so that the stream is never moved as it
+    // grows: what is not written is never touched.
+    out.reserve(qsizetype(deflateBound(&stream, uLong(row.size()) * uLong(to - from))));
     Bytef piece[1 << 16];
     *adler = adler32(0, nullptr, 0);
     for (int y = from; y <= to; ++y) {
@@ -84,6 +87,7 @@ void appendDeflatedRows(QByteArray& out, const QImage& rgb)
     threads::bothAtOnce([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); },
                         [&] { second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler); });
     const auto secondLength = z_off_t(std::size_t(rgb.height() - half) * (1 + 3 * std::size_t(rgb.width())));
+    out.reserve(out.size() + 2 + first.size() + second.size() + 4 + 16);  // and the chunks after
     out.append("\x78\x01", 2);  // deflate, 32 KiB window, fastest level
     out.append(first);
     out.append(second);

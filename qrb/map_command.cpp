@@ -201,6 +201,6 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
         scene.log = &*log;
     }
     const QByteArray bytes = map::mapFile(*renderer, scene, *format, *file);
-    out.buffer().append(bytes.constData(), std::size_t(bytes.size()));
+    out.write({bytes.constData(), std::size_t(bytes.size())});
     return status;
 }

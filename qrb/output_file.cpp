@@ -159,11 +159,22 @@ bool OutputFile::open()
     return true;
 }
 
+void OutputFile::send(std::string_view bytes)
+{
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() && !writeError_)
+        writeError_ = errno;
+}
+
 void OutputFile::flush()
 {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size() && !writeError_)
-        writeError_ = errno;
+    send(buffer_);
     buffer_.clear();
+}
+
+void OutputFile::write(std::string_view bytes)
+{
+    flush();
+    send(bytes);
 }
 
 bool OutputFile::commit()

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 // Where the results go: standard output, or a file that appears whole or
 // not at all. A regular file is written to a temporary file beside it,
@@ -32,6 +33,10 @@ public:
             flush();
     }
 
+    // A result made whole elsewhere, a picture say: written after what the
+    // buffer holds, without a copy of it made there.
+    void write(std::string_view bytes);
+
     // Writes the rest and puts the file in place, on the disk for good.
     // False with failure() set; the target is then as it was, unless only
     // the folder holding it could not be written to the disk afterwards.
@@ -46,6 +51,7 @@ private:
     static constexpr std::size_t FlushSize = 1 << 20;
 
     void flush();
+    void send(std::string_view bytes);
     bool keepOriginal();
     bool fail(const std::string& what, int code = errno);
 
