@@ -44,7 +44,8 @@ QByteArray deflatedRows(const QImage& rgb, int from, int to, bool lastPart, uLon
     QByteArray out;
     z_stream stream{};
     deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
-    std::vector<Bytef> row(1 + 3 * std::size_t(rgb.width()));
+    const int width = rgb.width();
+    std::vector<Bytef> row(1 + 3 * std::size_t(width));
     // Room for the worst case, so that the stream is never moved as it
     // grows: what is not written is never touched.
     out.reserve(qsizetype(deflateBound(&stream, uLong(row.size()) * uLong(to - from))));
@@ -56,7 +57,7 @@ QByteArray deflatedRows(const QImage& rgb, int from, int to, bool lastPart, uLon
             const auto* pixel = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
             Bytef* at = row.data();
             *at++ = 0;
-            for (int x = 0; x < rgb.width(); ++x) {
+            for (int x = 0; x < width; ++x) {
                 *at++ = Bytef(qRed(pixel[x]));
                 *at++ = Bytef(qGreen(pixel[x]));
                 *at++ = Bytef(qBlue(pixel[x]));
