@@ -110,7 +110,7 @@ private Q_SLOTS:
             {"worked example", {"--ellipsoid", "KO85TS", "JO62QM"}, "", 0,
              "ДАЛЬНОСТЬ: 1611 км, АЗИМУТ прямой: 267 град., обратный: 87 град.; длинный путь: 38419 км, азимут 87 "
              "град.; WGS-84: 1616.4 км, прямой 267 град., обратный 67 град.\n", ""},
-            {"unknown option", {"--fast"}, "", 2, "", "«fast»"},
+            {"unknown option", {"--fast"}, "", 2, "", "«fast». Подробнее: azidal-qrb --help\n"},
             {"one station", {"KO85TS"}, "", 2, "", "СВОЙ и КОРРЕСПОНДЕНТ"},
             {"--in-place without a log", {"--in-place", "KO85TS", "JO62QM"}, "", 2, "", "только с --adif"},
             {"missing file", {"--csv", "none"}, "", 2, "", "не удалось открыть «none»: нет такого файла или папки\n"},
@@ -233,7 +233,7 @@ private Q_SLOTS:
             {"a map into a device, as a PNG", map, "", 0, "", ""},
             {"a map with no file", {"--map", "KO85TS"}, "", 2, "", "Укажите файл карты: -o КАРТА.png, .svg или .pdf"},
             {"a map of no format", {"--map", "KO85TS", "-o", "/tmp/map.jpg"}, "", 2, "",
-             "-o «/tmp/map.jpg»: формат карты — по расширению"},
+             "-o «/tmp/map.jpg»: формат карты — по расширению: .png, .svg или .pdf\n"},
             {"a map round a wrong centre", {"--map", "KO85T", "-o", "/dev/null"}, "", 2, "",
              "--map «KO85T»: Локатор должен состоять"}};
         for (const Row& row : others)
@@ -262,6 +262,16 @@ private Q_SLOTS:
         QTEST(run.status, "status");
         QVERIFY2(run.out.contains(out), qPrintable(run.out));
         QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    }
+
+    // The help word for word, as a ham reads it first (the program named as
+    // it was started).
+    void writesHelp()
+    {
+        const Run run = qrb({"--help"}, "");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString(run.out).replace(QStringLiteral(AZIDAL_QRB), QStringLiteral("azidal-qrb")),
+                 QString::fromUtf8(fileBytes(QStringLiteral(AZIDAL_QRB_HELP))));
     }
 
     // A call stands where its entity does, after a line that tells the
