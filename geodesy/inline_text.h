@@ -18,10 +18,7 @@ class InlineText {
 public:
     InlineText& append(std::string_view part)
     {
-        const std::size_t n = part.size() < Capacity - size_ ? part.size() : Capacity - size_;
-        std::memcpy(bytes_.data() + size_, part.data(), n);
-        size_ += n;
-        return *this;
+        return copy(part.data(), part.size() < Capacity - size_ ? part.size() : Capacity - size_);
     }
 
     // A string literal: its size is known where it is written, so that the
@@ -32,9 +29,7 @@ public:
         constexpr std::size_t n = N - 1;
         if (n > Capacity - size_)
             return append(std::string_view(literal, n));
-        std::memcpy(bytes_.data() + size_, literal, n);
-        size_ += n;
-        return *this;
+        return copy(literal, n);
     }
 
     // The decimal form of a whole number: digits, with "-" when negative.
@@ -83,6 +78,14 @@ public:
     std::string_view view() const { return {bytes_.data(), size_}; }
 
 private:
+    // n bytes that fit
+    InlineText& copy(const char* from, std::size_t n)
+    {
+        std::memcpy(bytes_.data() + size_, from, n);
+        size_ += n;
+        return *this;
+    }
+
     std::array<char, Capacity> bytes_;
     std::size_t size_ = 0;
 };

@@ -34,9 +34,12 @@ void appendChunk(QByteArray& out, const char (&type)[5], Data data)
                                        uInt(4 + size))));
 }
 
+// The bytes of a row as IDAT holds it: its filter type, 0 for none, then
+// red, green and blue a pixel.
+std::size_t rowBytes(int width) { return 1 + 3 * std::size_t(width); }
+
 // Rows `from` to `to` as IDAT holds them, deflated a row at a time so that
-// no second copy of the picture is made: each row is its filter type, 0 for
-// none, then red, green and blue a pixel. A raw deflate stream, ended on a
+// no second copy of the picture is made. A raw deflate stream, ended on a
 // byte (the last part: finished), so that the parts join into one; with
 // the Adler-32 of what it took in.
 QByteArray deflatedRows(const QImage& rgb, int from, int to, bool lastPart, uLong* adler)
@@ -45,7 +48,7 @@ QByteArray deflatedRows(const QImage& rgb, int from, int to, bool lastPart, uLon
     z_stream stream{};
     deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     const int width = rgb.width();
-    std::vector<Bytef> row(1 + 3 * std::size_t(width));
+    std::vector<Bytef> row(rowBytes(width));
     // Room for the worst case, so that the stream is never moved as it
     // grows: what is not written is never touched.
     out.reserve(qsizetype(deflateBound(&stream, uLong(row.size()) * uLong(to - from))));
@@ -87,9 +90,11 @@ void appendDeflatedRows(QByteArray& out, const QImage& rgb)
     QByteArray first, second;
     threads::bothAtOnce([&] { first = deflatedRows(rgb, 0, half, false, &firstAdler); },
                         [&] { second = deflatedRows(rgb, half, rgb.height(), true, &secondAdler); });
-    const auto secondLength = z_off_t(std::size_t(rgb.height() - half) * (1 + 3 * std::size_t(rgb.width())));
-    out.reserve(out.size() + 2 + first.size() + second.size() + 4 + 16);  // and the chunks after
-    out.append("\x78\x01", 2);  // deflate, 32 KiB window, fastest level
+    const auto secondLength = z_off_t(std::size_t(rgb.height() - half) * rowBytes(rgb.width()));
+    constexpr qsizetype ZlibHeader = 2, Adler32 = 4;
+    constexpr qsizetype Crc = 4, EmptyChunk = 12;  // what follows: IDAT's CRC, IEND
+    out.reserve(out.size() + ZlibHeader + first.size() + second.size() + Adler32 + Crc + EmptyChunk);
+    out.append("\x78\x01", ZlibHeader);  // deflate, 32 KiB window, fastest level
     out.append(first);
     out.append(second);
     appendBigEndian(out, quint32(adler32_combine(firstAdler, secondAdler, secondLength)));
