@@ -21,18 +21,18 @@ std::optional<double> number(const QByteArray& text, double min, double max)
 
 RotatorClient::RotatorClient(QObject* parent)
     : QObject(parent)
+    , socket_(4 * MaxLineLength)  // read ahead of the lines taken, whatever is sent
 {
-    // Qt reads no more than this ahead of the lines taken, whatever is sent.
-    socket_.setReadBufferSize(4 * MaxLineLength);
     timeout_.setSingleShot(true);
     timeout_.setInterval(TimeoutMs);
     connect(&timeout_, &QTimer::timeout, this, [this] { fail(FailureKind::NoAnswer); });
-    connect(&socket_, &QTcpSocket::connected, this, [this] {
+    connect(&socket_, &TcpConnection::connected, this, [this] {
         if (current_)
             socket_.write(current_->line);
     });
-    connect(&socket_, &QTcpSocket::readyRead, this, &RotatorClient::readReplies);
-    connect(&socket_, &QTcpSocket::errorOccurred, this, &RotatorClient::socketFailed);
+    connect(&socket_, &TcpConnection::readyRead, this, &RotatorClient::readReplies);
+    connect(&socket_, &TcpConnection::failedToConnect, this, [this] { connectionEnded(FailureKind::NotConnected); });
+    connect(&socket_, &TcpConnection::lost, this, [this] { connectionEnded(FailureKind::ConnectionLost); });
 }
 
 void RotatorClient::setServer(const QString& newHost, quint16 newPort)
@@ -46,7 +46,7 @@ void RotatorClient::setServer(const QString& newHost, quint16 newPort)
 
 bool RotatorClient::isConnected() const
 {
-    return socket_.state() == QAbstractSocket::ConnectedState;
+    return socket_.state() == TcpConnection::State::Connected;
 }
 
 void RotatorClient::turnTo(int azimuth)
@@ -84,7 +84,7 @@ void RotatorClient::sendNext()
     timeout_.start();
     if (isConnected())
         socket_.write(current_->line);
-    else if (socket_.state() == QAbstractSocket::UnconnectedState)
+    else if (socket_.state() == TcpConnection::State::Unconnected)
         socket_.connectToHost(host_, port_);
 }
 
@@ -92,7 +92,7 @@ void RotatorClient::readReplies()
 {
     // Whole lines only; a line that has not ended within the limit is
     // nonsense however it would go on.
-    while (socket_.state() == QAbstractSocket::ConnectedState) {
+    while (socket_.state() == TcpConnection::State::Connected) {
         const QByteArray ahead = socket_.peek(MaxLineLength + 1);
         const qsizetype end = ahead.indexOf('\n');
         if (end < 0) {
@@ -164,17 +164,13 @@ void RotatorClient::dropEverything()
     positionWanted_ = false;
 }
 
-void RotatorClient::socketFailed()
+void RotatorClient::connectionEnded(FailureKind kind)
 {
     // A connection that closes while nothing is asked is simply reopened by
     // the next request.
-    if (!current_) {
-        socket_.abort();
-        return;
-    }
-    const bool wasConnected = socket_.state() == QAbstractSocket::ConnectedState
-        || socket_.error() == QAbstractSocket::RemoteHostClosedError;
-    fail(wasConnected ? FailureKind::ConnectionLost : FailureKind::NotConnected);
+    if (!current_)
+        return socket_.abort();
+    fail(kind);
 }
 
 } // namespace rotator

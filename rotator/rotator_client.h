@@ -1,9 +1,10 @@
 #pragma once
 
+#include "rotator/tcp_connection.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QTcpSocket>
 #include <QTimer>
 
 #include <optional>
@@ -87,11 +88,11 @@ private:
     void finish();
     void fail(FailureKind kind, int code = 0);
     void dropEverything();  // the connection, what is asked and what waits
-    void socketFailed();
+    void connectionEnded(FailureKind kind);
 
     QString host_;
     quint16 port_ = 0;
-    QTcpSocket socket_;
+    TcpConnection socket_;
     QTimer timeout_;
     std::optional<Command> current_;  // sent, or waiting for the connection
     std::optional<Command> nextCommand_;

@@ -2,6 +2,7 @@
 
 #include <future>
 #include <system_error>
+#include <thread>
 
 namespace threads {
 
@@ -16,6 +17,19 @@ std::future<void> startOrDo(const Work& work)
     } catch (const std::system_error&) {
         work();
         return {};
+    }
+}
+
+// Starts `work` on a thread of its own that nothing waits for, as a name
+// looked up that may take seconds; where no thread can be had, does it here
+// at once.
+template <typename Work>
+void startAlone(Work work)
+{
+    try {
+        std::thread(work).detach();
+    } catch (const std::system_error&) {
+        work();
     }
 }
 

@@ -5,7 +5,9 @@
 
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QThread>
 
 using rotator::RotatorClient;
 
@@ -64,6 +66,91 @@ private Q_SLOTS:
         QCOMPARE(rotator::failureMessage(failed.at(0).at(0).value<rotator::Failure>()), message.arg(server.serverPort()));
         QCOMPARE(sent, asked);
         QVERIFY(!client.isConnected());
+    }
+
+    // A name is looked up and each of its addresses tried: "localhost" may
+    // name ::1 first, where a daemon on 127.0.0.1 alone does not listen.
+    void reachesByName_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("address") << "127.0.0.1";
+        QTest::newRow("name") << "localhost";
+    }
+    void reachesByName()
+    {
+        QFETCH(QString, host);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        connect(&server, &QTcpServer::newConnection, &server, [&server] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                socket->write("359.5\n0\n");
+            });
+        });
+        RotatorClient client;
+        client.setServer(host, server.serverPort());
+        QSignalSpy position(&client, &RotatorClient::position);
+        client.requestPosition();
+        QTRY_COMPARE_WITH_TIMEOUT(position.size(), 1, RotatorClient::TimeoutMs);
+        QCOMPARE(position.at(0).at(0).toDouble(), 359.5);
+        QVERIFY(client.isConnected());
+    }
+
+    // Nothing listens there, or the name names nothing (a name under
+    // .invalid never does, though a slow resolver may outlast the wait).
+    void unreachable_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QList<rotator::FailureKind>>("kinds");
+        using rotator::FailureKind;
+        QTest::newRow("refused") << "127.0.0.1" << QList{FailureKind::NotConnected};
+        QTest::newRow("no such host") << "rotctld.invalid" << QList{FailureKind::NotConnected, FailureKind::NoAnswer};
+    }
+    void unreachable()
+    {
+        QFETCH(QString, host);
+        QFETCH(QList<rotator::FailureKind>, kinds);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        RotatorClient client;
+        client.setServer(host, port);
+        QSignalSpy failed(&client, &RotatorClient::failed);
+        client.turnTo(90);
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, RotatorClient::TimeoutMs + 1000);
+        const auto failure = failed.at(0).at(0).value<rotator::Failure>();
+        QVERIFY(kinds.contains(failure.kind));
+        QCOMPARE(failure.request, rotator::Request::Turn);
+        QCOMPARE(failure.host, host);
+    }
+
+    // Another daemon set while the first is still being reached: only the
+    // second is asked, however late the first's address comes.
+    void serverChangedWhileConnecting()
+    {
+        QTcpServer first, second;
+        QVERIFY(first.listen(QHostAddress::LocalHost));
+        QVERIFY(second.listen(QHostAddress::LocalHost));
+        connect(&second, &QTcpServer::newConnection, &second, [&second] {
+            QTcpSocket* socket = second.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->readAll();
+                socket->write("RPRT 0\n");
+            });
+        });
+        RotatorClient client;
+        QSignalSpy done(&client, &RotatorClient::done);
+        client.setServer(QStringLiteral("127.0.0.1"), first.serverPort());
+        client.stop();
+        QThread::msleep(100);  // the first address found, its answer waiting in the queue
+        client.setServer(QStringLiteral("127.0.0.1"), second.serverPort());
+        client.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, RotatorClient::TimeoutMs);
+        QTest::qWait(50);
+        QVERIFY(!first.hasPendingConnections());
+        QCOMPARE(done.size(), 1);
     }
 };
 
