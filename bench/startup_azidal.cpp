@@ -20,5 +20,7 @@ int main(int argc, char* argv[])
     QuitAtFirstPaint quit;
     window.installEventFilter(&quit);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();  // returns once the first paint is done
+    printPaintEnded();
+    return status;
 }

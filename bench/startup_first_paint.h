@@ -7,6 +7,9 @@
 #include <QEvent>
 #include <QObject>
 
+#include <chrono>
+#include <cstdio>
+
 class QuitAtFirstPaint : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override
@@ -18,3 +21,11 @@ public:
         return false;
     }
 };
+
+// Prints when the first paint ended, in microseconds of the wall clock, so
+// that the start-up can be told from the process's exit after it.
+inline void printPaintEnded()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+}
