@@ -11,6 +11,22 @@
 
 using rotator::RotatorClient;
 
+namespace {
+
+// Answers whatever it is sent with the reply, and keeps what it was sent.
+void answer(QTcpServer& server, const QByteArray& reply, QByteArray& sent)
+{
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, &sent, reply] {
+        QTcpSocket* socket = server.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [&sent, socket, reply] {
+            sent += socket->readAll();
+            socket->write(reply);
+        });
+    });
+}
+
+} // namespace
+
 class TestRotatorClient : public QObject {
     Q_OBJECT
 
@@ -47,17 +63,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, asked);
         QFETCH(QByteArray, reply);
         QFETCH(QString, message);
-        // Answers whatever it is sent with the reply, and keeps what it was sent.
         QTcpServer server;
         QByteArray sent;
         server.listen(QHostAddress::LocalHost);
-        connect(&server, &QTcpServer::newConnection, &server, [&] {
-            QTcpSocket* socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [&sent, socket, reply] {
-                sent += socket->readAll();
-                socket->write(reply);
-            });
-        });
+        answer(server, reply, sent);
         RotatorClient client;
         client.setServer(QStringLiteral("127.0.0.1"), server.serverPort());
         QSignalSpy failed(&client, &RotatorClient::failed);
@@ -80,20 +89,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, host);
         QTcpServer server;
+        QByteArray sent;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        connect(&server, &QTcpServer::newConnection, &server, [&server] {
-            QTcpSocket* socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-                socket->readAll();
-                socket->write("359.5\n0\n");
-            });
-        });
+        answer(server, "359.5\n0\n", sent);
         RotatorClient client;
         client.setServer(host, server.serverPort());
         QSignalSpy position(&client, &RotatorClient::position);
         client.requestPosition();
         QTRY_COMPARE_WITH_TIMEOUT(position.size(), 1, RotatorClient::TimeoutMs);
         QCOMPARE(position.at(0).at(0).toDouble(), 359.5);
+        QCOMPARE(sent, "p\n");
         QVERIFY(client.isConnected());
     }
 
@@ -131,15 +136,10 @@ private Q_SLOTS:
     void serverChangedWhileConnecting()
     {
         QTcpServer first, second;
+        QByteArray sent;
         QVERIFY(first.listen(QHostAddress::LocalHost));
         QVERIFY(second.listen(QHostAddress::LocalHost));
-        connect(&second, &QTcpServer::newConnection, &second, [&second] {
-            QTcpSocket* socket = second.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-                socket->readAll();
-                socket->write("RPRT 0\n");
-            });
-        });
+        answer(second, "RPRT 0\n", sent);
         RotatorClient client;
         QSignalSpy done(&client, &RotatorClient::done);
         client.setServer(QStringLiteral("127.0.0.1"), first.serverPort());
@@ -150,6 +150,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, RotatorClient::TimeoutMs);
         QTest::qWait(50);
         QVERIFY(!first.hasPendingConnections());
+        QCOMPARE(sent, "S\n");
         QCOMPARE(done.size(), 1);
     }
 };
