@@ -3,6 +3,7 @@
 #include "threads/both_at_once.h"
 
 #include <QSocketNotifier>
+#include <QUrl>
 
 #include <algorithm>
 #include <cerrno>
@@ -68,7 +69,12 @@ void TcpConnection::connectToHost(const QString& host, quint16 port)
     state_ = State::Connecting;
     lookup_ = std::make_shared<Lookup>();
     lookup_->asker = this;
-    threads::startAlone([lookup = lookup_, name = host.toUtf8(), port] {
+    // A name in other letters than Latin is looked up in its ASCII form;
+    // an IPv6 address, which has none, as it is written.
+    QByteArray name = QUrl::toAce(host);
+    if (name.isEmpty())
+        name = host.toUtf8();
+    threads::startAlone([lookup = lookup_, name, port] {
         Addresses addresses = addressesOf(name, port);
         const std::lock_guard<std::mutex> lock(lookup->mutex);
         if (!lookup->asker)
