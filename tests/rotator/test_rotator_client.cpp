@@ -3,6 +3,7 @@
 
 #include "rotator/rotator_client.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -129,6 +130,37 @@ private Q_SLOTS:
         QVERIFY(kinds.contains(failure.kind));
         QCOMPARE(failure.request, rotator::Request::Turn);
         QCOMPARE(failure.host, host);
+    }
+
+    // Refused, and connected then left for another daemon, again and again:
+    // every socket is closed, and none closed that was not its own.
+    void leavesNoSocketOpen()
+    {
+        const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 refusing = closed.serverPort();
+        closed.close();
+        const auto before = openFiles();
+        {
+            QTcpServer server;
+            QByteArray sent;
+            QVERIFY(server.listen(QHostAddress::LocalHost));
+            answer(server, "RPRT 0\n", sent);
+            RotatorClient client;
+            QSignalSpy failed(&client, &RotatorClient::failed);
+            QSignalSpy done(&client, &RotatorClient::done);
+            for (int round = 1; round <= 10; ++round) {
+                client.setServer(QStringLiteral("127.0.0.1"), refusing);
+                client.stop();
+                QTRY_COMPARE(failed.size(), round);
+                client.setServer(QStringLiteral("127.0.0.1"), server.serverPort());
+                client.stop();
+                QTRY_COMPARE(done.size(), round);
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(openFiles(), before);
     }
 
     // Another daemon set while the first is still being reached: only the
