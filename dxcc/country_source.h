@@ -2,6 +2,7 @@
 
 #include "dxcc/country_file.h"
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -30,7 +31,7 @@ public:
     // first.
     const CountryFile* file();
     const std::string& failure() const { return failure_; }
-    // Whether the file has been asked for yet.
+    // Whether the file has been asked for yet, on whichever thread.
     bool asked() const { return tried_; }
 
 private:
@@ -39,7 +40,7 @@ private:
     std::string named_;
     SystemReason reason_;
     std::once_flag once_;
-    bool tried_ = false;
+    std::atomic<bool> tried_ = false;  // set inside the once, read outside it
     std::optional<CountryFile> file_;
     std::string failure_;
 };
