@@ -81,13 +81,15 @@ std::optional<MapFormat> mapFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
-                   const MapFileOptions& options)
+std::optional<QByteArray> mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
+                                  const MapFileOptions& options)
 {
     const QRectF square(0, 0, options.sizePixels, options.sizePixels);
     switch (format) {
     case MapFormat::Png: {
         QImage image = largeImage(options.sizePixels, options.sizePixels);
+        if (image.isNull())
+            return std::nullopt;
         QPainter painter(&image);
         renderer.paint(painter, square, scene);
         painter.end();

@@ -24,8 +24,9 @@ struct MapFileOptions {
 };
 
 // The picture as a file of that format holds it: a square PNG, an SVG, a
-// PDF of one page with the map in the middle.
-QByteArray mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
+// PDF of one page with the map in the middle. None when a PNG's picture
+// could not be had: too little memory for its size.
+std::optional<QByteArray> mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
                    const MapFileOptions& options);
 
 } // namespace map

@@ -379,9 +379,11 @@ QString frmMap::saveTo(const QString& fileName) const
     if (!format)
         return QStringLiteral("Картинку можно сохранить в PNG, SVG или PDF: имя файла должно кончаться на .png, .svg "
                               "или .pdf.");
+    const std::optional<QByteArray> bytes = map::mapFile(mapView->renderer(), titled(), *format, {});
+    if (!bytes)
+        return QStringLiteral("Не хватило памяти на картинку, %1 не записан.").arg(QDir::toNativeSeparators(fileName));
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(map::mapFile(mapView->renderer(), titled(), *format, {})) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) < 0 || !file.commit())
         return QStringLiteral("Не удалось записать %1.").arg(QDir::toNativeSeparators(fileName));
     return {};
 }

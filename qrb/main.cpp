@@ -24,6 +24,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -118,22 +119,29 @@ int main(int argc, char* argv[])
     }
     dxcc::CountrySource countries(options.countryFile, [](int code) { return systemError(code); });
     ExitStatus status = kSuccess;
-    switch (options.mode) {
-    case Mode::Pair:
-        status = onePair(options, countries, out);
-        break;
-    case Mode::Csv:
-        status = batch(options, countries, out);
-        break;
-    case Mode::Adif:
-        status = fillLog(options, countries, out);
-        break;
-    case Mode::Map:
-        status = drawMap(options, countries, out);
-        break;
-    case Mode::Beam:
-        status = writeBeamTable(options, countries, out);
-        break;
+    try {
+        switch (options.mode) {
+        case Mode::Pair:
+            status = onePair(options, countries, out);
+            break;
+        case Mode::Csv:
+            status = batch(options, countries, out);
+            break;
+        case Mode::Adif:
+            status = fillLog(options, countries, out);
+            break;
+        case Mode::Map:
+            status = drawMap(options, countries, out);
+            break;
+        case Mode::Beam:
+            status = writeBeamTable(options, countries, out);
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        // Under a limit of memory too tight for the work: said, and the
+        // output file left as it was.
+        report("не хватает памяти");
+        return kMisuse;
     }
     if (status == kMisuse)
         return status;

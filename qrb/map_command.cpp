@@ -200,7 +200,12 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
             return kMisuse;
         scene.log = &*log;
     }
-    const QByteArray bytes = map::mapFile(*renderer, scene, *format, *file);
-    out.write({bytes.constData(), std::size_t(bytes.size())});
+    const std::optional<QByteArray> bytes = map::mapFile(*renderer, scene, *format, *file);
+    if (!bytes) {
+        const std::string side = std::to_string(file->sizePixels);
+        report("не хватает памяти на картинку ", side + " × " + side, " пикселей; задайте --size меньше");
+        return kMisuse;
+    }
+    out.write({bytes->constData(), std::size_t(bytes->size())});
     return status;
 }

@@ -6,7 +6,7 @@
 enum ExitStatus {
     kSuccess = 0,
     kBadInput = 1,  // some lines, records or the pair could not be computed
-    kMisuse = 2,    // wrong options, or a file that cannot be read or written
+    kMisuse = 2,    // wrong options, a file that cannot be read or written, too little memory
 };
 
 // Writes "azidal-qrb: " and the parts as one line on standard error.

@@ -524,25 +524,29 @@ private Q_SLOTS:
     }
 
     // Under a limit of address space far below the input's size: a line of a
-    // gigabyte, a field declaring a petabyte. Each gets its message, never an
-    // allocation failure.
+    // gigabyte, a field declaring a petabyte, a map's picture of 1.6 GB. Each
+    // gets its message, never an allocation failure; the map leaves no file.
     void memoryStaysFlat_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("kilobytes");
         QTest::newRow("a gigabyte without a newline") << "head -c 1073741824 /dev/zero | \"$0\" --csv" << 1
                                                       << "azidal-qrb: стандартный ввод:1: строка длиннее 4096 байт, а "
-                                                         "пара положений занимает десятки\n";
+                                                         "пара положений занимает десятки\n" << 80000;
         QTest::newRow("a gigabyte of text in a log")
-            << "head -c 1073741824 /dev/zero | \"$0\" --adif - --my KO85TS >/dev/null" << 0 << "";
+            << "head -c 1073741824 /dev/zero | \"$0\" --adif - --my KO85TS >/dev/null" << 0 << "" << 80000;
         QTest::newRow("a field of a petabyte in a gigabyte file: past the end, at once")
             << "printf '<EOH><CALL:1000000000000000>' >log.adi && truncate -s 1G log.adi && \"$0\" --adif log.adi"
-            << 2 << "azidal-qrb: log.adi: байт 5, запись 1: данные поля длиннее, чем осталось до конца файла\n";
+            << 2 << "azidal-qrb: log.adi: байт 5, запись 1: данные поля длиннее, чем осталось до конца файла\n" << 80000;
         QTest::newRow("a field of a petabyte from a pipe")
             << "{ printf '<EOH><CALL:1000000000000000>'; head -c 100000000 /dev/zero; } | \"$0\" --adif - --my KO85TS"
             << 2 << "azidal-qrb: стандартный ввод: байт 5, запись 1: запись или поле длиннее 4 МиБ: в журналах связей "
-                    "таких не бывает\n";
+                    "таких не бывает\n" << 80000;
+        QTest::newRow("a map of 1.6 GB, and no file for it")
+            << "\"$0\" --map KO85TS --size 20000 -o map.png; status=$?; [ -z \"$(ls -A)\" ] && exit $status" << 2
+            << "azidal-qrb: не хватает памяти на картинку 20000 × 20000 пикселей; задайте --size меньше\n" << 400000;
     }
     void memoryStaysFlat()
     {
@@ -551,11 +555,12 @@ private Q_SLOTS:
 #endif
         QFETCH(QString, command);
         QFETCH(QString, err);
-        // The program needs some 55 MiB to start at all.
+        QFETCH(int, kilobytes);
+        // The program needs some 55 MiB to start at all, 120 MiB to paint.
         const QTemporaryDir dir;
         QProcess shell;
         shell.setWorkingDirectory(dir.path());
-        shell.start("bash", {"-c", "ulimit -v 80000; " + command, AZIDAL_QRB});
+        shell.start("bash", {"-c", QString("ulimit -v %1; ").arg(kilobytes) + command, AZIDAL_QRB});
         QVERIFY(shell.waitForFinished(60000));
         QTEST(shell.exitCode(), "status");
         QCOMPARE(QString::fromUtf8(shell.readAllStandardError()), err);
