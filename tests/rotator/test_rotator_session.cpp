@@ -5,6 +5,7 @@
 
 #include "settings/settings_file.h"
 #include "rotator/rotator_session.h"
+#include "rotator/rotator_settings.h"
 
 #include <QSettings>
 #include <QSignalSpy>
@@ -177,6 +178,33 @@ private Q_SLOTS:
             QCOMPARE(failed.at(0).at(0).toString(),
                      QString("Антенна не повернута.\n\nrotctld на 127.0.0.1:%1 закрыл соединение, не ответив.\n"
                              "Проверьте, что rotctld не остановлен и не перезапущен.").arg(port));
+    }
+
+    // The settings file as the program writes it, and as it reads it at
+    // the next start: an upgrade that renamed a key would lose the user's
+    // rotator.
+    void settingsFileAsWritten()
+    {
+        const QString path = settingsFile().fileName();
+        QFile::remove(path);
+        const rotator::RotatorSettings kept{QStringLiteral("rotator.local"), 4600, true};
+        QCOMPARE(kept.save(), QString());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), "[rotator]\nhost=rotator.local\nport=4600\nshowHeading=true\n");
+
+        QVERIFY(QFile::remove(path));
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("[rotator]\nhost=192.168.1.20\nport=4535\nshowHeading=true\n");
+        older.close();
+        QString failure;
+        const auto read = rotator::RotatorSettings::load(failure);
+        QCOMPARE(failure, QString());
+        QCOMPARE(read.host, QStringLiteral("192.168.1.20"));
+        QCOMPARE(read.port, quint16(4535));
+        QVERIFY(read.showHeading);
+        QVERIFY(read.chosen);
     }
 
     // A settings file that cannot be written or read: said in Russian, and
