@@ -131,7 +131,7 @@ void TcpConnection::becameWritable()
         return tryNextAddress();
     state_ = State::Connected;
     addresses_.clear();
-    writable_->setEnabled(false);
+    writable_->setEnabled(!toSend_.isEmpty());
     readable_ = new QSocketNotifier(socket_, QSocketNotifier::Read, this);
     connect(readable_, &QSocketNotifier::activated, this, &TcpConnection::readAvailable);
     Q_EMIT connected();
@@ -139,9 +139,11 @@ void TcpConnection::becameWritable()
 
 void TcpConnection::write(const QByteArray& bytes)
 {
+    // Sent from the event loop, so that a failure to send is told after
+    // whatever the caller is in the middle of, never inside it.
     toSend_ += bytes;
     if (state_ == State::Connected)
-        sendWaiting();
+        writable_->setEnabled(true);
 }
 
 void TcpConnection::sendWaiting()
