@@ -73,9 +73,9 @@ InlineText<128> csvColumns(const PairFigures& figures)
                                    static_cast<long long>(figures.longPath->azimuth)})
         columns.appendLiteral(",").appendNumber(number);
     if (figures.wgs84) {
-        columns.append(",").appendTenths(figures.wgs84->distanceKm);
-        columns.append(",").appendNumber(wholeDegrees(figures.wgs84->azimuth));
-        columns.append(",").appendNumber(wholeDegrees(figures.wgs84->reverseAzimuth));
+        columns.appendLiteral(",").appendTenths(figures.wgs84->distanceKm);
+        columns.appendLiteral(",").appendNumber(wholeDegrees(figures.wgs84->azimuth));
+        columns.appendLiteral(",").appendNumber(wholeDegrees(figures.wgs84->reverseAzimuth));
     }
     columns.appendLiteral("\n");
     return columns;

@@ -27,6 +27,6 @@ struct MapFileOptions {
 // PDF of one page with the map in the middle. None when a PNG's picture
 // could not be had: too little memory for its size.
 std::optional<QByteArray> mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
-                   const MapFileOptions& options);
+                                  const MapFileOptions& options);
 
 } // namespace map

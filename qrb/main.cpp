@@ -80,6 +80,24 @@ ExitStatus fillLog(const Options& options, dxcc::CountrySource& countries, Outpu
     return fillAdif(fill, out);
 }
 
+// What the options ask for.
+ExitStatus run(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
+{
+    switch (options.mode) {
+    case Mode::Pair:
+        return onePair(options, countries, out);
+    case Mode::Csv:
+        return batch(options, countries, out);
+    case Mode::Adif:
+        return fillLog(options, countries, out);
+    case Mode::Map:
+        return drawMap(options, countries, out);
+    case Mode::Beam:
+        return writeBeamTable(options, countries, out);
+    }
+    return kSuccess;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -120,23 +138,7 @@ int main(int argc, char* argv[])
     dxcc::CountrySource countries(options.countryFile, [](int code) { return systemError(code); });
     ExitStatus status = kSuccess;
     try {
-        switch (options.mode) {
-        case Mode::Pair:
-            status = onePair(options, countries, out);
-            break;
-        case Mode::Csv:
-            status = batch(options, countries, out);
-            break;
-        case Mode::Adif:
-            status = fillLog(options, countries, out);
-            break;
-        case Mode::Map:
-            status = drawMap(options, countries, out);
-            break;
-        case Mode::Beam:
-            status = writeBeamTable(options, countries, out);
-            break;
-        }
+        status = run(options, countries, out);
     } catch (const std::bad_alloc&) {
         // Under a limit of memory too tight for the work: said, and the
         // output file left as it was.
