@@ -10,18 +10,22 @@
 #include <QTest>
 #include <QThread>
 
+#include <memory>
+
 using rotator::RotatorClient;
 
 namespace {
 
-// Answers whatever it is sent with the reply, and keeps what it was sent.
-void answer(QTcpServer& server, const QByteArray& reply, QByteArray& sent)
+// Answers whatever it is sent with the next reply, on whichever
+// connection, the last one again and again; keeps what it was sent.
+void answer(QTcpServer& server, const QByteArrayList& replies, QByteArray& sent)
 {
-    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, &sent, reply] {
+    const auto next = std::make_shared<QByteArrayList>(replies);
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server, &sent, next] {
         QTcpSocket* socket = server.nextPendingConnection();
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [&sent, socket, reply] {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [&sent, socket, next] {
             sent += socket->readAll();
-            socket->write(reply);
+            socket->write(next->size() > 1 ? next->takeFirst() : next->first());
         });
     });
 }
@@ -47,7 +51,7 @@ private Q_SLOTS:
             QTcpServer server;
             QByteArray sent;
             QVERIFY(server.listen(QHostAddress::LocalHost));
-            answer(server, "RPRT 0\n", sent);
+            answer(server, {"RPRT 0\n"}, sent);
             RotatorClient client;
             QSignalSpy failed(&client, &RotatorClient::failed);
             QSignalSpy done(&client, &RotatorClient::done);
@@ -99,7 +103,7 @@ private Q_SLOTS:
         QTcpServer server;
         QByteArray sent;
         server.listen(QHostAddress::LocalHost);
-        answer(server, reply, sent);
+        answer(server, {reply}, sent);
         RotatorClient client;
         client.setServer(QStringLiteral("127.0.0.1"), server.serverPort());
         QSignalSpy failed(&client, &RotatorClient::failed);
@@ -108,6 +112,26 @@ private Q_SLOTS:
         QCOMPARE(rotator::failureMessage(failed.at(0).at(0).value<rotator::Failure>()), message.arg(server.serverPort()));
         QCOMPARE(sent, asked);
         QVERIFY(!client.isConnected());
+    }
+
+    // A reply given up for its length leaves nothing behind: the next
+    // request, on a new connection, reads its own answer.
+    void nothingLeftOfNonsense()
+    {
+        QTcpServer server;
+        QByteArray sent;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        answer(server, {QByteArray(100, '1') + '\n', "90\n0\n"}, sent);
+        RotatorClient client;
+        client.setServer(QStringLiteral("127.0.0.1"), server.serverPort());
+        QSignalSpy failed(&client, &RotatorClient::failed);
+        QSignalSpy position(&client, &RotatorClient::position);
+        client.requestPosition();
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, RotatorClient::TimeoutMs + 1000);
+        client.requestPosition();
+        QTRY_COMPARE_WITH_TIMEOUT(position.size(), 1, RotatorClient::TimeoutMs + 1000);
+        QCOMPARE(position.at(0).at(0).toDouble(), 90.0);
+        QCOMPARE(failed.size(), 1);
     }
 
     // A name is looked up and each of its addresses tried: "localhost" may
@@ -124,7 +148,7 @@ private Q_SLOTS:
         QTcpServer server;
         QByteArray sent;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        answer(server, "359.5\n0\n", sent);
+        answer(server, {"359.5\n0\n"}, sent);
         RotatorClient client;
         client.setServer(host, server.serverPort());
         QSignalSpy position(&client, &RotatorClient::position);
@@ -172,7 +196,7 @@ private Q_SLOTS:
         QByteArray sent;
         QVERIFY(first.listen(QHostAddress::LocalHost));
         QVERIFY(second.listen(QHostAddress::LocalHost));
-        answer(second, "RPRT 0\n", sent);
+        answer(second, {"RPRT 0\n"}, sent);
         RotatorClient client;
         QSignalSpy done(&client, &RotatorClient::done);
         client.setServer(QStringLiteral("127.0.0.1"), first.serverPort());
