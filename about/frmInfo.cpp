@@ -1,6 +1,7 @@
 #include "about/frmInfo.h"
 
 #include "face/classic_font.h"
+#include "face/picture.h"
 #include "face/twips.h"
 
 #include <QFrame>
@@ -62,7 +63,7 @@ void frmInfo::createControls()
 {
     imgHello = new QLabel(this);
     imgHello->setObjectName(QStringLiteral("imgHello"));
-    imgHello->setPixmap(QPixmap(QStringLiteral(":/hello.png")));
+    imgHello->setPixmap(pngPicture(QStringLiteral(":/hello.png")));
     imgHello->setGeometry(twipsRect(1800, 90, 2385, 1170));
     helloLeft_ = 1800;
     helloTop_ = 90;

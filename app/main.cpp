@@ -1,4 +1,5 @@
 #include "face/font_config.h"
+#include "face/image_plugins.h"
 #include "window/application.h"
 #include "window/frmRaschet.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     std::future<void> fontConfig = startReadingFontConfig();
     QApplication app(argc, argv);
+    std::future<void> imagePlugins = startLoadingImagePlugins();
     prepareApplication(app, std::move(fontConfig));
     frmRaschet window;
     window.show();

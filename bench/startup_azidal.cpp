@@ -4,6 +4,7 @@
 #include "startup_first_paint.h"
 
 #include "face/font_config.h"
+#include "face/image_plugins.h"
 #include "window/application.h"
 #include "window/frmRaschet.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
 {
     std::future<void> fontConfig = startReadingFontConfig();
     QApplication app(argc, argv);
+    std::future<void> imagePlugins = startLoadingImagePlugins();
     prepareApplication(app, std::move(fontConfig));
     frmRaschet window;
     QuitAtFirstPaint quit;

@@ -2,6 +2,7 @@
 
 #include "keyboard/access_keys.h"
 #include "face/classic_font.h"
+#include "face/picture.h"
 #include "store/user_db.h"
 #include "threads/both_at_once.h"
 #include "window/access_key_style.h"
@@ -26,7 +27,7 @@ void prepareApplication(QApplication& application, std::future<void> fontConfig)
         QApplication::installTranslator(qtTranslator);
 
     // Every window's icon, the message boxes' too.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/azidal.png")));
+    QApplication::setWindowIcon(QIcon(pngPicture(QStringLiteral(":/azidal.png"))));
 
     // Message boxes in the windows' face too; set before any text is laid
     // out, so that no other face is loaded.

@@ -9,6 +9,7 @@
 #include "window/compass_canvas.h"
 #include "window/typing_limit.h"
 #include "face/classic_font.h"
+#include "face/picture.h"
 #include "face/twips.h"
 
 #include <QFrame>
@@ -270,7 +271,7 @@ void addCompass(frmRaschet& window, TabStops& tabStops)
 
     window.imgCompas = named<QLabel>(&window, "imgCompas");
     window.imgCompas->setGeometry(twipsRect(ResultLeft, 2280, 3660, 3570));
-    window.imgCompas->setPixmap(QPixmap(QStringLiteral(":/compass.png")));
+    window.imgCompas->setPixmap(pngPicture(QStringLiteral(":/compass.png")));
     window.imgCompas->hide();
 }
 

@@ -119,6 +119,8 @@ private Q_SLOTS:
         if (after == "ClearKorLocator")
             window->ClearKorLocator();
         compareLook(*window, QTest::currentDataTag());
+        // The title bar's icon, which the look does not show.
+        QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     }
 
     // Each access key's underline stands a pixel clear of its letter: under
