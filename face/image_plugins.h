@@ -4,7 +4,7 @@
 
 // Loads Qt's image-format plugins on the other processor core, some 2 ms of
 // a window's start-up. Qt loads them all the first time it reads a picture
-// whose format it is not told, as styles read their own at the first paint;
+// it may guess the format of, as styles read their own at the first paint;
 // they are then ready, or the reader waits for the rest. Start it once the
 // application exists, which tells Qt where the plugins are; the returned
 // future waits for it when destroyed.
