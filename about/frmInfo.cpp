@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
