@@ -8,6 +8,7 @@
 #include "map/beam_sheet.h"
 #include "face/classic_font.h"
 #include "message_box/message_box.h"
+#include "paper/paper.h"
 
 #include <QDir>
 #include <QEvent>
@@ -16,8 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -157,11 +156,12 @@ void frmBeamTable::txtFilter_Change()
 
 void frmBeamTable::cmdPrint_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать таблицы азимутов"));
-    if (dialog.exec() == QDialog::Accepted)
-        map::paintBeamSheet(printer, filter_.shownRows(), heading_);
+    const paper::Printed printed = paper::print(this, QStringLiteral("Печать таблицы азимутов"),
+                                                [this](QPagedPaintDevice& printer, const QRectF&) {
+                                                    map::paintBeamSheet(printer, filter_.shownRows(), heading_);
+                                                });
+    if (printed == paper::Printed::Unavailable)
+        showMessage(this, paper::unavailableText());
 }
 
 void frmBeamTable::cmdSave_Click()

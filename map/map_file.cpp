@@ -3,36 +3,19 @@
 #include "geodesy/figure_texts.h"
 #include "map/large_image.h"
 #include "map/png_file.h"
+#include "paper/paper.h"
 
 #include <QBuffer>
 #include <QDateTime>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <cmath>
+#include <utility>
 
 namespace map {
 namespace {
-
-// An SVG of one part of the picture, as Qt's generator writes it.
-template <typename Paint>
-QByteArray svgOf(const QRectF& square, const QString& title, Paint paint)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(square.size().toSize());
-    svg.setViewBox(square);
-    svg.setTitle(title);
-    QPainter painter(&svg);
-    paint(painter);
-    painter.end();
-    return bytes;
-}
 
 // What the generator draws, between its definitions and the end.
 QByteArray drawing(const QByteArray& svg)
@@ -43,16 +26,20 @@ QByteArray drawing(const QByteArray& svg)
 
 // Qt's generator writes no clipping, and SVG Tiny, which it declares, has
 // none: the disc's part is written inside a clip of its own, in full SVG.
-QByteArray svgFile(const MapRenderer& renderer, const MapScene& scene, const QRectF& square)
+std::optional<QByteArray> svgFile(const MapRenderer& renderer, const MapScene& scene, const QRectF& square)
 {
-    const QByteArray frame = svgOf(square, scene.title, [&](QPainter& p) { renderer.paintFrame(p, square, scene); });
-    const QByteArray disc = svgOf(square, scene.title, [&](QPainter& p) { renderer.paintDisc(p, square, scene); });
-    QByteArray head = frame.left(frame.indexOf("</defs>"));
+    const std::optional<QByteArray> frame
+        = paper::svg(square, scene.title, [&](QPainter& p) { renderer.paintFrame(p, square, scene); });
+    const std::optional<QByteArray> disc
+        = paper::svg(square, scene.title, [&](QPainter& p) { renderer.paintDisc(p, square, scene); });
+    if (!frame || !disc)
+        return std::nullopt;
+    QByteArray head = frame->left(frame->indexOf("</defs>"));
     head.replace("version=\"1.2\" baseProfile=\"tiny\"", "version=\"1.1\"");
     const QPointF centre = MapRenderer::discCentre(square, scene);
     return head + "<clipPath id=\"disc\"><circle cx=\"" + QByteArray::number(centre.x()) + "\" cy=\""
         + QByteArray::number(centre.y()) + "\" r=\"" + QByteArray::number(MapRenderer::discRadius(square, scene))
-        + "\"/></clipPath>\n</defs>" + drawing(frame) + "<g clip-path=\"url(#disc)\">" + drawing(disc)
+        + "\"/></clipPath>\n</defs>" + drawing(*frame) + "<g clip-path=\"url(#disc)\">" + drawing(*disc)
         + "</g>\n</svg>\n";
 }
 
@@ -81,22 +68,24 @@ std::optional<MapFormat> mapFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-std::optional<QByteArray> mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
-                                  const MapFileOptions& options)
+std::variant<QByteArray, MapFileFailure> mapFile(const MapRenderer& renderer, const MapScene& scene,
+                                                 MapFormat format, const MapFileOptions& options)
 {
     const QRectF square(0, 0, options.sizePixels, options.sizePixels);
     switch (format) {
     case MapFormat::Png: {
         QImage image = largeImage(options.sizePixels, options.sizePixels);
         if (image.isNull())
-            return std::nullopt;
+            return MapFileFailure::TooLittleMemory;
         QPainter painter(&image);
         renderer.paint(painter, square, scene);
         painter.end();
         return pngFile(image);
     }
     case MapFormat::Svg:
-        return svgFile(renderer, scene, square);
+        if (std::optional<QByteArray> svg = svgFile(renderer, scene, square))
+            return *std::move(svg);
+        return MapFileFailure::NoSvgWriter;
     case MapFormat::Pdf:
         break;
     }

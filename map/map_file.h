@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <variant>
 
 namespace map {
 
@@ -23,10 +24,14 @@ struct MapFileOptions {
     QPageSize page = QPageSize(QPageSize::A4);     // a PDF's one page
 };
 
+// Why a map's file could not be made: too little memory for a PNG's
+// picture of its size, or no SVG writer, the program being installed
+// incompletely.
+enum class MapFileFailure { TooLittleMemory, NoSvgWriter };
+
 // The picture as a file of that format holds it: a square PNG, an SVG, a
-// PDF of one page with the map in the middle. None when a PNG's picture
-// could not be had: too little memory for its size.
-std::optional<QByteArray> mapFile(const MapRenderer& renderer, const MapScene& scene, MapFormat format,
-                                  const MapFileOptions& options);
+// PDF of one page with the map in the middle.
+std::variant<QByteArray, MapFileFailure> mapFile(const MapRenderer& renderer, const MapScene& scene,
+                                                 MapFormat format, const MapFileOptions& options);
 
 } // namespace map

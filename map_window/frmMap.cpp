@@ -9,6 +9,7 @@
 #include "rotator/rotator_session.h"
 #include "map_window/map_view.h"
 #include "message_box/message_box.h"
+#include "paper/paper.h"
 #include "settings/settings_file.h"
 
 #include <QCheckBox>
@@ -21,9 +22,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -379,11 +379,14 @@ QString frmMap::saveTo(const QString& fileName) const
     if (!format)
         return QStringLiteral("Картинку можно сохранить в PNG, SVG или PDF: имя файла должно кончаться на .png, .svg "
                               "или .pdf.");
-    const std::optional<QByteArray> bytes = map::mapFile(mapView->renderer(), titled(), *format, {});
-    if (!bytes)
+    const std::variant<QByteArray, map::MapFileFailure> made = map::mapFile(mapView->renderer(), titled(), *format, {});
+    if (const auto* failure = std::get_if<map::MapFileFailure>(&made)) {
+        if (*failure == map::MapFileFailure::NoSvgWriter)
+            return paper::unavailableText();
         return QStringLiteral("Не хватило памяти на картинку, %1 не записан.").arg(QDir::toNativeSeparators(fileName));
+    }
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(std::get<QByteArray>(made)) < 0 || !file.commit())
         return QStringLiteral("Не удалось записать %1.").arg(QDir::toNativeSeparators(fileName));
     return {};
 }
@@ -409,14 +412,13 @@ void frmMap::cmdSave_Click()
 
 void frmMap::cmdPrint_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать карты"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    mapView->renderer().paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
-                              titled());
+    const paper::Printed printed
+        = paper::print(this, QStringLiteral("Печать карты"), [this](QPagedPaintDevice& printer, const QRectF& page) {
+              QPainter painter(&printer);
+              mapView->renderer().paint(painter, page, titled());
+          });
+    if (printed == paper::Printed::Unavailable)
+        showMessage(this, paper::unavailableText());
 }
 
 // Home left unaccepted by the beam's spin box goes on to the window's

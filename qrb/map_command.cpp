@@ -200,12 +200,17 @@ ExitStatus drawMap(const Options& options, dxcc::CountrySource& countries, Outpu
             return kMisuse;
         scene.log = &*log;
     }
-    const std::optional<QByteArray> bytes = map::mapFile(*renderer, scene, *format, *file);
-    if (!bytes) {
-        const std::string side = std::to_string(file->sizePixels);
-        report("не хватает памяти на картинку ", side + " × " + side, " пикселей; задайте --size меньше");
+    const std::variant<QByteArray, map::MapFileFailure> made = map::mapFile(*renderer, scene, *format, *file);
+    if (const auto* failure = std::get_if<map::MapFileFailure>(&made)) {
+        if (*failure == map::MapFileFailure::NoSvgWriter) {
+            report("запись SVG недоступна: программа установлена не полностью");
+        } else {
+            const std::string side = std::to_string(file->sizePixels);
+            report("не хватает памяти на картинку ", side + " × " + side, " пикселей; задайте --size меньше");
+        }
         return kMisuse;
     }
-    out.write({bytes->constData(), std::size_t(bytes->size())});
+    const QByteArray& bytes = std::get<QByteArray>(made);
+    out.write({bytes.constData(), std::size_t(bytes.size())});
     return status;
 }

@@ -2,7 +2,8 @@
 # Installs a build into temporary prefixes and checks the installed tree:
 #   check_install.sh BUILD_DIR [APP_ID [CMAKE [CONFIG]]]
 # The program in bin/ and nothing else there, the station template, the
-# desktop file, the icons and the AppStream metainfo under share/; the
+# desktop file, the icons and the AppStream metainfo under share/, the
+# printing and SVG module under lib/, found by the installed command; the
 # program started as its desktop entry says, which makes the user's own
 # station database from the template; an install with DESTDIR stays inside
 # it. The files are also run through desktop-file-validate and appstreamcli
@@ -105,6 +106,25 @@ if [ -f "$desktop" ] && [ -f "$template" ]; then
     check "the user's own station database made from the template" cmp -s "$template" "$own"
     check "the user's own station database is writable" test -w "$own"
 fi
+
+# --- printing and SVG ------------------------------------------------------------
+# Loaded when first used, from a module the installed programs find through
+# their run path, wherever the prefix is. Without it the command says so
+# and writes nothing.
+module=$(find "$prefix" -name libazidal-paper.so)
+check "the printing and SVG module is installed under lib/" test -n "$module"
+if QT_QPA_PLATFORM=offscreen "$bin/azidal-qrb" --map KO85TS --size 200 -o "$tmp/map.svg" >"$tmp/svg.log" 2>&1; then
+    check "the installed azidal-qrb writes an SVG" grep -q "<svg" "$tmp/map.svg"
+else
+    cat "$tmp/svg.log"
+    fail "the installed azidal-qrb writes an SVG"
+fi
+rm -f "$module" "$tmp/map.svg"
+status=0
+QT_QPA_PLATFORM=offscreen "$bin/azidal-qrb" --map KO85TS --size 200 -o "$tmp/map.svg" >"$tmp/svg.log" 2>&1 || status=$?
+check "without the module: status 2" test "$status" -eq 2
+check "without the module: the reason, in Russian" grep -q "запись SVG недоступна" "$tmp/svg.log"
+check "without the module: no file" test ! -e "$tmp/map.svg"
 
 # --- DESTDIR ---------------------------------------------------------------------
 # Packagers install with DESTDIR; nothing may land in the prefix itself.

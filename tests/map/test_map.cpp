@@ -348,15 +348,17 @@ private Q_SLOTS:
         map::MapScene scene = sceneAt(own);
         const map::MapRenderer renderer(own);
         for (const int side : {300, 1000}) {
-            const QByteArray png = *map::mapFile(renderer, scene, map::MapFormat::Png, {side, QPageSize(QPageSize::A4)});
+            const QByteArray png
+                = std::get<QByteArray>(map::mapFile(renderer, scene, map::MapFormat::Png, {side, QPageSize(QPageSize::A4)}));
             QCOMPARE(QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32), painted(renderer, scene, side));
         }
 
         scene.title = map::mapTitle(scene.own, std::nullopt);
-        QVERIFY(map::mapFile(renderer, scene, map::MapFormat::Svg, {})
-                    ->contains("<title>KO85TS — 41,290° ю. ш., 174,780° в. д.</title>"));
+        QVERIFY(std::get<QByteArray>(map::mapFile(renderer, scene, map::MapFormat::Svg, {}))
+                    .contains("<title>KO85TS — 41,290° ю. ш., 174,780° в. д.</title>"));
 
-        const QByteArray pdf = *map::mapFile(renderer, scene, map::MapFormat::Pdf, {2000, QPageSize(QPageSize::A3)});
+        const QByteArray pdf
+            = std::get<QByteArray>(map::mapFile(renderer, scene, map::MapFormat::Pdf, {2000, QPageSize(QPageSize::A3)}));
         QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
         QVERIFY(pdf.contains("/MediaBox [0 0 842.000000 1191.000000]"));
 

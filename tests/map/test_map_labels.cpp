@@ -122,7 +122,7 @@ bool insideDisc(const QRectF& box, const QPointF& centre, double radius)
 QByteArray file(const map::MapScene& scene, map::MapFormat format)
 {
     const map::MapRenderer renderer(scene.own.position);
-    return *map::mapFile(renderer, scene, format, {1000, QPageSize(QPageSize::A4)});
+    return std::get<QByteArray>(map::mapFile(renderer, scene, format, {1000, QPageSize(QPageSize::A4)}));
 }
 
 // Each picture's labels against their reference in tests/map/looks/:
