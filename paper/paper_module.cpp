@@ -23,8 +23,7 @@ Printed printWithDialog(QWidget* parent, const QString& title, const PagePainter
 QByteArray svgOf(const QRectF& square, const QString& title, const Painter& paint)
 {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&bytes);  // opened by the generator
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(square.size().toSize());

@@ -354,8 +354,10 @@ private Q_SLOTS:
         }
 
         scene.title = map::mapTitle(scene.own, std::nullopt);
-        QVERIFY(std::get<QByteArray>(map::mapFile(renderer, scene, map::MapFormat::Svg, {}))
-                    .contains("<title>KO85TS — 41,290° ю. ш., 174,780° в. д.</title>"));
+        const QByteArray svg = std::get<QByteArray>(map::mapFile(renderer, scene, map::MapFormat::Svg, {}));
+        QVERIFY(svg.contains("<title>KO85TS — 41,290° ю. ш., 174,780° в. д.</title>"));
+        // The picture's side at 72 dots an inch, and the whole of it in view.
+        QVERIFY(svg.contains("<svg width=\"705.556mm\" height=\"705.556mm\"\n viewBox=\"0 0 2000 2000\""));
 
         const QByteArray pdf
             = std::get<QByteArray>(map::mapFile(renderer, scene, map::MapFormat::Pdf, {2000, QPageSize(QPageSize::A3)}));
