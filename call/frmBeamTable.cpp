@@ -156,11 +156,11 @@ void frmBeamTable::txtFilter_Change()
 
 void frmBeamTable::cmdPrint_Click()
 {
-    const paper::Printed printed = paper::print(this, QStringLiteral("Печать таблицы азимутов"),
-                                                [this](QPagedPaintDevice& printer, const QRectF&) {
-                                                    map::paintBeamSheet(printer, filter_.shownRows(), heading_);
-                                                });
-    if (printed == paper::Printed::Unavailable)
+    const bool available = paper::print(this, QStringLiteral("Печать таблицы азимутов"),
+                                        [this](QPagedPaintDevice& printer, const QRectF&) {
+                                            map::paintBeamSheet(printer, filter_.shownRows(), heading_);
+                                        });
+    if (!available)
         showMessage(this, paper::unavailableText());
 }
 

@@ -412,12 +412,12 @@ void frmMap::cmdSave_Click()
 
 void frmMap::cmdPrint_Click()
 {
-    const paper::Printed printed
+    const bool available
         = paper::print(this, QStringLiteral("Печать карты"), [this](QPagedPaintDevice& printer, const QRectF& page) {
               QPainter painter(&printer);
               mapView->renderer().paint(painter, page, titled());
           });
-    if (printed == paper::Printed::Unavailable)
+    if (!available)
         showMessage(this, paper::unavailableText());
 }
 

@@ -28,9 +28,9 @@ std::vector<std::string> libraryFolders()
         return {};
     std::vector<std::string> folders;
     for (unsigned i = 0; i < info->dls_cnt; ++i) {
-        // An empty entry would mean the working folder: never a place to
-        // load code from.
-        if (const std::string folder = info->dls_serpath[i].dls_name; !folder.empty() && folder != ".")
+        // A relative entry, as an empty one in a run path is, would be read
+        // from the working folder: never a place to load code from.
+        if (const std::string folder = info->dls_serpath[i].dls_name; folder.rfind('/', 0) == 0)
             folders.push_back(folder);
     }
     return folders;
@@ -60,10 +60,13 @@ const Functions* functions()
 
 } // namespace
 
-Printed print(QWidget* parent, const QString& title, const PagePainter& paint)
+bool print(QWidget* parent, const QString& title, const PagePainter& paint)
 {
     const Functions* module = functions();
-    return module ? module->print(parent, title, paint) : Printed::Unavailable;
+    if (!module)
+        return false;
+    module->print(parent, title, paint);
+    return true;
 }
 
 std::optional<QByteArray> svg(const QRectF& square, const QString& title, const Painter& paint)

@@ -16,16 +16,15 @@ class QWidget;
 // program, they would be loaded before `main` at every start-up.
 namespace paper {
 
-enum class Printed { Done, Cancelled, Unavailable };
-
 // Paints on the printer's pages, given the printable part of the page in
 // the printer's pixels.
 using PagePainter = std::function<void(QPagedPaintDevice& printer, const QRectF& page)>;
 using Painter = std::function<void(QPainter& painter)>;
 
 // Asks for a printer in the system's print dialog, titled `title` over
-// `parent`, and prints with `paint` unless the user cancels.
-Printed print(QWidget* parent, const QString& title, const PagePainter& paint);
+// `parent`, and prints with `paint` unless the user cancels; false when the
+// module cannot be loaded.
+bool print(QWidget* parent, const QString& title, const PagePainter& paint);
 
 // An SVG of `square` drawn by `paint`, as Qt's generator writes it; none
 // when the module cannot be loaded.

@@ -9,15 +9,13 @@
 namespace paper {
 namespace {
 
-Printed printWithDialog(QWidget* parent, const QString& title, const PagePainter& paint)
+void printWithDialog(QWidget* parent, const QString& title, const PagePainter& paint)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
-    if (dialog.exec() != QDialog::Accepted)
-        return Printed::Cancelled;
-    paint(printer, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-    return Printed::Done;
+    if (dialog.exec() == QDialog::Accepted)
+        paint(printer, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
 }
 
 QByteArray svgOf(const QRectF& square, const QString& title, const Painter& paint)
