@@ -50,7 +50,7 @@ frmInfo::frmInfo(QWidget* mainWindow, HelloSlide& slide)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("О программе..."));
-    setFont(classicFont(8.25));
+    setFont(dialogFont(8.25));
     setFixedSize(twipsToPixels(5700), twipsToPixels(5025));
 
     createControls();
@@ -75,7 +75,7 @@ void frmInfo::createControls()
     Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label4->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label4->setLineWidth(1);
-    Label4->setFont(classicFont(12, true, true));
+    Label4->setFont(dialogFont(12, true, true));
     QPalette blue = Label4->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label4->setPalette(blue);
@@ -102,7 +102,7 @@ void frmInfo::createControls()
     cmdOK = new QPushButton(QStringLiteral("&ОК"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(2280, 4440, 1212, 492));
-    cmdOK->setFont(classicFont(8.25, true));
+    cmdOK->setFont(dialogFont(8.25, true));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);

@@ -45,7 +45,7 @@ frmBeamTable::frmBeamTable(const CallContext& context, QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("frmBeamTable"));
     setWindowTitle(QStringLiteral("Таблица азимутов"));
-    setFont(classicFont(8.25));
+    setFont(dialogFont(8.25));
     resize(760, 560);  // every column in sight
     createControls();
 

@@ -40,7 +40,7 @@ frmCall::frmCall(const CallContext& context, QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("frmCall"));
     setWindowTitle(QStringLiteral("Позывной"));
-    setFont(classicFont(8.25));
+    setFont(dialogFont(8.25));
     setMinimumWidth(360);
     createControls();
 
@@ -63,7 +63,7 @@ void frmCall::createControls()
     caption->setObjectName(QStringLiteral("lblCall"));
     caption->setBuddy(txtCall);
     lblEntity = line(this, "lblEntity");
-    lblEntity->setFont(classicFont(8.25, true));
+    lblEntity->setFont(dialogFont(8.25, true));
     lblShort = line(this, "lblShort");
     lblLong = line(this, "lblLong");
     lblTime = line(this, "lblTime");

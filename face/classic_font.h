@@ -6,3 +6,7 @@
 // the classic Windows dialog font and with Cyrillic glyphs, or the default
 // sans-serif where it is not installed.
 QFont classicFont(qreal pointSize, bool bold = false, bool italic = false);
+
+// The same face as the windows' controls show it: spaced letter by letter,
+// without kerning or ligatures, as the classic dialogs drew their texts.
+QFont dialogFont(qreal pointSize, bool bold = false, bool italic = false);

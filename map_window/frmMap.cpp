@@ -107,7 +107,7 @@ frmMap::frmMap(rotator::RotatorSession& session, const geodesy::Position& own, d
     , countries_(countries)
 {
     setObjectName(QStringLiteral("frmMap"));
-    setFont(classicFont(8.25));
+    setFont(dialogFont(8.25));
     resize(FirstSize);
 
     mapView = new MapView(session);

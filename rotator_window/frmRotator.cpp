@@ -14,7 +14,7 @@ frmRotator::frmRotator(const rotator::RotatorSettings& settings, QWidget* parent
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Настройка поворотного устройства"));
-    setFont(classicFont(8.25));
+    setFont(dialogFont(8.25));
     auto* form = new QFormLayout(this);
     form->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -22,7 +22,7 @@ frmRotator::frmRotator(const rotator::RotatorSettings& settings, QWidget* parent
                                             "запущенный на этом или другом компьютере."));
     // Wide enough for a window manager to show the whole title, in a bold
     // face a size larger, with its icon and buttons beside it.
-    about->setMinimumWidth(QFontMetrics(classicFont(10, true)).horizontalAdvance(windowTitle()) + 100);
+    about->setMinimumWidth(QFontMetrics(dialogFont(10, true)).horizontalAdvance(windowTitle()) + 100);
     form->addRow(about);
 
     txtHost = new QLineEdit(settings.host);

@@ -32,7 +32,7 @@ void prepareApplication(QApplication& application, std::future<void> fontConfig)
     // Message boxes in the windows' face too; set before any text is laid
     // out, so that no other face is loaded.
     threads::waitFor(fontConfig);
-    QApplication::setFont(classicFont(8.25));
+    QApplication::setFont(dialogFont(8.25));
 
     // The style the user's desktop chose, with access keys that read right.
     QApplication::setStyle(new AccessKeyStyle(QApplication::style()->name()));

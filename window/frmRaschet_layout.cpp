@@ -167,7 +167,7 @@ void addGrid(QGroupBox* frame, const char* const labelNames[], const char* const
         label->setText(QString::fromUtf8(cell.caption));
         label->setGeometry(twipsRect(cell.left, cell.top, cell.width, GridLabelHeight));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(classicFont(8.25, true, cell.columnHead));
+        label->setFont(dialogFont(8.25, true, cell.columnHead));
         setColour(label, QPalette::WindowText, cell.columnHead ? ColumnHead : RowLabel);
     }
     i = 0;
@@ -186,7 +186,7 @@ QGroupBox* addFrame(QWidget* window, const char* name, const char* caption, cons
     auto* frame = named<QGroupBox>(window, name);
     frame->setTitle(QString::fromUtf8(caption));
     frame->setGeometry(geometry);
-    frame->setFont(classicFont(8.25, true));
+    frame->setFont(dialogFont(8.25, true));
     // The title is drawn in the text colour by some styles and in the window
     // text colour by others.
     setColour(frame, QPalette::WindowText, FrameCaption);
@@ -214,7 +214,7 @@ void addFields(frmRaschet& window, TabStops& tabStops)
         auto* field = named<QLineEdit>(parentOf(window, row.frame), row.name);
         field->setGeometry(twipsRect(row.left, row.top, row.width, FieldHeight));
         field->setValidator(new TypingLimit(row.typingLimit, field));
-        field->setFont(classicFont(8.25, true));
+        field->setFont(dialogFont(8.25, true));
         setColour(field, QPalette::Text, FieldText);
         window.*row.field = field;
         window.ring[static_cast<std::size_t>(tabIndex)] = field;
@@ -228,7 +228,7 @@ void addButtons(frmRaschet& window, TabStops& tabStops)
         auto* button = named<QPushButton>(parentOf(window, row.frame), row.name);
         button->setText(QString::fromUtf8(row.caption));
         button->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        button->setFont(classicFont(8.25, row.boldFont));
+        button->setFont(dialogFont(8.25, row.boldFont));
         // Enter on a focused button clicks it, as Space does.
         button->setAutoDefault(true);
         if (row.hidden) {
@@ -250,7 +250,7 @@ void addResults(frmRaschet& window)
         QLabel* label = borderedLabel(&window, row.name);
         label->setText(QString::fromUtf8(row.caption));
         label->setGeometry(twipsRect(ResultLeft, row.top, ResultWidth, ResultHeight));
-        label->setFont(classicFont(9.75, true));
+        label->setFont(dialogFont(9.75, true));
         setColour(label, QPalette::WindowText, row.colour);
         window.*row.label = label;
     }
@@ -287,7 +287,7 @@ void orderTabs(TabStops tabStops)
 
 void frmRaschet::createControls()
 {
-    setFont(classicFont(8.25));
+    setFont(dialogFont(8.25));
 
     fraMyKoordinat = addFrame(this, "fraMyKoordinat", "СВОИ КООРДИНАТЫ", twipsRect(120, 120, 3492, 2532));
     fraKorKoordinat = addFrame(this, "fraKorKoordinat", "КООРДИНАТЫ КОРРЕСПОНДЕНТА", twipsRect(120, 2760, 3492, 2172));

@@ -27,7 +27,7 @@ RotatorControl::RotatorControl(frmRaschet* window)
     lblAntenna = new QLabel(window_->picCompas);
     lblAntenna->setObjectName(QStringLiteral("lblAntenna"));
     lblAntenna->setGeometry(24, 214, 86, 14);
-    lblAntenna->setFont(classicFont(8.25, true));
+    lblAntenna->setFont(dialogFont(8.25, true));
     lblAntenna->hide();
 
     // Right click, or the menu key while the picture has the focus.

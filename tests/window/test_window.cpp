@@ -13,6 +13,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
@@ -130,6 +131,28 @@ private Q_SLOTS:
         compareLook(*window, QTest::currentDataTag());
         // The title bar's icon, which the look does not show.
         QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    }
+
+    // Every caption is spaced letter by letter, as the classic dialogs spaced
+    // theirs, though the face would draw some of their letter pairs closer.
+    void captionsUnkerned()
+    {
+        auto window = openWindow();
+        int kernedByTheFace = 0;
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const QString caption = control->property("text").toString().remove('&')
+                                    + control->property("title").toString();
+            const QFontMetricsF metrics(control->font());
+            qreal letters = 0;
+            for (const QChar letter : caption)
+                letters += metrics.horizontalAdvance(letter);
+            QCOMPARE(metrics.horizontalAdvance(caption), letters);
+            QFont kerned = control->font();
+            kerned.setStyleStrategy(QFont::PreferDefault);
+            kernedByTheFace += QFontMetricsF(kerned).horizontalAdvance(caption) != letters;
+        }
+        if (kernedByTheFace == 0)
+            QSKIP("the face installed draws no pair of these letters closer");
     }
 
     // Each access key's underline stands a pixel clear of its letter: under
