@@ -1,5 +1,7 @@
 #include "geodesy/figure_texts.h"
 
+#include "geodesy/messages.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,25 +15,24 @@ int wholeDegrees(double azimuth)
 PathTexts pathTexts(const PairFigures& figures)
 {
     const LongPath& longPath = *figures.longPath;
-    const Wgs84Path& wgs84 = *figures.wgs84;
     PathTexts texts;
-    texts.azimutPush.append("Длинный путь: ")
-        .appendNumber(longPath.azimuth)
-        .append("°\nWGS-84: ")
-        .appendNumber(wholeDegrees(wgs84.azimuth))
-        .append("°");
+    texts.azimutPush.append("Длинный путь: ").appendNumber(longPath.azimuth).append("°");
     // The long path's reverse azimuth is its direct one turned round: the
     // short path's direct azimuth.
     texts.azimutPull.append("Длинный путь: ")
         .appendNumber(figures.shortPath.azimutPush % 360)
-        .append("°\nПрямой азимут плюс 180°; по WGS-84 от корреспондента на вас ")
-        .appendNumber(wholeDegrees(wgs84.reverseAzimuth))
-        .append("°");
-    texts.dalnost.append("Длинный путь: ")
-        .appendNumber(static_cast<long long>(longPath.distanceKm))
-        .append(" км\nWGS-84: ")
-        .appendTenths(wgs84.distanceKm, ',')
-        .append(" км");
+        .append("°\nПрямой азимут плюс 180°");
+    texts.dalnost.append("Длинный путь: ").appendNumber(static_cast<long long>(longPath.distanceKm)).append(" км");
+    if (const std::optional<Wgs84Path>& wgs84 = figures.wgs84) {
+        texts.azimutPush.append("\nWGS-84: ").appendNumber(wholeDegrees(wgs84->azimuth)).append("°");
+        texts.azimutPull.append("; по WGS-84 от корреспондента на вас ")
+            .appendNumber(wholeDegrees(wgs84->reverseAzimuth))
+            .append("°");
+        texts.dalnost.append("\nWGS-84: ").appendTenths(wgs84->distanceKm, ',').append(" км");
+    } else {
+        for (PathText* text : {&texts.azimutPush, &texts.azimutPull, &texts.dalnost})
+            text->append("\n").append(Wgs84UnavailableMessage);
+    }
     return texts;
 }
 

@@ -23,4 +23,7 @@ std::string ambiguousLetterMessage(std::string_view letter);
 inline constexpr std::string_view CoincidentPointsMessage =
     "При расчете ВАШИ координаты совпали с ВВЕДЕННЫМИ !";
 
+// In place of the ellipsoid's figures, when their module cannot be loaded.
+inline constexpr std::string_view Wgs84UnavailableMessage = "WGS-84: недоступно, программа установлена не полностью";
+
 } // namespace geodesy

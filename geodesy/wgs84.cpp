@@ -1,6 +1,9 @@
 #include "geodesy/wgs84.h"
 
-#include <GeographicLib/Geodesic.hpp>
+#include "geodesy/wgs84_module.h"
+#include "modules/own_module.h"
+
+#include <dlfcn.h>
 
 #include <cmath>
 
@@ -13,17 +16,34 @@ double fromZeroTo360(double degrees)
     return turned < 0 ? turned + 360 : turned;
 }
 
+// The module, loaded at the first figure asked for; null when it cannot be.
+Wgs84Inverse inverse()
+{
+    static const Wgs84Inverse loaded = []() -> Wgs84Inverse {
+        void* module = openOwnModule("libazidal-wgs84.so");
+        return module ? reinterpret_cast<Wgs84Inverse>(dlsym(module, Wgs84InverseName)) : nullptr;
+    }();
+    return loaded;
+}
+
 } // namespace
 
-Wgs84Path wgs84Path(const Position& own, const Position& kor)
+bool wgs84Available()
 {
+    return inverse() != nullptr;
+}
+
+std::optional<Wgs84Path> wgs84Path(const Position& own, const Position& kor)
+{
+    const Wgs84Inverse solve = inverse();
+    if (!solve)
+        return std::nullopt;
     double metres = 0;
     double azimuth = 0;
-    double forwardAtKor = 0;
-    GeographicLib::Geodesic::WGS84().Inverse(own.latitude, own.longitude, kor.latitude, kor.longitude,
-                                             metres, azimuth, forwardAtKor);
+    double azimuthGoingOn = 0;
+    solve(own.latitude, own.longitude, kor.latitude, kor.longitude, &metres, &azimuth, &azimuthGoingOn);
     // GeographicLib gives the azimuth at the far end going on, away from us.
-    return {metres / 1000, fromZeroTo360(azimuth), fromZeroTo360(forwardAtKor + 180)};
+    return Wgs84Path{metres / 1000, fromZeroTo360(azimuth), fromZeroTo360(azimuthGoingOn + 180)};
 }
 
 } // namespace geodesy

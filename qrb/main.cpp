@@ -5,6 +5,7 @@
 #include "geodesy/figure_texts.h"
 #include "geodesy/messages.h"
 #include "geodesy/station.h"
+#include "geodesy/wgs84.h"
 #include "qrb/adif_fill.h"
 #include "qrb/beam_command.h"
 #include "dxcc/country_source.h"
@@ -83,6 +84,10 @@ ExitStatus fillLog(const Options& options, dxcc::CountrySource& countries, Outpu
 // What the options ask for.
 ExitStatus run(const Options& options, dxcc::CountrySource& countries, OutputFile& out)
 {
+    if (options.ellipsoid && !geodesy::wgs84Available()) {
+        report("расчёт по WGS-84 недоступен: программа установлена не полностью");
+        return kMisuse;
+    }
     switch (options.mode) {
     case Mode::Pair:
         return onePair(options, countries, out);

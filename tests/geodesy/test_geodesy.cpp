@@ -304,6 +304,39 @@ private Q_SLOTS:
         }
     }
 
+    // The tooltips under the labels: the long path, then the ellipsoid's
+    // figures from their module, or in their place why there are none.
+    void pathTexts_data()
+    {
+        QTest::addColumn<bool>("ellipsoid");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("with the ellipsoid")
+            << true
+            << QStringList{"Длинный путь: 87°\nWGS-84: 267°",
+                           "Длинный путь: 267°\nПрямой азимут плюс 180°; по WGS-84 от корреспондента на вас 67°",
+                           "Длинный путь: 38419 км\nWGS-84: 1616,4 км"};
+        const QString none = "\nWGS-84: недоступно, программа установлена не полностью";
+        QTest::newRow("module not installed")
+            << false
+            << QStringList{"Длинный путь: 87°" + none, "Длинный путь: 267°\nПрямой азимут плюс 180°" + none,
+                           "Длинный путь: 38419 км" + none};
+    }
+
+    void pathTexts()
+    {
+        QFETCH(bool, ellipsoid);
+        QFETCH(QStringList, expected);
+        const Position own = std::get<Position>(readStation("KO85TS"));
+        const Position kor = std::get<Position>(readStation("JO62QM"));
+        PairFigures figures = pairFigures(own, kor, true);
+        QVERIFY(figures.wgs84);
+        if (!ellipsoid)
+            figures.wgs84.reset();
+        const PathTexts texts = geodesy::pathTexts(figures);
+        QCOMPARE((QStringList{qs(texts.azimutPush.view()), qs(texts.azimutPull.view()), qs(texts.dalnost.view())}),
+                 expected);
+    }
+
     // The ellipsoid's azimuths in whole degrees: 359.5 and above read 0.
     void wholeDegreesTurnRound()
     {

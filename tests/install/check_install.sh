@@ -126,6 +126,25 @@ check "without the module: status 2" test "$status" -eq 2
 check "without the module: the reason, in Russian" grep -q "запись SVG недоступна" "$tmp/svg.log"
 check "without the module: no file" test ! -e "$tmp/map.svg"
 
+# --- the WGS-84 ellipsoid ---------------------------------------------------------
+# GeographicLib comes with a module of its own, loaded at the first figure
+# on the ellipsoid, as printing does.
+module=$(find "$prefix" -name libazidal-wgs84.so)
+check "the WGS-84 module is installed under lib/" test -n "$module"
+if "$bin/azidal-qrb" --ellipsoid KO85TS JO62QM >"$tmp/wgs84.log" 2>&1; then
+    check "the installed azidal-qrb gives the ellipsoid's figures" grep -q "WGS-84: 1616.4 км" "$tmp/wgs84.log"
+else
+    cat "$tmp/wgs84.log"
+    fail "the installed azidal-qrb gives the ellipsoid's figures"
+fi
+rm -f "$module"
+status=0
+"$bin/azidal-qrb" --ellipsoid KO85TS JO62QM >"$tmp/wgs84.log" 2>&1 || status=$?
+check "without the WGS-84 module: status 2" test "$status" -eq 2
+check "without the WGS-84 module: the reason, in Russian" grep -q "расчёт по WGS-84 недоступен" "$tmp/wgs84.log"
+check "without the WGS-84 module: the sphere's figures still given" \
+    bash -c '"$1" KO85TS JO62QM | grep -q "ДАЛЬНОСТЬ: 1611 км"' _ "$bin/azidal-qrb"
+
 # --- DESTDIR ---------------------------------------------------------------------
 # Packagers install with DESTDIR; nothing may land in the prefix itself.
 staged_prefix=$tmp/staged-prefix

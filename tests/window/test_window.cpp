@@ -97,13 +97,15 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale::c());
         pinLook();
         // The window is made without loading what it needs only later, some
-        // 3 ms of a start-up: Qt's image-format plugins (the icon and the
-        // compass picture are read without them), printing and SVG.
+        // 4 ms of a start-up: Qt's image-format plugins (the icon and the
+        // compass picture are read without them), printing and SVG, and the
+        // ellipsoid's library.
         { frmRaschet unshown; }
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly));
         const QByteArray mapped = maps.readAll();
-        for (const char* later : {"/imageformats/", "libQt6PrintSupport", "libQt6Svg", "libazidal-paper"})
+        for (const char* later : {"/imageformats/", "libQt6PrintSupport", "libQt6Svg", "libazidal-paper",
+                                  "libGeographicLib", "libazidal-wgs84"})
             QVERIFY2(!mapped.contains(later), later);
     }
     void init() { freshStation(); }
