@@ -3,8 +3,6 @@
 #include "geodesy/wgs84_module.h"
 #include "modules/own_module.h"
 
-#include <dlfcn.h>
-
 #include <cmath>
 
 namespace geodesy {
@@ -19,10 +17,7 @@ double fromZeroTo360(double degrees)
 // The module, loaded at the first figure asked for; null when it cannot be.
 Wgs84Inverse inverse()
 {
-    static const Wgs84Inverse loaded = []() -> Wgs84Inverse {
-        void* module = openOwnModule("libazidal-wgs84.so");
-        return module ? reinterpret_cast<Wgs84Inverse>(dlsym(module, Wgs84InverseName)) : nullptr;
-    }();
+    static const auto loaded = reinterpret_cast<Wgs84Inverse>(ownModuleEntry("libazidal-wgs84.so", Wgs84InverseName));
     return loaded;
 }
 

@@ -33,11 +33,11 @@ std::vector<std::string> libraryFolders()
 
 } // namespace
 
-void* openOwnModule(const char* fileName)
+void* ownModuleEntry(const char* fileName, const char* entryName)
 {
     for (const std::string& folder : libraryFolders()) {
         if (void* module = dlopen((folder + '/' + fileName).c_str(), RTLD_NOW | RTLD_LOCAL))
-            return module;
+            return dlsym(module, entryName);
     }
     return nullptr;
 }

@@ -3,8 +3,6 @@
 #include "modules/own_module.h"
 #include "paper/paper_functions.h"
 
-#include <dlfcn.h>
-
 namespace paper {
 namespace {
 
@@ -12,10 +10,8 @@ namespace {
 const Functions* functions()
 {
     static const Functions* const loaded = []() -> const Functions* {
-        void* module = openOwnModule("libazidal-paper.so");
-        if (!module)
-            return nullptr;
-        const auto entry = reinterpret_cast<const Functions* (*)()>(dlsym(module, "azidalPaperFunctions"));
+        const auto entry = reinterpret_cast<const Functions* (*)()>(
+            ownModuleEntry("libazidal-paper.so", "azidalPaperFunctions"));
         return entry ? entry() : nullptr;
     }();
     return loaded;

@@ -3,7 +3,7 @@
 #   check_install.sh BUILD_DIR [APP_ID [CMAKE [CONFIG]]]
 # The program in bin/ and nothing else there, the station template, the
 # desktop file, the icons and the AppStream metainfo under share/, the
-# printing and SVG module under lib/, found by the installed command; the
+# program's own modules under lib/, found by the installed command; the
 # program started as its desktop entry says, which makes the user's own
 # station database from the template; an install with DESTDIR stays inside
 # it. The files are also run through desktop-file-validate and appstreamcli
@@ -107,43 +107,37 @@ if [ -f "$desktop" ] && [ -f "$template" ]; then
     check "the user's own station database is writable" test -w "$own"
 fi
 
-# --- printing and SVG ------------------------------------------------------------
-# Loaded when first used, from a module the installed programs find through
-# their run path, wherever the prefix is. Without it the command says so
-# and writes nothing.
-module=$(find "$prefix" -name libazidal-paper.so)
-check "the printing and SVG module is installed under lib/" test -n "$module"
-if QT_QPA_PLATFORM=offscreen "$bin/azidal-qrb" --map KO85TS --size 200 -o "$tmp/map.svg" >"$tmp/svg.log" 2>&1; then
-    check "the installed azidal-qrb writes an SVG" grep -q "<svg" "$tmp/map.svg"
-else
-    cat "$tmp/svg.log"
-    fail "the installed azidal-qrb writes an SVG"
-fi
-rm -f "$module" "$tmp/map.svg"
-status=0
-QT_QPA_PLATFORM=offscreen "$bin/azidal-qrb" --map KO85TS --size 200 -o "$tmp/map.svg" >"$tmp/svg.log" 2>&1 || status=$?
-check "without the module: status 2" test "$status" -eq 2
-check "without the module: the reason, in Russian" grep -q "запись SVG недоступна" "$tmp/svg.log"
-check "without the module: no file" test ! -e "$tmp/map.svg"
+# --- the program's own modules ---------------------------------------------------
+# Printing and SVG, and the WGS-84 ellipsoid, are loaded when first used,
+# from modules the installed programs find through their run path, wherever
+# the prefix is. Without one the command says so and exits with 2.
+check_module() { # check_module FILE WHAT REASON COMMAND...
+    local file=$1 what=$2 reason=$3 module status=0
+    shift 3
+    module=$(find "$prefix" -name "$file")
+    check "the $what module is installed under lib/" test -n "$module"
+    rm -f "$module"
+    "$@" >"$tmp/module.log" 2>&1 || status=$?
+    check "without the $what module: status 2" test "$status" -eq 2
+    check "without the $what module: the reason, in Russian" grep -q "$reason" "$tmp/module.log"
+}
+gives() { # gives TEXT COMMAND...: COMMAND succeeds with TEXT in its output
+    local text=$1 out
+    shift
+    out=$("$@" 2>&1) && grep -qF "$text" <<<"$out"
+}
+svg_map() { QT_QPA_PLATFORM=offscreen "$bin/azidal-qrb" --map KO85TS --size 200 -o "$tmp/map.svg"; }
+pair() { "$bin/azidal-qrb" "$@" KO85TS JO62QM; }
 
-# --- the WGS-84 ellipsoid ---------------------------------------------------------
-# GeographicLib comes with a module of its own, loaded at the first figure
-# on the ellipsoid, as printing does.
-module=$(find "$prefix" -name libazidal-wgs84.so)
-check "the WGS-84 module is installed under lib/" test -n "$module"
-if "$bin/azidal-qrb" --ellipsoid KO85TS JO62QM >"$tmp/wgs84.log" 2>&1; then
-    check "the installed azidal-qrb gives the ellipsoid's figures" grep -q "WGS-84: 1616.4 км" "$tmp/wgs84.log"
-else
-    cat "$tmp/wgs84.log"
-    fail "the installed azidal-qrb gives the ellipsoid's figures"
-fi
-rm -f "$module"
-status=0
-"$bin/azidal-qrb" --ellipsoid KO85TS JO62QM >"$tmp/wgs84.log" 2>&1 || status=$?
-check "without the WGS-84 module: status 2" test "$status" -eq 2
-check "without the WGS-84 module: the reason, in Russian" grep -q "расчёт по WGS-84 недоступен" "$tmp/wgs84.log"
-check "without the WGS-84 module: the sphere's figures still given" \
-    bash -c '"$1" KO85TS JO62QM | grep -q "ДАЛЬНОСТЬ: 1611 км"' _ "$bin/azidal-qrb"
+svg_map >/dev/null 2>&1 || true  # the file checked below
+check "the installed azidal-qrb writes an SVG" grep -q "<svg" "$tmp/map.svg"
+rm -f "$tmp/map.svg"
+check_module libazidal-paper.so "printing and SVG" "запись SVG недоступна" svg_map
+check "without the printing and SVG module: no file" test ! -e "$tmp/map.svg"
+
+check "the installed azidal-qrb gives the ellipsoid's figures" gives "WGS-84: 1616.4 км" pair --ellipsoid
+check_module libazidal-wgs84.so WGS-84 "расчёт по WGS-84 недоступен" pair --ellipsoid
+check "without the WGS-84 module: the sphere's figures still given" gives "ДАЛЬНОСТЬ: 1611 км" pair
 
 # --- DESTDIR ---------------------------------------------------------------------
 # Packagers install with DESTDIR; nothing may land in the prefix itself.
