@@ -20,5 +20,9 @@ QFont dialogFont(qreal pointSize, bool bold, bool italic)
     // face its shaping tables at its first text, over a millisecond of the
     // main window's start-up.
     font.setStyleStrategy(QFont::PreferNoShaping);
+    // Each letter on a whole pixel, as the classic dialogs laid them: a glyph
+    // is then drawn once, not once for each fraction of a pixel it starts
+    // at, a millisecond of the start-up.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -8,5 +8,6 @@
 QFont classicFont(qreal pointSize, bool bold = false, bool italic = false);
 
 // The same face as the windows' controls show it: spaced letter by letter,
-// without kerning or ligatures, as the classic dialogs drew their texts.
+// each letter on a whole pixel, without kerning or ligatures, as the classic
+// dialogs drew their texts.
 QFont dialogFont(qreal pointSize, bool bold = false, bool italic = false);

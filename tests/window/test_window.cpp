@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QScopeGuard>
 
+#include <cmath>
+
 namespace {
 
 const QString Locator = QStringLiteral("cmdRaschetKoordinat");
@@ -135,8 +137,9 @@ private Q_SLOTS:
         QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     }
 
-    // Every caption is spaced letter by letter, as the classic dialogs spaced
-    // theirs, though the face would draw some of their letter pairs closer.
+    // Every caption is spaced letter by letter, each on a whole pixel, as the
+    // classic dialogs spaced theirs, though the face would draw some of their
+    // letter pairs closer.
     void captionsUnkerned()
     {
         auto window = openWindow();
@@ -146,8 +149,10 @@ private Q_SLOTS:
                                     + control->property("title").toString();
             const QFontMetricsF metrics(control->font());
             qreal letters = 0;
-            for (const QChar letter : caption)
+            for (const QChar letter : caption) {
                 letters += metrics.horizontalAdvance(letter);
+                QCOMPARE(letters, std::round(letters));
+            }
             QCOMPARE(metrics.horizontalAdvance(caption), letters);
             QFont kerned = control->font();
             kerned.setStyleStrategy(QFont::PreferDefault);
