@@ -62,7 +62,7 @@ void frmInfo::createControls()
 {
     imgHello = new QLabel(this);
     imgHello->setObjectName(QStringLiteral("imgHello"));
-    imgHello->setPixmap(pngPicture(QStringLiteral(":/hello.png")));
+    imgHello->setPixmap(ownPicture(QStringLiteral(":/hello.png")));
     imgHello->setGeometry(twipsRect(1800, 90, 2385, 1170));
     helloLeft_ = 1800;
     helloTop_ = 90;

@@ -1,10 +1,11 @@
 #include "face/picture.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
-QPixmap pngPicture(const QString& path)
+QPixmap ownPicture(const QString& path)
 {
-    QImageReader reader(path, "png");
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }

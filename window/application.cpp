@@ -27,7 +27,7 @@ void prepareApplication(QApplication& application, std::future<void> fontConfig)
         QApplication::installTranslator(qtTranslator);
 
     // Every window's icon, the message boxes' too.
-    QApplication::setWindowIcon(QIcon(pngPicture(QStringLiteral(":/azidal.png"))));
+    QApplication::setWindowIcon(QIcon(ownPicture(QStringLiteral(":/azidal.png"))));
 
     // Message boxes in the windows' face too; set before any text is laid
     // out, so that no other face is loaded.

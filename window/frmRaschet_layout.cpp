@@ -271,7 +271,7 @@ void addCompass(frmRaschet& window, TabStops& tabStops)
 
     window.imgCompas = named<QLabel>(&window, "imgCompas");
     window.imgCompas->setGeometry(twipsRect(ResultLeft, 2280, 3660, 3570));
-    window.imgCompas->setPixmap(pngPicture(QStringLiteral(":/compass.png")));
+    window.imgCompas->setPixmap(ownPicture(QStringLiteral(":/compass.bmp")));
     window.imgCompas->hide();
 }
 
