@@ -52,9 +52,6 @@ private Q_SLOTS:
                "records\r\n<CALL:4>ECHO<QSO_DATE:8:D>20240101\r\n<EoR>\r\ntrailing text\r\n";
         QTest::newRow("no header, '<' and '>' inside data, UTF-8 counted in bytes, empty data, empty record")
             << "<NAME:12>Москва<COMMENT:9>a <b> c >\n<NOTES:0><EOR><EOR>";
-        QTest::newRow("a LoTW download's trailer")
-            << "ARRL Logbook of the World Status Report\n<PROGRAMID:4>LoTW\n<eoh>\n<CALL:4>ALFA\n<eor>\n\n"
-               "<APP_LoTW_EOF>\n";
     }
     void roundTripIsByteForByte()
     {
@@ -70,9 +67,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("log");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("a field a line")
-            << "<CALL:4>ALFA\r\n<EOR>" << "<CALL:4>ALFA\r\n<DISTANCE:4>1611\r\n<ANT_AZ:3>267\r\n<EOR>";
-        QTest::newRow("glued") << "<CALL:4>ALFA<eor>" << "<CALL:4>ALFA<DISTANCE:4>1611<ANT_AZ:3>267<eor>";
         QTest::newRow("comment before the end tag") << "<CALL:4>ALFA -- ok\n<EOR>"
                                                     << "<CALL:4>ALFA -- ok\n<DISTANCE:4>1611 <ANT_AZ:3>267 <EOR>";
         QTest::newRow("tag never closes") << "<CALL:4>ALFA<EOR><CALL:4 ALFA<EOR>" << "17 2 метка не закрыта знаком «>»";

@@ -75,16 +75,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("paths");  // short and long: azimuth, km; or why there are none
         QTest::addColumn<QString>("buttons");
         const QString japan = "JA1ABC — Япония (AS, CQ 25, ITU 45)";
-        QTest::newRow("Japan") << Moscow << "ja1abc" << japan << "60 7343 240 32687" << "001";
         QTest::newRow("Japan from the own locator") << "KO85TS" << "JA1ABC" << japan << "60 7343 240 32687" << "001";
         QTest::newRow("typed on the Russian layout by mistake") << Moscow << "ОФ1ФИС" << japan << "60 7343 240 32687" << "001";
-        QTest::newRow("at sea") << Moscow << "W1AW/MM" << "Станция в море или в воздухе (/MM, /AM): страны у неё нет"
-                                << "" << "000";
         QTest::newRow("no digit") << Moscow << "ABC"
                                   << "Это не позывной: позывной состоит из букв и цифр, хотя бы одной, с «/» между частями" << ""
                                   << "000";
-        QTest::newRow("no entity") << Moscow << "Q1ABC" << "Ни один префикс файла стран не подходит к этому позывному"
-                                   << "" << "000";
         QTest::newRow("at the country's point") << "36 24 0 138 22 48" << "JA1ABC" << japan
                                                 << "Своя станция стоит в точке этой страны: направления нет" << "000";
         QTest::newRow("no own station")
@@ -129,8 +124,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("now");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("sun");
-        QTest::newRow("Japan") << "JA1ABC" << "2024-06-01T12:47:10Z" << "Местное время 21:47 (UTC+9)"
-                               << "Восход 19:29 UTC, заход 09:58 UTC";
         QTest::newRow("India") << "VU2ABC" << "2024-06-01T12:47:10Z" << "Местное время 18:17 (UTC+5:30)"
                                << "Восход 00:04 UTC, заход 13:30 UTC";
         QTest::newRow("Svalbard, summer") << "JW5X" << "2024-06-21T00:10:00Z" << "Местное время 01:10 (UTC+1)"

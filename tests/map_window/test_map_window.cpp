@@ -56,7 +56,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");  // the correspondent's label and position
         QTest::addColumn<QString>("said");   // the status line's start
         QTest::newRow("a four-character locator") << " pm95 " << "PM95 35.5,139" << "PM95MM   ";
-        QTest::newRow("a ten-character locator") << "KO85TS27HL" << "KO85TS27HL 55.78,37.603" << "KO85TS   ";
         QTest::newRow("coordinates") << "-41.29,174.78" << "-41.29,174.78 -41.29,174.78" << "RE78JR   ";
         QTest::newRow("a callsign") << "ja1abc" << "JA1ABC 36.4,138.38" << "JA1ABC — Япония (AS, CQ 25, ITU 45), файл стран от ";
         QTest::newRow("a bad word") << "гдеж" << "none" << "«гдеж»: не локатор, не координаты и не позывной";

@@ -4,6 +4,7 @@
 // it is asked for; the settings kept for the next session, or refused.
 
 #include "settings/settings_file.h"
+#include "tests/file_bytes.h"
 #include "rotator/rotator_session.h"
 #include "rotator/rotator_settings.h"
 
@@ -189,15 +190,9 @@ private Q_SLOTS:
         QFile::remove(path);
         const rotator::RotatorSettings kept{QStringLiteral("rotator.local"), 4600, true};
         QCOMPARE(kept.save(), QString());
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), "[rotator]\nhost=rotator.local\nport=4600\nshowHeading=true\n");
+        QCOMPARE(fileBytes(path), "[rotator]\nhost=rotator.local\nport=4600\nshowHeading=true\n");
 
-        QVERIFY(QFile::remove(path));
-        QFile older(path);
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.write("[rotator]\nhost=192.168.1.20\nport=4535\nshowHeading=true\n");
-        older.close();
+        writeFile(path, "[rotator]\nhost=192.168.1.20\nport=4535\nshowHeading=true\n");
         QString failure;
         const auto read = rotator::RotatorSettings::load(failure);
         QCOMPARE(failure, QString());

@@ -144,7 +144,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("said");
         QTest::newRow("disk full") << "13" << "На диске не осталось места. (sqlite)";
-        QTest::newRow("busy") << "5" << locked + " (sqlite)";
         QTest::newRow("locked") << "6" << locked + " (sqlite)";
         QTest::newRow("permission refused") << "3" << noAccess + " (sqlite)";
         QTest::newRow("not authorised") << "23" << noAccess + " (sqlite)";

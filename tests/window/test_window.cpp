@@ -280,25 +280,14 @@ private Q_SLOTS:
         const QString northOfLocator = "Широта не может быть меньше -90 град. и больше 90 град. Не верно введен локатор";
         QTest::newRow("error-kor-locator-character") << kor + QStringList{"txtKorLocator=ko8xts", "txtMyLocator=xx"}
                                                      << Locator << WrongLocator;
-        QTest::newRow("error-kor-locator-east") << kor + QStringList{"txtKorLocator=SO85TS"} << Locator
-                                                << "Долгота не может быть меньше -180 град. и больше 180 град. "
-                                                   "Не верно введен локатор";
         QTest::newRow("error-own-locator-empty") << kor + own + QStringList{"txtKorLocator=JO62QM"} << Locator
                                                  << WrongLocator;
-        QTest::newRow("error-own-locator-digits") << QStringList{"txtKorLocator=JO62QM", "txtMyLocator=KSOOTS"}
-                                                  << Locator << WrongLocator;
         QTest::newRow("error-own-locator-north") << QStringList{"txtKorLocator=JO62QM", "txtMyLocator=ks85ts"}
                                                  << Locator << northOfLocator;
-        QTest::newRow("error-kor-degrees") << own + QStringList{"txtH2G=abc", "txtD2G=10", "txtKorLocator=KO85TS"}
-                                           << Coordinates << NoCoordinates;
         QTest::newRow("error-own-degrees-empty") << QStringList{"txtH2G=51", "txtD2G=0", "txtD1G=37", "txtH1M=5"}
                                                  << Coordinates << NoCoordinates;
-        QTest::newRow("error-own-beyond-90") << QStringList{"txtH2G=51", "txtD2G=0", "txtH1G=-90", "txtH1M=0", "txtD1G=0"}
-                                             << Coordinates << "Широта или долгота превышает допустимые значения !";
         QTest::newRow("error-both-faulty") << QStringList{"txtH2G=91", "txtD2G=0", "txtH1G=x", "txtD1G=0"}
                                            << Coordinates << "Широта не может быть меньше -90 град. и больше 90 град.";
-        QTest::newRow("error-kor-minutes-61") << QStringList{"txtH2G=10", "txtH2M=61", "txtD2G=0"} << Coordinates
-                                              << "Минута или секунда не может быть больше 60.";
     }
     void inputErrors()
     {
